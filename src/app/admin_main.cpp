@@ -1,0 +1,128 @@
+// kvarnel-admin: the administrator's command-line companion. It creates and
+// upgrades databases, runs the private server and does headless jobs, using
+// the same libraries as the desktop program.
+#include "data/connection.h"
+#include "data/privateserver.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+QTextStream& out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+QTextStream& err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+int usage()
+{
+    err() << "Bruk:\n"
+             "  kvarnel-admin server start|stop|status [--remove]\n"
+             "  kvarnel-admin create-database [--host H] [--port P] [--socket S] [--user U]\n"
+             "                                [--password P] [--database D] [--demo]\n"
+             "Uten --host og --socket brukes den private databaseserveren.\n";
+    err().flush();
+    return 2;
+}
+
+// Value of "--name value" in args, or def.
+QString option(const QStringList& args, const QString& name, const QString& def = QString())
+{
+    const qsizetype i = args.indexOf(name);
+    return (i >= 0 && i + 1 < args.size()) ? args[i + 1] : def;
+}
+
+int serverCommand(const QStringList& args)
+{
+    if (args.size() < 3) return usage();
+    PrivateServer server;
+    const QString verb = args[2];
+    if (verb == "start") {
+        if (!server.start()) {
+            err() << "FEIL: " << server.error() << "\n";
+            return 1;
+        }
+        out() << "Databaseserveren kjører (socket " << server.socketPath() << ")"
+              << (server.createdNow() ? ", nyopprettet med demodata" : "") << "\n";
+        return 0;
+    }
+    if (verb == "stop") {
+        const bool ok = args.contains("--remove") ? server.remove() : server.stop();
+        if (!ok) {
+            err() << "FEIL: " << server.error() << "\n";
+            return 1;
+        }
+        out() << "Databaseserveren er stoppet\n";
+        return 0;
+    }
+    if (verb == "status") {
+        if (server.isRunning()) {
+            out() << "kjører (pid " << server.runningPid() << ", socket " << server.socketPath() << ")\n";
+            return 0;
+        }
+        out() << "stoppet\n";
+        return 3;
+    }
+    return usage();
+}
+
+int createDatabase(const QStringList& args)
+{
+    const QString host = option(args, "--host");
+    const QString socket = option(args, "--socket");
+    const QString database = option(args, "--database", PrivateServer::DefaultDatabase());
+    const bool demo = args.contains("--demo");
+    if (host.isEmpty() && socket.isEmpty()) {
+        PrivateServer server;
+        if (!server.start() || !server.provision(database, demo)) {
+            err() << "FEIL: " << server.error() << "\n";
+            return 1;
+        }
+        out() << "Databasen " << database << " er klar\n";
+        return 0;
+    }
+    ConnectParams p;
+    p.host = host;
+    p.socket = socket;
+    p.port = option(args, "--port", "0").toUInt();
+    p.user = option(args, "--user", "root");
+    p.password = option(args, "--password");
+    Connection c;
+    if (!c.open(p)) {
+        err() << "FEIL: Kan ikke koble til " << (host.isEmpty() ? socket : host) << ": " << c.lastError() << "\n";
+        return 1;
+    }
+    const QString db = QString(database).remove('`');
+    if (!c.exec("CREATE DATABASE IF NOT EXISTS `" + db + "` CHARACTER SET utf8mb4 COLLATE utf8mb4_danish_ci") ||
+        !c.exec("USE `" + db + "`") || !c.execScript(SchemaScript()) ||
+        (demo && !c.execScript(DemoDataScript()))) {
+        err() << "FEIL: " << c.lastError() << "\n";
+        return 1;
+    }
+    out() << "Databasen " << db << " er klar\n";
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    int rc = 2;
+    if (args.size() < 2) rc = usage();
+    else if (args[1] == "server") rc = serverCommand(args);
+    else if (args[1] == "create-database") rc = createDatabase(args);
+    else rc = usage();
+    out().flush();
+    err().flush();
+    return rc;
+}

@@ -1,0 +1,116 @@
+#pragma once
+// Small shared conversions: number texts, tolerant reading of typed
+// numbers, fixed-width and capitalised texts, file-name helpers and the
+// password scrambling of the settings files.
+//
+// Every number text made here uses the point as decimal separator and never
+// depends on the process locale (no printf/strtod). Rounding to a number of
+// decimals takes halves away from zero, and works on the shortest decimal
+// text that reads back as the same double: 2.675 is stored as
+// 2.67499999999999982236431605997495353221893310546875, yet its shortest
+// text is "2.675", which rounds to "2.68" as anyone would expect.
+// Infinite and NaN values are written as 0.
+
+#include "core/platform.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+// Year texts, set by InitFelles(): "2024", "01.01.2024", "31.12.2024".
+extern QString DetteAar;
+extern QString StartDato;
+extern QString SluttDato;
+void InitFelles();
+
+// ---- numbers to text --------------------------------------------------
+
+// The classic fixed form: x rounded to decimals (0..40), point as
+// separator, padded with blanks on the left to width (never cut).
+QString FixedStr(double x, int width, int decimals);
+// x rounded half away from zero to decimals, decimal-correct as above.
+double RoundHalfAway(double x, int decimals);
+
+QString RealStr(int width, int decimals, double x);
+// FixedStr; width 0 and decimals 0 give the shortest text with at most two
+// decimals ("2.5", "3", "-0.25"); width 100 gives no leading blanks.
+QString DoubleToStr(int width, int decimals, double x);
+// FixedStr without a trailing ".000", ".00" or ".0"; width 100 gives no
+// leading blanks.
+QString DoubleToStr2(int width, int decimals, double x);
+// DoubleToStr with a blank three and another six places before the
+// decimal point ("1 234 567.89"). Always exactly two blanks are added, so
+// right-aligned columns stay aligned; a blank that would fall at or before
+// the first digit goes to the very front instead (" 1 234.50", "  12.50",
+// " -123 456.70").
+QString TusenFormat(int width, int decimals, double x);
+
+// Number text for SQL and files: shortest text that reads back as x,
+// point, no exponent ("12.5", "-3", "0.1").
+QString SqlNum(double x);
+// Same, rounded to decimals with trailing zeros kept ("12.50").
+QString SqlNum(double x, int decimals);
+// Screen form: decimal comma, blank between thousands ("1 234,50").
+QString NorNum(double x, int decimals);
+
+// ---- text to number ---------------------------------------------------
+
+// Reads typed numbers: blanks removed, comma taken as point, anything but
+// "+-.0123456789E" dropped, then read as a whole; 0 when that fails.
+// "1 234,50" -> 1234.5, "kr 12,5" -> 12.5, "1.234,50" -> 0.
+double StrToDouble(const QString& text);
+// Strict reading of a whole number text: blanks at both ends ignored,
+// comma or point as decimal separator, optional sign and exponent ("E" or
+// "e"); nothing else. False (and out = 0) for anything that is not one
+// number, also for out-of-range values.
+bool TryStrToDouble(const QString& text, double& out);
+// Strict reading of a decimal integer (blanks at both ends ignored,
+// optional sign); false (and out = 0) otherwise or when out of range.
+bool TryStrToInt(const QString& text, int& out);
+// Number text fit for an SQL statement: "" and "0" give "0"; blanks
+// removed, comma to point, leading zeros dropped, other characters
+// dropped ("0,50" -> ".50"). A result that is empty or not a single
+// number ("00", "abc", "--5", "1.2.3") gives "0".
+QString NumFix(const QString& text);
+// Blanks removed everywhere; with a point, trailing zeros removed; then a
+// trailing point removed. " 12.500 " -> "12.5", "12.0" -> "12". A text of
+// only zeros and a point gives "0"; an empty text gives "".
+QString ShortNumStr(const QString& text);
+
+// ---- texts ------------------------------------------------------------
+
+QString ShortStr(const QString& text);  // blanks and control characters removed at both ends
+QString ShortLn(const QString& text);   // ... at the end
+QString RightStr(const QString& text, int n);  // blanks on the left up to n, cut to n
+QString LongLn(const QString& text, int n);    // blanks on the right up to n, cut to n
+// Word separators of MerkOrdStr.
+extern const QString OrdSeperatorer;
+// Lower case, then a to z capitalised at the start and after a separator:
+// "BAKERI OG ÆRE-FEST" -> "Bakeri Og ære-Fest".
+QString MerkOrdStr(const QString& text);
+// 14 digits yyyyMMddHHmmss (midnight included); "" for an invalid value.
+QString DateTimeToIsoStr(const QDateTime& dt);
+// dd.MM.yyyy, the date form of the program's texts; "" for an invalid date.
+QString DateStr(const QDate& d);
+
+// ---- files ------------------------------------------------------------
+
+// Size in bytes, or -1 when the file cannot be opened.
+qint64 SizeOfFile(const QString& name);
+// The file-name part (after the last "/") with everything after its first
+// point replaced by ext; without a point, "." and ext are added.
+// "prog.exe", "TXT" -> "prog.TXT".
+QString NewFileExt(const QString& name, const QString& ext);
+// The part after the last "/".
+QString HTTPFileName(const QString& address);
+
+// ---- scrambling -------------------------------------------------------
+
+// "z", each character raised by its position (first by 1, ...), "2":
+// "abc" -> "zbdf2". Works on Windows-1252 byte values, so æøå€ take part.
+// A raised value that passes 255 continues from 32 (values stay in
+// 32..255, never a control character that could break a settings line);
+// control characters are left as they are. EnkelDeKryptStr reverses this
+// exactly for every text that Windows-1252 can hold.
+QString EnkelKryptStr(const QString& text);
+QString EnkelDeKryptStr(const QString& text);

@@ -1,0 +1,65 @@
+#include "core/platform.h"
+
+#include "core/textfil.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+QString g_programOverride;
+}
+
+QString AppDataFolder()
+{
+    QString env = qEnvironmentVariable("APPDATA");
+    if (!env.isEmpty()) {
+        while (env.size() > 1 && env.endsWith(QLatin1Char('/')))
+            env.chop(1);
+        return env;
+    }
+    QString xdg = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (xdg.isEmpty())
+        xdg = QDir::homePath() + QStringLiteral("/.local/share");
+    return xdg;
+}
+
+QString GetNetworkUser()
+{
+    QString u = qEnvironmentVariable("USER");
+    if (u.isEmpty())
+        u = qEnvironmentVariable("USERNAME");
+    return u;
+}
+
+QString ProgramFilePath()
+{
+    if (!g_programOverride.isEmpty())
+        return g_programOverride;
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationFilePath();
+    QFileInfo self(QStringLiteral("/proc/self/exe"));
+    return self.symLinkTarget();
+}
+
+void SetProgramFilePath(const QString& path)
+{
+    g_programOverride = path;
+}
+
+void StartProg(const QString& file, const QString& params, const QString& folder)
+{
+    if (file.isEmpty())
+        return;
+    const QFileInfo fi(file);
+    bool ok;
+    if (fi.isFile() && fi.isExecutable()) {
+        ok = QProcess::startDetached(fi.absoluteFilePath(), QProcess::splitCommand(params), folder);
+    } else {
+        ok = QProcess::startDetached(QStringLiteral("xdg-open"), {file}, folder);
+    }
+    if (!ok)
+        LogLine(QStringLiteral("StartProg: kan ikke starte ") + file);
+}

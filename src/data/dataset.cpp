@@ -1,0 +1,785 @@
+#include "data/dataset.h"
+
+#include "core/dialogs.h"
+#include "core/felles.h"
+
+#include <mysql.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+FieldKind kindOf(const MYSQL_FIELD* f)
+{
+    switch (f->type) {
+    case MYSQL_TYPE_TINY: case MYSQL_TYPE_SHORT: case MYSQL_TYPE_LONG: case MYSQL_TYPE_INT24:
+    case MYSQL_TYPE_LONGLONG: case MYSQL_TYPE_YEAR: case MYSQL_TYPE_BIT:
+        return FieldKind::Integer;
+    case MYSQL_TYPE_DECIMAL: case MYSQL_TYPE_NEWDECIMAL: case MYSQL_TYPE_FLOAT: case MYSQL_TYPE_DOUBLE:
+        return FieldKind::Float;
+    case MYSQL_TYPE_DATETIME: case MYSQL_TYPE_TIMESTAMP:
+        return FieldKind::DateTime;
+    case MYSQL_TYPE_DATE: case MYSQL_TYPE_NEWDATE:
+        return FieldKind::Date;
+    case MYSQL_TYPE_TINY_BLOB: case MYSQL_TYPE_MEDIUM_BLOB: case MYSQL_TYPE_LONG_BLOB: case MYSQL_TYPE_BLOB:
+        return f->charsetnr == 63 ? FieldKind::Blob : FieldKind::Text;
+    default:
+        return FieldKind::Text;
+    }
+}
+
+int digits(const char* p, int n)
+{
+    int v = 0;
+    for (int i = 0; i < n; ++i) v = v * 10 + (p[i] - '0');
+    return v;
+}
+
+QDateTime parseDateTime(const char* p, size_t len)
+{
+    // "YYYY-MM-DD hh:mm:ss" as the server sends it
+    if (len < 10) return {};
+    const QDate d(digits(p, 4), digits(p + 5, 2), digits(p + 8, 2));
+    QTime t(0, 0);
+    if (len >= 19) t = QTime(digits(p + 11, 2), digits(p + 14, 2), digits(p + 17, 2));
+    return QDateTime(d, t);
+}
+
+} // namespace
+
+bool ParseTypedNumber(const QString& text, double& out)
+{
+    QString t = text.trimmed();
+    t.remove(' ');
+    t.remove(QChar(0xA0));
+    t.replace(',', '.');
+    if (t.isEmpty()) {
+        out = 0;
+        return true;
+    }
+    bool ok = false;
+    out = QLocale::c().toDouble(t, &ok);
+    return ok;
+}
+
+// ---------------------------------------------------------------------------
+
+LookupCache::LookupCache(Connection* conn, QString table, QString keyField, QString textField)
+    : conn_(conn), table_(std::move(table)), key_(std::move(keyField)), text_(std::move(textField))
+{
+}
+
+bool LookupCache::load()
+{
+    map_.clear();
+    loaded_ = true;
+    auto r = conn_->query(QStringLiteral("SELECT `%1`,`%2` FROM `%3`").arg(key_, text_, table_));
+    if (!r) return false;
+    map_.reserve(int(r->rowCount()));
+    while (r->next()) map_.insert(r->toLongLong(0), r->value(1));
+    return true;
+}
+
+QString LookupCache::text(qint64 key)
+{
+    if (!loaded_) load();
+    return map_.value(key);
+}
+
+// ---------------------------------------------------------------------------
+
+Dataset::Dataset(Connection* conn, QString baseTable, int tableNumber, QObject* parent)
+    : QObject(parent), conn_(conn), table_(std::move(baseTable)), number_(tableNumber)
+{
+}
+
+Dataset::~Dataset() = default;
+
+QString Dataset::selectText() const
+{
+    QString where = filter_;
+    if (master_) {
+        const QString cond = QStringLiteral("`%1`=%2").arg(detailField_).arg(masterValue_);
+        where = where.isEmpty() ? cond : "(" + where + ") AND " + cond;
+    }
+    if (isQuery()) return sql_;
+    QString s = "SELECT * FROM `" + table_ + "`";
+    if (!where.isEmpty()) s += " WHERE " + where;
+    if (!order_.isEmpty()) s += " ORDER BY " + order_;
+    return s;
+}
+
+void Dataset::setMaster(Dataset* master, const QString& detailField, const QString& masterField)
+{
+    if (master_) disconnect(master_, nullptr, this, nullptr);
+    master_ = master;
+    detailField_ = detailField;
+    masterField_ = masterField;
+    if (master_) {
+        connect(master_, &Dataset::currentChanged, this, &Dataset::masterMoved);
+        connect(master_, &Dataset::rowsReset, this, &Dataset::masterMoved);
+        connect(master_, &Dataset::closed, this, &Dataset::close);
+    }
+}
+
+void Dataset::masterMoved()
+{
+    if (!master_) return;
+    const qint64 v = master_->isOpen() && !master_->isEmpty() ? master_->asInt(masterField_) : 0;
+    if (masterValueSet_ && v == masterValue_ && isOpen()) return;
+    masterValue_ = v;
+    masterValueSet_ = true;
+    if (isOpen()) open();
+}
+
+void Dataset::addLookupField(const QString& name, const QString& keyField, std::shared_ptr<LookupCache> cache)
+{
+    lookups_.push_back({name, keyField, std::move(cache)});
+}
+
+void Dataset::setDisplayFormat(const QString& field, const QString& format)
+{
+    formats_.insert(field.toLower(), format);
+    const int c = fieldIndex(field);
+    if (c >= 0) fields_[size_t(c)].displayFormat = format;
+}
+
+void Dataset::buildFields(Result& res)
+{
+    fields_.clear();
+    index_.clear();
+    MYSQL_RES* r = res.handle();
+    const unsigned n = r ? mysql_num_fields(r) : 0;
+    MYSQL_FIELD* fs = r ? mysql_fetch_fields(r) : nullptr;
+    fields_.reserve(n + lookups_.size());
+    for (unsigned i = 0; i < n; ++i) {
+        const MYSQL_FIELD* f = &fs[i];
+        FieldInfo fi;
+        fi.name = QString::fromUtf8(f->name);
+        fi.table = QString::fromUtf8(f->org_table);
+        fi.kind = kindOf(f);
+        fi.primaryKey = (f->flags & PRI_KEY_FLAG) != 0;
+        if (fi.kind == FieldKind::Text && (f->type == MYSQL_TYPE_VAR_STRING || f->type == MYSQL_TYPE_STRING ||
+                                           f->type == MYSQL_TYPE_VARCHAR)) {
+            // The reported length is in bytes of the result character set.
+            MY_CHARSET_INFO cs;
+            mysql_get_character_set_info(conn_->handle(), &cs);
+            const unsigned mb = cs.mbmaxlen ? cs.mbmaxlen : 4;
+            fi.maxChars = int(f->length / mb);
+        }
+        fi.displayFormat = formats_.value(fi.name.toLower());
+        index_.insert(fi.name.toLower(), int(fields_.size()));
+        fields_.push_back(std::move(fi));
+    }
+    storedFields_ = int(fields_.size());
+    for (const auto& l : lookups_) {
+        FieldInfo fi;
+        fi.name = l.name;
+        fi.kind = FieldKind::Text;
+        fi.lookupKey = fieldIndex(l.key);
+        fi.lookup = l.cache;
+        fi.displayFormat = formats_.value(fi.name.toLower());
+        index_.insert(fi.name.toLower(), int(fields_.size()));
+        fields_.push_back(std::move(fi));
+    }
+}
+
+bool Dataset::readResult(std::unique_ptr<Result> res, bool keepFields)
+{
+    rows_.clear();
+    overlays_.clear();
+    if (!keepFields || fields_.empty()) buildFields(*res);
+    MYSQL_RES* r = res->handle();
+    if (r) {
+        rows_.reserve(size_t(mysql_num_rows(r)));
+        while (MYSQL_ROW row = mysql_fetch_row(r)) rows_.push_back(RowRef{row, -1});
+    }
+    result_ = std::move(res);
+    for (auto& f : fields_)
+        if (f.lookup) f.lookup->invalidate();
+    return true;
+}
+
+bool Dataset::open()
+{
+    if (state_ == Edit || state_ == Insert) cancel();
+    if (master_ && !masterValueSet_) {
+        masterValue_ = master_->isOpen() && !master_->isEmpty() ? master_->asInt(masterField_) : 0;
+        masterValueSet_ = true;
+    }
+    auto res = conn_->query(selectText());
+    if (!res) {
+        error_ = conn_->lastError();
+        close();
+        return false;
+    }
+    error_.clear();
+    readResult(std::move(res), false);
+    state_ = Browse;
+    cur_ = -1;
+    if (!disabled_) emit rowsReset();
+    emit opened();
+    setCurrent(rows_.empty() ? -1 : 0, true);
+    emit stateChanged(state_);
+    return true;
+}
+
+void Dataset::close()
+{
+    if (state_ == Inactive) return;
+    rows_.clear();
+    overlays_.clear();
+    result_.reset();
+    cur_ = -1;
+    bof_ = eof_ = true;
+    buf_.clear();
+    state_ = Inactive;
+    if (!disabled_) emit rowsReset();
+    emit closed();
+    emit stateChanged(state_);
+}
+
+bool Dataset::refresh()
+{
+    if (!isOpen()) return open();
+    if (!checkBrowse()) return false;
+    const qint64 id = currentId();
+    const int oldRow = cur_;
+    auto res = conn_->query(selectText());
+    if (!res) {
+        error_ = conn_->lastError();
+        return false;
+    }
+    readResult(std::move(res), false);
+    cur_ = -1;
+    if (!disabled_) emit rowsReset();
+    int row = -1;
+    const int idCol = fieldIndex(QStringLiteral("id"));
+    if (idCol >= 0 && id > 0) {
+        for (int i = 0; i < recordCount(); ++i)
+            if (rowValue(i, idCol).toLongLong() == id) { row = i; break; }
+    }
+    if (row < 0) row = qMin(oldRow, recordCount() - 1);
+    setCurrent(row, true);
+    return true;
+}
+
+// --- Moving ----------------------------------------------------------------
+
+bool Dataset::checkBrowse()
+{
+    if (state_ == Edit || state_ == Insert) return post();
+    return true;
+}
+
+void Dataset::setCurrent(int row, bool force)
+{
+    if (row == cur_ && !force) return;
+    cur_ = row;
+    bof_ = row <= 0;
+    eof_ = row < 0 || row >= recordCount() - 1;
+    emitCurrent();
+}
+
+void Dataset::emitCurrent()
+{
+    if (!disabled_) emit currentChanged(cur_);
+}
+
+void Dataset::first()
+{
+    if (!checkBrowse()) return;
+    setCurrent(rows_.empty() ? -1 : 0);
+    bof_ = true;
+}
+
+void Dataset::last()
+{
+    if (!checkBrowse()) return;
+    setCurrent(recordCount() - 1);
+    eof_ = true;
+}
+
+void Dataset::next()
+{
+    if (!checkBrowse()) return;
+    if (cur_ + 1 < recordCount()) setCurrent(cur_ + 1);
+    else eof_ = true;
+}
+
+void Dataset::prior()
+{
+    if (!checkBrowse()) return;
+    if (cur_ > 0) setCurrent(cur_ - 1);
+    else bof_ = true;
+}
+
+bool Dataset::moveTo(int row)
+{
+    if (row < 0 || row >= recordCount()) return false;
+    if (!checkBrowse()) return false;
+    setCurrent(row);
+    return true;
+}
+
+bool Dataset::locate(const QString& field, const QVariant& value, bool partial)
+{
+    const int col = fieldIndex(field);
+    if (col < 0 || !isOpen()) return false;
+    const bool text = fields_[size_t(col)].kind == FieldKind::Text;
+    const QString want = value.toString();
+    for (int i = 0; i < recordCount(); ++i) {
+        const QVariant v = rowValue(i, col);
+        bool hit;
+        if (text) {
+            const QString s = v.toString();
+            hit = partial ? s.startsWith(want, Qt::CaseInsensitive) : s.compare(want, Qt::CaseInsensitive) == 0;
+        } else if (fields_[size_t(col)].kind == FieldKind::Integer) {
+            hit = !v.isNull() && v.toLongLong() == value.toLongLong();
+        } else {
+            hit = v == value || v.toString() == want;
+        }
+        if (hit) return moveTo(i);
+    }
+    return false;
+}
+
+void Dataset::disableControls() { ++disabled_; }
+
+void Dataset::enableControls()
+{
+    if (disabled_ > 0 && --disabled_ == 0) {
+        emit rowsReset();
+        emit currentChanged(cur_);
+    }
+}
+
+// --- Fields ----------------------------------------------------------------
+
+int Dataset::fieldIndex(const QString& name) const { return index_.value(name.toLower(), -1); }
+
+QVariant Dataset::parse(int col, const char* p, size_t len) const
+{
+    if (!p) return {};
+    switch (fields_[size_t(col)].kind) {
+    case FieldKind::Integer: {
+        qlonglong v = 0;
+        std::from_chars(p, p + len, v);
+        return v;
+    }
+    case FieldKind::Float: {
+        double v = 0;
+        std::from_chars(p, p + len, v);
+        return v;
+    }
+    case FieldKind::DateTime: {
+        QDateTime d = parseDateTime(p, len);
+        return d.isValid() ? QVariant(d) : QVariant();
+    }
+    case FieldKind::Date: {
+        QDateTime d = parseDateTime(p, len);
+        return d.isValid() ? QVariant(d.date()) : QVariant();
+    }
+    case FieldKind::Blob:
+        return QByteArray(p, qsizetype(len));
+    case FieldKind::Text:
+        return QString::fromUtf8(p, qsizetype(len));
+    }
+    return {};
+}
+
+QVariant Dataset::stored(const RowRef& r, int col) const
+{
+    if (col >= storedFields_) {
+        const FieldInfo& f = fields_[size_t(col)];
+        if (!f.lookup || f.lookupKey < 0) return {};
+        return f.lookup->text(stored(r, f.lookupKey).toLongLong());
+    }
+    if (r.overlay >= 0) return overlays_[size_t(r.overlay)][size_t(col)];
+    if (!r.raw) return {};
+    const char* p = r.raw[col];
+    if (!p) return {};
+    // Stored rows lie one after the other in the result buffer, each value
+    // followed by a terminating zero; the next non-null pointer (or the end
+    // marker after the last column) gives the length, as the client library
+    // computes it.
+    const char* end = nullptr;
+    for (int j = col + 1; j <= storedFields_; ++j)
+        if (r.raw[j]) { end = r.raw[j]; break; }
+    const size_t len = end ? size_t(end - p - 1) : std::strlen(p);
+    return parse(col, p, len);
+}
+
+QVariant Dataset::rowValue(int row, int col) const
+{
+    if (row < 0 || row >= recordCount() || col < 0 || col >= fieldCount()) return {};
+    return stored(rows_[size_t(row)], col);
+}
+
+QVariant Dataset::value(int col) const
+{
+    if (col < 0 || col >= fieldCount()) return {};
+    if ((state_ == Edit || state_ == Insert) && col < storedFields_) return buf_[size_t(col)];
+    if ((state_ == Edit || state_ == Insert) && fields_[size_t(col)].lookup) {
+        const FieldInfo& f = fields_[size_t(col)];
+        return f.lookupKey >= 0 ? f.lookup->text(buf_[size_t(f.lookupKey)].toLongLong()) : QVariant();
+    }
+    return rowValue(cur_, col);
+}
+
+QVariant Dataset::value(const QString& name) const { return value(fieldIndex(name)); }
+
+QString Dataset::asString(const QString& name) const
+{
+    const QVariant v = value(name);
+    switch (v.typeId()) {
+    case QMetaType::Double: return SqlNum(v.toDouble());
+    case QMetaType::QDateTime: return v.toDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    case QMetaType::QDate: return v.toDate().toString(QStringLiteral("dd.MM.yyyy"));
+    default: return v.toString();
+    }
+}
+
+qint64 Dataset::asInt(const QString& name) const
+{
+    const QVariant v = value(name);
+    if (v.typeId() == QMetaType::Double) return qint64(std::llround(v.toDouble()));
+    if (v.typeId() == QMetaType::QString) {
+        double d = 0;
+        return ParseTypedNumber(v.toString(), d) ? qint64(std::llround(d)) : 0;
+    }
+    return v.toLongLong();
+}
+
+double Dataset::asFloat(const QString& name) const
+{
+    const QVariant v = value(name);
+    if (v.typeId() == QMetaType::QString) {
+        double d = 0;
+        return ParseTypedNumber(v.toString(), d) ? d : 0.0;
+    }
+    return v.toDouble();
+}
+
+QDateTime Dataset::asDateTime(const QString& name) const
+{
+    const QVariant v = value(name);
+    if (v.typeId() == QMetaType::QDate) return QDateTime(v.toDate(), QTime(0, 0));
+    return v.toDateTime();
+}
+
+bool Dataset::isNull(const QString& name) const { return value(name).isNull(); }
+
+qint64 Dataset::currentId() const
+{
+    const int c = fieldIndex(QStringLiteral("id"));
+    return c < 0 ? 0 : value(c).toLongLong();
+}
+
+QString Dataset::displayText(int row, int col) const
+{
+    if (col < 0 || col >= fieldCount()) return {};
+    const QVariant v = (row == cur_ && (state_ == Edit || state_ == Insert)) ? value(col) : rowValue(row, col);
+    if (v.isNull()) return {};
+    const FieldInfo& f = fields_[size_t(col)];
+    const QString& fmt = f.displayFormat;
+    switch (f.kind) {
+    case FieldKind::Integer:
+        if (fmt.contains('#')) return NorNum(v.toDouble(), 0);
+        return QString::number(v.toLongLong());
+    case FieldKind::Float: {
+        if (fmt.isEmpty()) return NorNum(v.toDouble(), 2);
+        const qsizetype p = fmt.indexOf('.');
+        const int dec = p < 0 ? 0 : int(fmt.size() - p - 1);
+        QString s = NorNum(v.toDouble(), dec);
+        if (!fmt.contains('#')) s.remove(' ');
+        return s;
+    }
+    case FieldKind::DateTime: {
+        const QDateTime d = v.toDateTime();
+        return d.toString(fmt.isEmpty() ? QStringLiteral("dd.MM.yyyy HH:mm") : fmt);
+    }
+    case FieldKind::Date:
+        return v.toDate().toString(fmt.isEmpty() ? QStringLiteral("dd.MM.yyyy") : fmt);
+    case FieldKind::Blob:
+        return QStringLiteral("(data)");
+    case FieldKind::Text:
+        return v.toString();
+    }
+    return v.toString();
+}
+
+QString Dataset::displayText(const QString& name) const { return displayText(cur_, fieldIndex(name)); }
+
+// --- Editing ---------------------------------------------------------------
+
+void Dataset::setState(State s)
+{
+    if (state_ == s) return;
+    state_ = s;
+    emit stateChanged(s);
+}
+
+bool Dataset::edit()
+{
+    if (state_ == Edit || state_ == Insert) return true;
+    if (state_ != Browse || cur_ < 0) return false;
+    buf_.assign(size_t(storedFields_), QVariant());
+    for (int c = 0; c < storedFields_; ++c) buf_[size_t(c)] = rowValue(cur_, c);
+    changed_ = QBitArray(storedFields_);
+    setState(Edit);
+    return true;
+}
+
+bool Dataset::insert()
+{
+    if (state_ == Inactive) return false;
+    if (!checkBrowse()) return false;
+    if (beforeInsert && !beforeInsert(*this)) return false;
+    buf_.assign(size_t(storedFields_), QVariant());
+    changed_ = QBitArray(storedFields_);
+    overlays_.emplace_back(size_t(storedFields_));
+    rows_.push_back(RowRef{nullptr, int(overlays_.size() - 1)});
+    insertedRow_ = recordCount() - 1;
+    if (!disabled_) emit rowInserted(insertedRow_);
+    state_ = Insert;
+    setCurrent(insertedRow_);
+    if (onNewRecord) onNewRecord(*this);
+    emit stateChanged(state_);
+    return true;
+}
+
+bool Dataset::setValue(const QString& name, const QVariant& v)
+{
+    const int col = fieldIndex(name);
+    if (col < 0) {
+        error_ = QStringLiteral("Feltet %1 finnes ikke i %2").arg(name, table_);
+        return false;
+    }
+    return setValue(col, v);
+}
+
+bool Dataset::setValue(int col, const QVariant& v)
+{
+    if (col < 0 || col >= storedFields_) return false;
+    if (state_ == Browse && !edit()) return false;
+    if (state_ != Edit && state_ != Insert) return false;
+    const FieldInfo& f = fields_[size_t(col)];
+    QVariant val = v;
+    if (!v.isNull()) {
+        switch (f.kind) {
+        case FieldKind::Integer:
+            if (v.typeId() == QMetaType::QString) {
+                double d = 0;
+                if (!ParseTypedNumber(v.toString(), d)) {
+                    error_ = QStringLiteral("«%1» er ikke et gyldig tall").arg(v.toString());
+                    CurrentDialogs()->ShowMessage(error_, QStringLiteral("Feil"));
+                    return false;
+                }
+                val = qlonglong(std::llround(d));
+            } else {
+                val = v.toLongLong();
+            }
+            break;
+        case FieldKind::Float:
+            if (v.typeId() == QMetaType::QString) {
+                double d = 0;
+                if (!ParseTypedNumber(v.toString(), d)) {
+                    error_ = QStringLiteral("«%1» er ikke et gyldig tall").arg(v.toString());
+                    CurrentDialogs()->ShowMessage(error_, QStringLiteral("Feil"));
+                    return false;
+                }
+                val = d;
+            } else {
+                val = v.toDouble();
+            }
+            break;
+        case FieldKind::Text: {
+            const QString s = v.toString();
+            if (f.maxChars > 0 && s.size() > f.maxChars) {
+                error_ = QStringLiteral("Teksten er for lang for feltet %1 (høyst %2 tegn)").arg(f.name).arg(f.maxChars);
+                CurrentDialogs()->ShowMessage(error_, QStringLiteral("Feil"));
+                return false;
+            }
+            val = s;
+            break;
+        }
+        case FieldKind::DateTime:
+            if (v.typeId() == QMetaType::QDate) val = QDateTime(v.toDate(), QTime(0, 0));
+            break;
+        default:
+            break;
+        }
+    }
+    if (buf_[size_t(col)] == val && buf_[size_t(col)].isNull() == val.isNull()) return true;
+    buf_[size_t(col)] = val;
+    changed_.setBit(col);
+    if (!disabled_) emit rowChanged(cur_);
+    return true;
+}
+
+bool Dataset::isModified(const QString& name) const
+{
+    const int c = fieldIndex(name);
+    return (state_ == Edit || state_ == Insert) && c >= 0 && c < changed_.size() && changed_.testBit(c);
+}
+
+bool Dataset::isModified() const { return (state_ == Edit || state_ == Insert) && changed_.count(true) > 0; }
+
+QString Dataset::literal(int col, const QVariant& v) const
+{
+    if (v.isNull()) return QStringLiteral("NULL");
+    switch (fields_[size_t(col)].kind) {
+    case FieldKind::Integer:
+        return QString::number(v.toLongLong());
+    case FieldKind::Float: {
+        const double d = v.toDouble();
+        return SqlNum(d);
+    }
+    case FieldKind::DateTime:
+        return "'" + v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + "'";
+    case FieldKind::Date:
+        return "'" + v.toDate().toString(QStringLiteral("yyyy-MM-dd")) + "'";
+    case FieldKind::Blob: {
+        const QByteArray b = v.toByteArray();
+        return b.isEmpty() ? QStringLiteral("''") : "0x" + QString::fromLatin1(b.toHex());
+    }
+    case FieldKind::Text:
+        return conn_->quote(v.toString());
+    }
+    return QStringLiteral("NULL");
+}
+
+std::vector<QVariant>& Dataset::overlayOf(RowRef& r)
+{
+    if (r.overlay < 0) {
+        std::vector<QVariant> vals(static_cast<size_t>(storedFields_));
+        for (int c = 0; c < storedFields_; ++c) vals[size_t(c)] = stored(r, c);
+        overlays_.push_back(std::move(vals));
+        r.overlay = int(overlays_.size() - 1);
+    }
+    return overlays_[size_t(r.overlay)];
+}
+
+bool Dataset::rereadRow(qint64 id, std::vector<QVariant>& out)
+{
+    // Read the row back through the dataset's own select when it is a plain
+    // table; queries re-read the base table's columns and keep the rest.
+    auto res = conn_->query(QStringLiteral("SELECT * FROM `%1` WHERE id=%2").arg(table_).arg(id));
+    if (!res || !res->next()) return false;
+    for (int c = 0; c < res->fieldCount(); ++c) {
+        const int col = fieldIndex(res->fieldName(c));
+        if (col < 0 || col >= storedFields_) continue;
+        if (isQuery() && !fields_[size_t(col)].table.isEmpty() && fields_[size_t(col)].table != table_) continue;
+        out[size_t(col)] = res->isNull(c) ? QVariant() : parse(col, res->raw(c).constData(), size_t(res->raw(c).size()));
+    }
+    return true;
+}
+
+bool Dataset::post()
+{
+    if (state_ != Edit && state_ != Insert) return state_ == Browse;
+    if (beforePost && !beforePost(*this)) return false;
+    QStringList cols, vals, sets;
+    for (int c = 0; c < storedFields_; ++c) {
+        if (!changed_.testBit(c)) continue;
+        const FieldInfo& f = fields_[size_t(c)];
+        if (!f.table.isEmpty() && f.table != table_) continue;  // joined column: not ours to write
+        if (f.primaryKey) continue;
+        const QString lit = literal(c, buf_[size_t(c)]);
+        cols << "`" + f.name + "`";
+        vals << lit;
+        sets << "`" + f.name + "`=" + lit;
+    }
+    if (master_ && state_ == Insert) {
+        const int dc = fieldIndex(detailField_);
+        if (dc >= 0 && !changed_.testBit(dc)) {
+            cols << "`" + detailField_ + "`";
+            vals << QString::number(masterValue_);
+            buf_[size_t(dc)] = masterValue_;
+        }
+    }
+    RowRef& ref = rows_[size_t(cur_)];
+    if (state_ == Edit) {
+        const qint64 id = currentId();
+        if (!sets.isEmpty()) {
+            const QString sql = QStringLiteral("UPDATE `%1` SET %2 WHERE id=%3").arg(table_, sets.join(','), QString::number(id));
+            if (!conn_->exec(sql)) {
+                error_ = conn_->lastError();
+                CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke lagre endringen: ") + error_, QStringLiteral("Feil"));
+                return false;
+            }
+            overlayOf(ref) = buf_;
+        }
+    } else {
+        const QString sql = cols.isEmpty() ? QStringLiteral("INSERT INTO `%1` () VALUES ()").arg(table_)
+                                           : QStringLiteral("INSERT INTO `%1` (%2) VALUES (%3)").arg(table_, cols.join(','), vals.join(','));
+        if (!conn_->exec(sql)) {
+            error_ = conn_->lastError();
+            CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke lagre den nye posten: ") + error_, QStringLiteral("Feil"));
+            return false;
+        }
+        const qint64 id = conn_->lastInsertId();
+        std::vector<QVariant>& ov = overlayOf(ref);
+        ov = buf_;
+        const int idc = fieldIndex(QStringLiteral("id"));
+        if (idc >= 0) ov[size_t(idc)] = id;
+        rereadRow(id, ov);
+        insertedRow_ = -1;
+    }
+    buf_.clear();
+    state_ = Browse;
+    if (!disabled_) emit rowChanged(cur_);
+    emit stateChanged(state_);
+    emit written();
+    if (afterPost) afterPost(*this);
+    return true;
+}
+
+void Dataset::cancel()
+{
+    if (state_ == Insert) {
+        const int row = insertedRow_;
+        state_ = Browse;
+        buf_.clear();
+        if (row >= 0 && row < recordCount()) {
+            rows_.erase(rows_.begin() + row);
+            if (!disabled_) emit rowRemoved(row);
+        }
+        insertedRow_ = -1;
+        setCurrent(qMin(row, recordCount() - 1), true);
+        emit stateChanged(state_);
+        return;
+    }
+    if (state_ == Edit) {
+        state_ = Browse;
+        buf_.clear();
+        if (!disabled_) emit rowChanged(cur_);
+        emit stateChanged(state_);
+    }
+}
+
+bool Dataset::remove()
+{
+    if (state_ == Insert) {
+        cancel();
+        return true;
+    }
+    if (state_ == Edit) cancel();
+    if (state_ != Browse || cur_ < 0) return false;
+    if (beforeDelete && !beforeDelete(*this)) return false;
+    const qint64 id = currentId();
+    if (!conn_->exec(QStringLiteral("DELETE FROM `%1` WHERE id=%2").arg(table_).arg(id))) {
+        error_ = conn_->lastError();
+        CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke slette posten: ") + error_, QStringLiteral("Feil"));
+        return false;
+    }
+    const int row = cur_;
+    rows_.erase(rows_.begin() + row);
+    if (!disabled_) emit rowRemoved(row);
+    emit written();
+    setCurrent(qMin(row, recordCount() - 1), true);
+    return true;
+}

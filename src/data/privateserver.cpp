@@ -1,0 +1,357 @@
+#include "data/privateserver.h"
+
+#include "core/platform.h"
+#include "core/textfil.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Holds an exclusive lock on a file for as long as it lives, so that two
+// programs of the same user never start or stop the server at the same time.
+class FileLock {
+public:
+    explicit FileLock(const QString& path)
+    {
+        fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd_ >= 0) ::flock(fd_, LOCK_EX);
+    }
+    ~FileLock()
+    {
+        if (fd_ >= 0) ::close(fd_);
+    }
+
+private:
+    int fd_ = -1;
+};
+
+QString findProgram(const QString& name)
+{
+    QString p = QStandardPaths::findExecutable(name);
+    if (p.isEmpty())
+        p = QStandardPaths::findExecutable(name, {"/usr/sbin", "/usr/local/sbin", "/usr/libexec", "/sbin"});
+    return p;
+}
+
+QString currentUserName()
+{
+    if (const passwd* pw = ::getpwuid(::geteuid())) return QString::fromLocal8Bit(pw->pw_name);
+    return qEnvironmentVariable("USER");
+}
+
+bool processAlive(qint64 pid)
+{
+    if (pid <= 0) return false;
+    if (::kill(pid_t(pid), 0) != 0 && errno != EPERM) return false;
+    // A pid may be reused after a crash: only a database server counts.
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    if (comm.open(QIODevice::ReadOnly)) {
+        const QByteArray name = comm.readAll().trimmed();
+        return name == "mariadbd" || name == "mysqld";
+    }
+    return true;
+}
+
+QString tailOf(const QString& path, int lines)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QList<QByteArray> all = f.readAll().split('\n');
+    QStringList out;
+    for (qsizetype i = qMax<qsizetype>(0, all.size() - lines - 1); i < all.size(); ++i)
+        if (!all[i].trimmed().isEmpty()) out << QString::fromLocal8Bit(all[i]);
+    return out.join('\n');
+}
+
+// Options shared by bootstrap and normal start: small InnoDB files, our
+// character set, and for test runs no flushing at every commit.
+QStringList commonOptions()
+{
+    QStringList o{
+        "--innodb-log-file-size=16M",
+        "--character-set-server=utf8mb4",
+        "--collation-server=utf8mb4_danish_ci",
+    };
+    const QString pool = qEnvironmentVariable("KVARNEL_DB_BUFFER", "128M");
+    o << "--innodb-buffer-pool-size=" + pool;
+    if (qEnvironmentVariableIsSet("KVARNEL_DB_FAST"))
+        o << "--innodb-flush-log-at-trx-commit=0" << "--innodb-doublewrite=0";
+    if (::geteuid() == 0) o << "--user=root";
+    return o;
+}
+
+} // namespace
+
+PrivateServer::PrivateServer(QString folder) : folder_(std::move(folder))
+{
+    if (!folder_.endsWith('/')) folder_ += '/';
+}
+
+QString PrivateServer::DefaultFolder(const QString& appData)
+{
+    return QDir::cleanPath((appData.isEmpty() ? AppDataFolder() : appData) + "/Trelvo/db") + '/';
+}
+
+QString PrivateServer::socketPath() const
+{
+    // A Unix socket path holds at most 107 bytes; deep folders fall back to a
+    // name in /tmp that is unique for this user and folder.
+    const QString own = folder_ + "mariadbd.sock";
+    if (QFile::encodeName(own).size() < 100) return own;
+    const QByteArray h = QCryptographicHash::hash(folder_.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    return QStringLiteral("/tmp/kvarnel-%1-%2.sock").arg(::geteuid()).arg(QString::fromLatin1(h));
+}
+
+ConnectParams PrivateServer::adminParams(const QString& database) const
+{
+    ConnectParams p;
+    p.socket = socketPath();
+    p.user = QStringLiteral("root");
+    p.database = database;
+    p.connectTimeout = 2;
+    return p;
+}
+
+ConnectParams PrivateServer::params(const QString& user, const QString& password, const QString& database) const
+{
+    ConnectParams p;
+    p.socket = socketPath();
+    p.user = user;
+    p.password = password;
+    p.database = database;
+    return p;
+}
+
+qint64 PrivateServer::runningPid() const
+{
+    QFile f(pidFile());
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    const qint64 pid = f.readAll().trimmed().toLongLong();
+    return processAlive(pid) ? pid : 0;
+}
+
+bool PrivateServer::isRunning() const
+{
+    if (!QFileInfo::exists(socketPath())) return false;
+    Connection c;
+    return c.open(adminParams());
+}
+
+void PrivateServer::cleanStale()
+{
+    if (runningPid() != 0) return;
+    // No live server: whatever a crash left behind goes.
+    if (QFileInfo::exists(pidFile())) {
+        LogLine("ADVARSEL: fjerner gammel pid-fil " + pidFile());
+        QFile::remove(pidFile());
+    }
+    if (QFileInfo::exists(socketPath()) && !isRunning()) {
+        LogLine("ADVARSEL: fjerner gammel socket " + socketPath());
+        QFile::remove(socketPath());
+    }
+}
+
+bool PrivateServer::install()
+{
+    const QString installer = findProgram("mariadb-install-db");
+    if (installer.isEmpty()) {
+        error_ = QStringLiteral("Finner ikke mariadb-install-db. Installer pakken mariadb-server.");
+        return false;
+    }
+    QDir().mkpath(folder_);
+    // A half-made data folder from an interrupted first start is made again.
+    QDir(dataDir()).removeRecursively();
+    QStringList args{"--no-defaults", "--datadir=" + dataDir(), "--auth-root-authentication-method=normal",
+                     "--skip-test-db"};
+    if (::geteuid() != 0) args << "--user=" + currentUserName();
+    args << commonOptions();
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(installer, args);
+    if (!p.waitForFinished(180000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        error_ = QStringLiteral("Kan ikke opprette databasen i %1: %2")
+                     .arg(dataDir(), QString::fromLocal8Bit(p.readAll()).right(800));
+        QDir(dataDir()).removeRecursively();
+        return false;
+    }
+    LogLine("Opprettet privat databaseserver i " + dataDir());
+    created_ = true;
+    return true;
+}
+
+bool PrivateServer::launch()
+{
+    const QString server = findProgram("mariadbd");
+    if (server.isEmpty()) {
+        error_ = QStringLiteral("Finner ikke mariadbd. Installer pakken mariadb-server.");
+        return false;
+    }
+    QStringList args{"--no-defaults",
+                     "--datadir=" + dataDir(),
+                     "--socket=" + socketPath(),
+                     "--pid-file=" + pidFile(),
+                     "--log-error=" + logFile(),
+                     "--skip-networking",
+                     "--skip-name-resolve",
+                     "--max-connections=200"};
+    args << commonOptions();
+    qint64 pid = 0;
+    QProcess p;
+    p.setProgram(server);
+    p.setArguments(args);
+    p.setWorkingDirectory(folder_);
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.setStandardErrorFile(QProcess::nullDevice());
+    if (!p.startDetached(&pid)) {
+        error_ = QStringLiteral("Kan ikke starte %1").arg(server);
+        return false;
+    }
+    if (!waitUntilAnswering(120000, pid)) return false;
+    LogLine(QStringLiteral("Startet privat databaseserver (pid %1, socket %2)").arg(pid).arg(socketPath()));
+    return true;
+}
+
+bool PrivateServer::waitUntilAnswering(int timeoutMs, qint64 pid)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < timeoutMs) {
+        if (QFileInfo::exists(socketPath())) {
+            Connection c;
+            if (c.open(adminParams())) return true;
+        }
+        if (pid > 0 && ::kill(pid_t(pid), 0) != 0) {
+            error_ = QStringLiteral("Databaseserveren stoppet under oppstart:\n%1").arg(tailOf(logFile(), 8));
+            return false;
+        }
+        QThread::msleep(50);
+    }
+    error_ = QStringLiteral("Databaseserveren svarer ikke etter %1 sekunder").arg(timeoutMs / 1000);
+    return false;
+}
+
+bool PrivateServer::start()
+{
+    error_.clear();
+    created_ = false;
+    QDir().mkpath(folder_);
+    QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    FileLock lock(folder_ + "server.lock");
+    if (isRunning()) return true;
+    cleanStale();
+    if (!QFileInfo::exists(dataDir() + "/mysql") && !install()) return false;
+    if (!launch()) return false;
+    if (created_ && !provision(DefaultDatabase(), true)) return false;
+    return true;
+}
+
+bool PrivateServer::stop()
+{
+    error_.clear();
+    if (!QFileInfo::exists(folder_)) return true;
+    FileLock lock(folder_ + "server.lock");
+    qint64 pid = runningPid();
+    {
+        Connection c;
+        if (c.open(adminParams())) {
+            c.exec(QStringLiteral("SHUTDOWN"));
+        } else if (pid > 0) {
+            ::kill(pid_t(pid), SIGTERM);
+        }
+    }
+    QElapsedTimer t;
+    t.start();
+    while (pid > 0 && processAlive(pid)) {
+        if (t.elapsed() > 60000) {
+            ::kill(pid_t(pid), SIGKILL);
+            error_ = QStringLiteral("Databaseserveren stoppet ikke og ble avbrutt");
+            break;
+        }
+        QThread::msleep(50);
+    }
+    if (!QFileInfo::exists(pidFile()) || !processAlive(pid)) {
+        QFile::remove(pidFile());
+        QFile::remove(socketPath());
+    }
+    if (error_.isEmpty()) LogLine("Stoppet privat databaseserver");
+    return error_.isEmpty();
+}
+
+bool PrivateServer::remove()
+{
+    const bool stopped = stop();
+    QFile::remove(socketPath());
+    const bool removed = QDir(folder_).removeRecursively();
+    if (!removed && error_.isEmpty()) error_ = QStringLiteral("Kan ikke slette ") + folder_;
+    return stopped && removed;
+}
+
+bool PrivateServer::provision(const QString& database, bool withDemo)
+{
+    Connection c;
+    if (!c.open(adminParams())) {
+        error_ = c.lastError();
+        return false;
+    }
+    const QString db = QString(database).replace('`', QString());
+    // Anonymous accounts would shadow the program's own accounts.
+    if (auto r = c.query("SELECT host FROM mysql.user WHERE user=''")) {
+        QStringList hosts;
+        while (r->next()) hosts << r->value(0);
+        for (const QString& h : hosts) c.exec("DROP USER ''@" + c.quote(h));
+    }
+    bool ok = c.exec("CREATE DATABASE IF NOT EXISTS `" + db + "` CHARACTER SET utf8mb4 COLLATE utf8mb4_danish_ci") &&
+              c.exec("USE `" + db + "`") && c.execScript(SchemaScript());
+    if (ok && withDemo) {
+        const bool empty = c.scalar("SELECT COUNT(*) FROM company", "0").toLongLong() == 0;
+        ok = (!empty || c.execScript(DemoDataScript())) &&
+             c.exec("CREATE USER IF NOT EXISTS 'demo'@'localhost' IDENTIFIED BY 'demo'") &&
+             c.exec("GRANT ALL PRIVILEGES ON `" + db + "`.* TO 'demo'@'localhost'");
+    }
+    if (!ok) error_ = QStringLiteral("Kan ikke opprette databasen %1: %2").arg(db, c.lastError());
+    return ok;
+}
+
+namespace {
+QString resourceText(const QString& name)
+{
+    QFile f(name);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(f.readAll());
+}
+} // namespace
+
+QString SchemaScript() { return resourceText(QStringLiteral(":/schema.sql")); }
+QString DemoDataScript() { return resourceText(QStringLiteral(":/demo_small.sql")); }
+
+PrivateServerClient::PrivateServerClient(const PrivateServer& server) : folder_(server.folder())
+{
+    fd_ = ::open(QFile::encodeName(folder_ + "clients.lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd_ >= 0) ::flock(fd_, LOCK_SH);
+}
+
+PrivateServerClient::~PrivateServerClient()
+{
+    if (fd_ < 0) return;
+    // Only the last client can turn its shared lock into an exclusive one.
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+        PrivateServer s(folder_);
+        s.stop();
+    }
+    ::close(fd_);
+}

@@ -1,0 +1,291 @@
+#include "testsupport.h"
+
+#include "core/dialogs.h"
+#include "data/dataset.h"
+#include "data/datasetmodel.h"
+
+#include <QSignalSpy>
+
+namespace {
+
+// A small table of people with a joined company, enough to show every
+// dataset behaviour.
+class DatasetTest : public DbTest {
+protected:
+    void SetUp() override
+    {
+        DbTest::SetUp();
+        ASSERT_TRUE(db->admin().execScript(
+            "CREATE TABLE firm (id INT AUTO_INCREMENT PRIMARY KEY, name VARCHAR(20) NOT NULL DEFAULT '');\n"
+            "CREATE TABLE person (id INT AUTO_INCREMENT PRIMARY KEY, name VARCHAR(10) NOT NULL DEFAULT '',"
+            " firmid INT NOT NULL DEFAULT 0, amount DOUBLE NOT NULL DEFAULT 0, born DATETIME NULL,"
+            " note TEXT, updated TIMESTAMP NOT NULL DEFAULT CURRENT_TIMESTAMP ON UPDATE CURRENT_TIMESTAMP,"
+            " INDEX(firmid));\n"
+            "INSERT INTO firm (id,name) VALUES (1,'Fjord AS'),(2,'Vidde AS');\n"
+            "INSERT INTO person (name,firmid,amount,born) VALUES ('Åse',1,1234.5,'1980-05-17 00:00:00'),"
+            "('Bjørn',1,-2,NULL),('O''Brien',2,0.125,NULL),('C:\\\\temp',2,7,NULL);\n"))
+            << db->admin().lastError().toStdString();
+        ASSERT_TRUE(conn.open(db->params()));
+    }
+    Connection conn;
+};
+
+} // namespace
+
+TEST_F(DatasetTest, OpenFilterOrderLocate)
+{
+    Dataset ds(&conn, "person");
+    ds.setOrder("name");
+    ASSERT_TRUE(ds.open()) << ds.lastError().toStdString();
+    EXPECT_EQ(ds.recordCount(), 4);
+    EXPECT_EQ(ds.recNo(), 0);
+    EXPECT_EQ(ds.asString("NAME"), "Bjørn");  // field names without regard to letter case
+
+    // Typed text with quotes and backslashes finds its rows once escaped.
+    ds.setFilter("name=" + conn.quote("O'Brien"));
+    ASSERT_TRUE(ds.open());
+    ASSERT_EQ(ds.recordCount(), 1);
+    EXPECT_DOUBLE_EQ(ds.asFloat("amount"), 0.125);
+    ds.setFilter("name LIKE '%" + conn.escapeLike("C:\\t") + "%'");
+    ASSERT_TRUE(ds.open());
+    ASSERT_EQ(ds.recordCount(), 1);
+    EXPECT_EQ(ds.asString("name"), "C:\\temp");
+    // The user's own wildcards still work.
+    ds.setFilter("name LIKE '" + conn.escapeLike("_se") + "'");
+    ASSERT_TRUE(ds.open());
+    EXPECT_EQ(ds.recordCount(), 1);
+
+    ds.setFilter(QString());
+    ASSERT_TRUE(ds.open());
+    EXPECT_TRUE(ds.locate("name", "åse"));
+    EXPECT_EQ(ds.asInt("firmid"), 1);
+    EXPECT_TRUE(ds.locate("firmid", 2));
+    EXPECT_EQ(ds.asString("name"), "C:\\temp");
+    EXPECT_TRUE(ds.locate("name", "bj", true));
+    EXPECT_FALSE(ds.locate("name", "nobody"));
+    EXPECT_EQ(ds.asString("name"), "Bjørn");  // a failed locate stays put
+
+    ds.last();
+    EXPECT_TRUE(ds.eof());
+    EXPECT_EQ(ds.recNo(), 3);
+    ds.next();
+    EXPECT_EQ(ds.recNo(), 3);
+    ds.first();
+    EXPECT_TRUE(ds.bof());
+}
+
+TEST_F(DatasetTest, BrokenFilterFailsWithoutRows)
+{
+    Dataset ds(&conn, "person");
+    ds.setFilter("name='unterminated");
+    EXPECT_FALSE(ds.open());
+    EXPECT_FALSE(ds.isOpen());
+    EXPECT_EQ(ds.recordCount(), 0);
+    EXPECT_FALSE(ds.lastError().isEmpty());
+    EXPECT_FALSE(ds.edit());
+    EXPECT_FALSE(ds.insert());
+}
+
+TEST_F(DatasetTest, ValuesAndNorwegianDisplay)
+{
+    Dataset ds(&conn, "person");
+    ds.setOrder("id");
+    ds.setDisplayFormat("amount", "### ##0.00");
+    ASSERT_TRUE(ds.open());
+    const int amount = ds.fieldIndex("amount");
+    const int born = ds.fieldIndex("born");
+    EXPECT_EQ(ds.displayText(0, amount), "1 234,50");
+    EXPECT_EQ(ds.displayText(1, amount), "-2,00");
+    EXPECT_EQ(ds.displayText(2, amount), "0,13");
+    EXPECT_EQ(ds.displayText(0, born), "17.05.1980 00:00");
+    EXPECT_TRUE(ds.rowValue(1, born).isNull());
+    EXPECT_EQ(ds.displayText(1, born), "");
+    EXPECT_EQ(ds.fieldInfo(ds.fieldIndex("name")).maxChars, 10);
+    EXPECT_EQ(ds.fieldInfo(ds.fieldIndex("id")).kind, FieldKind::Integer);
+}
+
+TEST_F(DatasetTest, EventsRunInOrderAndBeforeDeleteCancels)
+{
+    Dataset ds(&conn, "person");
+    ds.setOrder("id");
+    QStringList events;
+    ds.beforeInsert = [&](Dataset&) { events << "beforeInsert"; return true; };
+    ds.onNewRecord = [&](Dataset& d) {
+        events << "newRecord";
+        d.setValue("firmid", 2);
+    };
+    ds.beforePost = [&](Dataset&) { events << "beforePost"; return true; };
+    ds.afterPost = [&](Dataset& d) { events << "afterPost:" + QString::number(d.currentId()); };
+    bool allowDelete = false;
+    ds.beforeDelete = [&](Dataset&) { events << "beforeDelete"; return allowDelete; };
+    ASSERT_TRUE(ds.open());
+
+    ASSERT_TRUE(ds.insert());
+    EXPECT_EQ(ds.state(), Dataset::Insert);
+    ASSERT_TRUE(ds.setValue("name", "Nils"));
+    ASSERT_TRUE(ds.post());
+    const qint64 id = ds.currentId();
+    EXPECT_GT(id, 4);
+    EXPECT_EQ(events, QStringList({"beforeInsert", "newRecord", "beforePost", "afterPost:" + QString::number(id)}));
+    // The insert re-read the row: server defaults are there.
+    EXPECT_FALSE(ds.value("updated").isNull());
+    EXPECT_EQ(ds.asInt("firmid"), 2);
+    EXPECT_EQ(conn.scalar(QString("SELECT firmid FROM person WHERE id=%1").arg(id)), "2");
+
+    events.clear();
+    EXPECT_FALSE(ds.remove());  // cancelled
+    EXPECT_EQ(events, QStringList({"beforeDelete"}));
+    EXPECT_EQ(conn.scalar("SELECT COUNT(*) FROM person"), "5");
+    allowDelete = true;
+    EXPECT_TRUE(ds.remove());
+    EXPECT_EQ(conn.scalar("SELECT COUNT(*) FROM person"), "4");
+    EXPECT_EQ(ds.recordCount(), 4);
+
+    // A before-post that says no keeps the row in edit state, unsaved.
+    ds.first();
+    ds.beforePost = [](Dataset&) { return false; };
+    ds.setValue("name", "Endret");
+    EXPECT_FALSE(ds.post());
+    EXPECT_EQ(ds.state(), Dataset::Edit);
+    ds.cancel();
+    EXPECT_EQ(ds.asString("name"), "Åse");
+    EXPECT_EQ(conn.scalar("SELECT name FROM person WHERE id=1"), "Åse");
+}
+
+TEST_F(DatasetTest, CancelInsertRemovesTheRow)
+{
+    Dataset ds(&conn, "person");
+    ASSERT_TRUE(ds.open());
+    ds.moveTo(2);
+    ASSERT_TRUE(ds.insert());
+    EXPECT_EQ(ds.recordCount(), 5);
+    ds.cancel();
+    EXPECT_EQ(ds.recordCount(), 4);
+    EXPECT_EQ(ds.state(), Dataset::Browse);
+    EXPECT_EQ(conn.scalar("SELECT COUNT(*) FROM person"), "4");
+}
+
+// Saving writes only the columns that changed: a change another workstation
+// made to a different column of the same row survives.
+TEST_F(DatasetTest, WritesOnlyChangedColumns)
+{
+    Dataset ds(&conn, "person");
+    ds.setOrder("id");
+    ASSERT_TRUE(ds.open());
+    Connection other;
+    ASSERT_TRUE(other.open(db->params()));
+    ASSERT_TRUE(other.exec("UPDATE person SET amount=99 WHERE id=1"));
+
+    ASSERT_TRUE(ds.setValue("name", "Åse K"));
+    EXPECT_TRUE(ds.isModified("name"));
+    EXPECT_FALSE(ds.isModified("amount"));
+    ASSERT_TRUE(ds.post());
+    EXPECT_EQ(other.scalar("SELECT CONCAT(name,'|',amount) FROM person WHERE id=1"), "Åse K|99");
+    // Until a re-read the dataset shows what it read; afterwards the other change.
+    EXPECT_DOUBLE_EQ(ds.asFloat("amount"), 1234.5);
+    ASSERT_TRUE(ds.refresh());
+    EXPECT_DOUBLE_EQ(ds.asFloat("amount"), 99);
+    EXPECT_EQ(ds.currentId(), 1);
+}
+
+TEST_F(DatasetTest, MovingPostsThePendingEdit)
+{
+    Dataset ds(&conn, "person");
+    ds.setOrder("id");
+    ASSERT_TRUE(ds.open());
+    ds.setValue("amount", "12,5");  // typed the Norwegian way
+    ds.next();
+    EXPECT_EQ(ds.state(), Dataset::Browse);
+    EXPECT_EQ(conn.scalar("SELECT amount FROM person WHERE id=1"), "12.5");
+}
+
+TEST_F(DatasetTest, TooLongTextAndBadNumberAreRefused)
+{
+    ScriptedDialogs dialogs;
+    Dataset ds(&conn, "person");
+    ASSERT_TRUE(ds.open());
+    EXPECT_FALSE(ds.setValue("name", "Elleve tegn"));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].caption, "Feil");
+    EXPECT_TRUE(dialogs.lastMessage().contains("for lang"));
+    EXPECT_TRUE(ds.setValue("name", "Ti tegn ok"));
+    EXPECT_FALSE(ds.setValue("amount", "tolv"));
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(ds.post());
+}
+
+TEST_F(DatasetTest, MasterDetailFollowsTheMaster)
+{
+    Dataset firms(&conn, "firm");
+    firms.setOrder("id");
+    Dataset people(&conn, "person");
+    people.setOrder("id");
+    people.setMaster(&firms, "firmid");
+    ASSERT_TRUE(firms.open());
+    ASSERT_TRUE(people.open());
+    EXPECT_EQ(people.recordCount(), 2);
+    EXPECT_EQ(people.asString("name"), "Åse");
+    firms.next();
+    EXPECT_EQ(people.recordCount(), 2);
+    EXPECT_EQ(people.asString("name"), "O'Brien");
+    // A new detail row belongs to the master's current row.
+    ASSERT_TRUE(people.insert());
+    people.setValue("name", "Ny");
+    ASSERT_TRUE(people.post());
+    EXPECT_EQ(conn.scalar("SELECT firmid FROM person WHERE name='Ny'"), "2");
+}
+
+// A query with a joined column writes back to its base table only, and a
+// lookup column resolves over the whole table.
+TEST_F(DatasetTest, UpdatableQueryAndLookup)
+{
+    Dataset q(&conn, "person");
+    q.setSql("SELECT person.*, firm.name AS firmname FROM person LEFT JOIN firm ON person.firmid=firm.id ORDER BY person.id");
+    auto firms = std::make_shared<LookupCache>(&conn, "firm", "id", "name");
+    q.addLookupField("firm_lookup", "firmid", firms);
+    ASSERT_TRUE(q.open()) << q.lastError().toStdString();
+    EXPECT_EQ(q.asString("firmname"), "Fjord AS");
+    EXPECT_EQ(q.asString("firm_lookup"), "Fjord AS");
+    q.setValue("firmname", "Ignored");
+    q.setValue("amount", 5);
+    ASSERT_TRUE(q.post()) << q.lastError().toStdString();
+    EXPECT_EQ(conn.scalar("SELECT name FROM firm WHERE id=1"), "Fjord AS");
+    EXPECT_EQ(conn.scalar("SELECT amount FROM person WHERE id=1"), "5");
+    q.setValue("firmid", 2);
+    EXPECT_EQ(q.asString("firm_lookup"), "Vidde AS");
+}
+
+TEST_F(DatasetTest, LostConnectionGivesAnErrorNotACrash)
+{
+    Dataset ds(&conn, "person");
+    ASSERT_TRUE(ds.open());
+    const QString id = conn.scalar("SELECT CONNECTION_ID()");
+    ASSERT_TRUE(db->admin().exec("KILL " + id));
+    ScriptedDialogs dialogs;
+    ds.setValue("name", "Etter");
+    EXPECT_FALSE(ds.post());
+    EXPECT_FALSE(dialogs.messages.empty());
+    EXPECT_FALSE(ds.refresh());
+    EXPECT_EQ(ds.recordCount(), 4);  // what was read stays readable
+}
+
+TEST_F(DatasetTest, ModelFollowsTheDataset)
+{
+    Dataset ds(&conn, "person");
+    ds.setOrder("id");
+    DatasetModel model(&ds);
+    model.setColumns({"name", "amount"}, {"Navn", "Beløp"});
+    ASSERT_TRUE(ds.open());
+    EXPECT_EQ(model.rowCount(), 4);
+    EXPECT_EQ(model.columnCount(), 2);
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "Beløp");
+    EXPECT_EQ(model.data(model.index(0, 1)).toString(), "1 234,50");
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    ds.setValue("name", "Åsa");
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(model.data(model.index(0, 0)).toString(), "Åsa");
+    ds.insert();
+    EXPECT_EQ(model.rowCount(), 5);
+    ds.cancel();
+    EXPECT_EQ(model.rowCount(), 4);
+}
