@@ -1,7 +1,11 @@
 #include "data/datamodule.h"
 
+#include "data/rules.h"
+
+#include "core/cp1252.h"
 #include "core/dialogs.h"
 #include "core/login.h"
+#include "core/sysreg.h"
 #include "core/textfil.h"
 
 #include <QFile>
@@ -128,6 +132,7 @@ TDatabaseModule::TDatabaseModule(QObject* parent)
       InvoiceTable(&MyConnection, "invoice", 120), CompanyMiniQuery(&MyConnection, "product", 0)
 {
     setupDatasets();
+    InstallRecordRules(*this);
 }
 
 TDatabaseModule::~TDatabaseModule() = default;
@@ -321,4 +326,29 @@ void TDatabaseModule::JobSQLSelect()
     QString sql;
     kv_Select(Job_SELECTFIELD, "jobs", Job_JOINTABLE, sql, Job_ORDER, Job_AND, Job_WHERE, Job_JOINFIELD);
     openQuery(JobQuery, sql);
+}
+
+namespace {
+QString settingsFileText(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return StripSecrets(FromCp1252(f.readAll()));
+}
+} // namespace
+
+void TDatabaseModule::UpDateIniFiles()
+{
+    if (MyLoginStatus <= 0) return;
+    FlushSettings();
+    UserTable.setFilter("username=" + MyConnection.quote(MyLoginUsername));
+    if (TableOpen(UserTable) && !UserTable.isEmpty()) {
+        UserTable.setValue("inifile", settingsFileText(UserIniFileName()));
+        UserTable.post();
+    }
+    CompanyTable.setFilter("id=" + QString::number(MyLoginCompany));
+    if (TableOpen(CompanyTable) && !CompanyTable.isEmpty()) {
+        CompanyTable.setValue("inifile", settingsFileText(InifilNavn));
+        CompanyTable.post();
+    }
 }

@@ -105,6 +105,10 @@ TEST_F(IniFileTest, NewFileIsPrivateAndMissingFileIsEmpty)
     ASSERT_TRUE(ini.save());
     EXPECT_EQ(modeOf(path), 0600);
     EXPECT_EQ(readBytes(path), QByteArray("[S]\r\nK=v\r\n"));
+    // Rewriting keeps it private.
+    ini.setValue(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("w"));
+    ASSERT_TRUE(ini.save());
+    EXPECT_EQ(modeOf(path), 0600);
 }
 
 TEST_F(IniFileTest, FailedWriteLeavesOldFile)
