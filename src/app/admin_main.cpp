@@ -5,6 +5,7 @@
 #include "data/privateserver.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTextStream>
 
 #include <cstdio>
@@ -28,6 +29,8 @@ int usage()
              "  kvarnel-admin server start|stop|status [--remove]\n"
              "  kvarnel-admin create-database [--host H] [--port P] [--socket S] [--user U]\n"
              "                                [--password P] [--database D] [--demo]\n"
+             "  kvarnel-admin demo-data --size small|large [--database D] [--replace]\n"
+             "                                [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n";
     err().flush();
     return 2;
@@ -72,6 +75,68 @@ int serverCommand(const QStringList& args)
         return 3;
     }
     return usage();
+}
+
+// Connects to the server the options name, or to the private server
+// (started when needed) without --host and --socket.
+bool connectFromOptions(const QStringList& args, Connection& c)
+{
+    const QString host = option(args, "--host");
+    const QString socket = option(args, "--socket");
+    ConnectParams p;
+    if (host.isEmpty() && socket.isEmpty()) {
+        PrivateServer server;
+        if (!server.start()) {
+            err() << "FEIL: " << server.error() << "\n";
+            return false;
+        }
+        p = server.adminParams();
+    } else {
+        p.host = host;
+        p.socket = socket;
+        p.port = option(args, "--port", "0").toUInt();
+        p.user = option(args, "--user", "root");
+        p.password = option(args, "--password");
+    }
+    p.connectTimeout = 10;
+    if (!c.open(p)) {
+        err() << "FEIL: Kan ikke koble til " << (host.isEmpty() ? (socket.isEmpty() ? "den private databaseserveren" : socket) : host)
+              << ": " << c.lastError() << "\n";
+        return false;
+    }
+    return true;
+}
+
+// Fills a database with the small demo company or the ten-year company.
+int demoData(const QStringList& args)
+{
+    const QString size = option(args, "--size", "small");
+    if (size != "small" && size != "large") return usage();
+    const QString db = option(args, "--database", size == "large" ? "kvarnel_large" : PrivateServer::DefaultDatabase())
+                           .remove('`');
+    Connection c;
+    if (!connectFromOptions(args, c)) return 1;
+    if (args.contains("--replace") && !c.exec("DROP DATABASE IF EXISTS `" + db + "`")) {
+        err() << "FEIL: " << c.lastError() << "\n";
+        return 1;
+    }
+    if (!c.exec("CREATE DATABASE IF NOT EXISTS `" + db + "` CHARACTER SET utf8mb4 COLLATE utf8mb4_danish_ci") ||
+        !c.exec("USE `" + db + "`") || !c.execScript(SchemaScript())) {
+        err() << "FEIL: " << c.lastError() << "\n";
+        return 1;
+    }
+    if (c.scalar("SELECT COUNT(*) FROM company", "0") != "0") {
+        err() << "FEIL: Databasen " << db << " har allerede data. Bruk --replace for å lage den på nytt.\n";
+        return 1;
+    }
+    QElapsedTimer t;
+    t.start();
+    if (!c.execScript(size == "large" ? LargeDemoDataScript() : DemoDataScript())) {
+        err() << "FEIL: " << c.lastError() << "\n";
+        return 1;
+    }
+    out() << "Demodata (" << size << ") lastet inn i " << db << " på " << t.elapsed() / 1000.0 << " s\n";
+    return 0;
 }
 
 int createDatabase(const QStringList& args)
@@ -121,6 +186,7 @@ int main(int argc, char** argv)
     if (args.size() < 2) rc = usage();
     else if (args[1] == "server") rc = serverCommand(args);
     else if (args[1] == "create-database") rc = createDatabase(args);
+    else if (args[1] == "demo-data") rc = demoData(args);
     else rc = usage();
     out().flush();
     err().flush();

@@ -338,6 +338,7 @@ QString resourceText(const QString& name)
 
 QString SchemaScript() { return resourceText(QStringLiteral(":/schema.sql")); }
 QString DemoDataScript() { return resourceText(QStringLiteral(":/demo_small.sql")); }
+QString LargeDemoDataScript() { return resourceText(QStringLiteral(":/demo_large.sql")); }
 
 PrivateServerClient::PrivateServerClient(const PrivateServer& server) : folder_(server.folder())
 {

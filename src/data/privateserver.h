@@ -79,3 +79,5 @@ private:
 // The schema script and the demo data, as built into the program.
 QString SchemaScript();
 QString DemoDataScript();
+// The ten-year company for benchmarks, made on the server from sequences.
+QString LargeDemoDataScript();

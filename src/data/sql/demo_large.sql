@@ -150,19 +150,19 @@ FROM (SELECT seq+100000 AS s FROM seq_1_to_100000) q;
 
 UPDATE `orders` d JOIN (SELECT orderid AS id, SUM(`sum`) AS s, SUM(sumcost) AS c,
  SUM(`sum`*IF(VATcode=4,0,0.25)) AS v FROM items WHERE orderid>0 GROUP BY orderid) t ON d.id=t.id
-SET d.ordertotal=t.s, d.ordercost=t.c, d.orderVAT=ROUND(t.v,2), d.profit=t.s-t.c;
+SET d.ordertotal=ROUND(t.s,2), d.ordercost=ROUND(t.c,2), d.orderVAT=ROUND(t.v,2), d.profit=ROUND(t.s-t.c,2);
 
 UPDATE `invoice` d JOIN (SELECT invoiceid AS id, SUM(`sum`) AS s, SUM(sumcost) AS c,
  SUM(`sum`*IF(VATcode=4,0,0.25)) AS v FROM items WHERE invoiceid>0 GROUP BY invoiceid) t ON d.id=t.id
-SET d.ordertotal=t.s, d.ordercost=t.c, d.orderVAT=ROUND(t.v,2), d.profit=t.s-t.c;
+SET d.ordertotal=ROUND(t.s,2), d.ordercost=ROUND(t.c,2), d.orderVAT=ROUND(t.v,2), d.profit=ROUND(t.s-t.c,2);
 
 UPDATE `offer` d JOIN (SELECT offerid AS id, SUM(`sum`) AS s, SUM(sumcost) AS c,
  SUM(`sum`*IF(VATcode=4,0,0.25)) AS v FROM items WHERE offerid>0 GROUP BY offerid) t ON d.id=t.id
-SET d.ordertotal=t.s, d.ordercost=t.c, d.orderVAT=ROUND(t.v,2), d.profit=t.s-t.c;
+SET d.ordertotal=ROUND(t.s,2), d.ordercost=ROUND(t.c,2), d.orderVAT=ROUND(t.v,2), d.profit=ROUND(t.s-t.c,2);
 
 UPDATE `po` d JOIN (SELECT poid AS id, SUM(`sum`) AS s, SUM(sumcost) AS c,
  SUM(`sum`*IF(VATcode=4,0,0.25)) AS v FROM items WHERE poid>0 GROUP BY poid) t ON d.id=t.id
-SET d.ordertotal=t.s, d.ordercost=t.c, d.orderVAT=ROUND(t.v,2), d.profit=t.s-t.c;
+SET d.ordertotal=ROUND(t.s,2), d.ordercost=ROUND(t.c,2), d.orderVAT=ROUND(t.v,2), d.profit=ROUND(t.s-t.c,2);
 
 INSERT INTO accounts (account, accountname, vatcode, active) VALUES
 (1500,'Kundefordringer',0,1),(1920,'Bankinnskudd',0,1),(2400,'Leverandørgjeld',0,1),(2700,'Utgående merverdiavgift',4,1),

@@ -1,0 +1,406 @@
+#include "app/mainform.h"
+
+#include "admin/inputform.h"
+#include "admin/mappeoppsettform.h"
+#include "admin/sqlform.h"
+#include "app/connectform.h"
+#include "core/dialogs.h"
+#include "core/login.h"
+#include "core/platform.h"
+#include "core/sysreg.h"
+#include "data/datamodule.h"
+#include "ui/settingsscope.h"
+#include "ui/windowplacement.h"
+#include "ui/windowregistry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kPanelHeight = 62;
+constexpr int kButtonWidth = 118;
+constexpr int kButtonHeight = 48;
+
+QIcon icon(const QString& themeName, QStyle::StandardPixmap fallback)
+{
+    return QIcon::fromTheme(themeName, QApplication::style()->standardIcon(fallback));
+}
+} // namespace
+
+TMainform::TMainform(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Mainform"));
+    setWindowTitle(QStringLiteral("Kvarnel"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(icon(QStringLiteral("office-database"), QStyle::SP_ComputerIcon));
+
+    auto* central = new QWidget(this);
+    auto* v = new QVBoxLayout(central);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+
+    StdPanel = makePanel("StdPanel", QStringLiteral("HideStdPanel"));
+    addButton(StdPanel, QStringLiteral("Fir&maer"), QStringLiteral("go-home"), QStringLiteral("TCompanyListForm"));
+    addButton(StdPanel, QStringLiteral("&Kontakter"), QStringLiteral("x-office-address-book"),
+              QStringLiteral("TContactListForm"));
+    CalendarButton = addButton(StdPanel, QStringLiteral("K&alender"), QStringLiteral("x-office-calendar"),
+                               QStringLiteral("TCalendarListForm"));
+    CalendarButton->setToolTip(QStringLiteral("Høyreklikk for å vise en kalender"));
+    CalendarButton->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(CalendarButton, &QWidget::customContextMenuRequested, this,
+            [this] { openWindow(QStringLiteral("TCalendarSelectForm"), "ShowToday"); });
+
+    SalePanel = makePanel("SalePanel", QStringLiteral("HideSalePanel"));
+    addButton(SalePanel, QStringLiteral("&Ordre"), QStringLiteral("document-properties"),
+              QStringLiteral("TOrderListForm"));
+    addButton(SalePanel, QStringLiteral("&Tilbud"), QStringLiteral("document-new"), QStringLiteral("TOfferListForm"));
+    addButton(SalePanel, QStringLiteral("&Nyheter"), QStringLiteral("internet-news-reader"),
+              QStringLiteral("TNewsListForm"));
+    addButton(SalePanel, QStringLiteral("&Reklame"), QStringLiteral("image-x-generic"),
+              QStringLiteral("TBannerListForm"));
+
+    POPanel = makePanel("POPanel", QStringLiteral("HidePOPanel"));
+    addButton(POPanel, QStringLiteral("&Innkjøp"), QStringLiteral("mail-send-receive"), QStringLiteral("TPOListForm"));
+    addButton(POPanel, QStringLiteral("&Varer"), QStringLiteral("package-x-generic"),
+              QStringLiteral("TProductListForm"));
+    addButton(POPanel, QStringLiteral("Varetransaksjoner"), QStringLiteral("view-list-details"),
+              QStringLiteral("TItemsListForm"));
+
+    ProjectPanel = makePanel("ProjectPanel", QStringLiteral("HideProjectPanel"));
+    addButton(ProjectPanel, QStringLiteral("&Prosjekt"), QStringLiteral("folder"),
+              QStringLiteral("TProjectListForm"));
+    addButton(ProjectPanel, QStringLiteral("&Systemer"), QStringLiteral("view-list-tree"),
+              QStringLiteral("TSubProjectListForm"));
+    addButton(ProjectPanel, QStringLiteral("&Dokumenter"), QStringLiteral("x-office-document"),
+              QStringLiteral("TDocumentListForm"));
+    addButton(ProjectPanel, QStringLiteral("Timeregistrering"), QStringLiteral("appointment-new"),
+              QStringLiteral("TCalendarRegListForm"));
+
+    AssetPanel = makePanel("AssetPanel", QStringLiteral("HideAssetPanel"));
+    addButton(AssetPanel, QStringLiteral("&Utstyr"), QStringLiteral("applications-engineering"),
+              QStringLiteral("TAssetListForm"));
+    addButton(AssetPanel, QStringLiteral("&Jobber"), QStringLiteral("system-run"), QStringLiteral("TJobListForm"));
+    addButton(AssetPanel, QStringLiteral("Personal"), QStringLiteral("system-users"),
+              QStringLiteral("TUserListForm"));
+
+    AccountPanel = makePanel("AccountPanel", QStringLiteral("HideAccountPanel"));
+    addButton(AccountPanel, QStringLiteral("&Faktura"), QStringLiteral("x-office-spreadsheet"),
+              QStringLiteral("TInvoiceListForm"));
+    addButton(AccountPanel, QStringLiteral("Kontoplan"), QStringLiteral("accessories-dictionary"),
+              QStringLiteral("TAccountListForm"));
+    addButton(AccountPanel, QStringLiteral("Posteringer"), QStringLiteral("format-justify-fill"),
+              QStringLiteral("TEntriesListForm"));
+
+    ToolPanel = makePanel("ToolPanel", QStringLiteral("HideToolPanel"));
+    QPushButton* files =
+        addButton(ToolPanel, QStringLiteral("Filer"), QStringLiteral("folder-open"), QString());
+    connect(files, &QPushButton::clicked, this, [] { StartProg(TrelvoPath(QStringLiteral("data\\docs"))); });
+    QPushButton* pdf = addButton(ToolPanel, QStringLiteral("PDF-mappe"), QStringLiteral("folder-documents"), QString());
+    connect(pdf, &QPushButton::clicked, this, [] {
+        QString folder;
+        {
+            MainIniSection s(QStringLiteral("STANDARD"));
+            folder = GetRegStr(QStringLiteral("PDF-mappe"));
+        }
+        StartProg(folder);
+    });
+    addButton(ToolPanel, QStringLiteral("Kalkulator"), QStringLiteral("accessories-calculator"),
+              QStringLiteral("TKalkulatorForm"));
+
+    for (const Module& m : modules_)
+        v->addWidget(m.panel);
+    v->addStretch(1);
+    setCentralWidget(central);
+
+    StatusPanel = new QLabel(this);
+    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    StatusPanel->setContentsMargins(4, 0, 4, 0);
+    statusBar()->addWidget(StatusPanel, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    buildMenu();
+    UpdateAvailability();
+    AdjustForm();
+}
+
+QFrame* TMainform::makePanel(const char* name, const QString& hideKey)
+{
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QLatin1String(name));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setFixedHeight(kPanelHeight);
+    auto* h = new QHBoxLayout(panel);
+    h->setContentsMargins(6, 6, 2, 6);
+    h->setSpacing(6);
+    h->addStretch(1);  // buttons go before this stretch
+    auto* hide = new QToolButton(panel);
+    hide->setObjectName(QLatin1String(name) + QStringLiteral("Hide"));
+    hide->setAutoRaise(true);
+    hide->setArrowType(Qt::UpArrow);
+    hide->setFixedSize(14, kButtonHeight);
+    hide->setToolTip(QStringLiteral("Skjul"));
+    hide->setFocusPolicy(Qt::NoFocus);
+    h->addWidget(hide);
+    connect(hide, &QToolButton::clicked, this, [this, panel] { HidePanel(panel); });
+    modules_.push_back({panel, hideKey, hide});
+    return panel;
+}
+
+QPushButton* TMainform::addButton(QFrame* panel, const QString& caption, const QString& iconName,
+                                  const QString& windowClass)
+{
+    auto* b = new QPushButton(icon(iconName, QStyle::SP_FileDialogDetailedView), caption, panel);
+    b->setFixedSize(kButtonWidth, kButtonHeight);
+    b->setIconSize(QSize(22, 22));
+    b->setAutoDefault(false);
+    auto* h = static_cast<QHBoxLayout*>(panel->layout());
+    h->insertWidget(h->count() - 2, b);
+    buttons_.push_back(b);
+    if (!windowClass.isEmpty()) {
+        openers_.push_back({windowClass, b, nullptr});
+        if (windowClass == QLatin1String("TContactListForm"))
+            connect(b, &QPushButton::clicked, this, [this, windowClass] { openWindow(windowClass, "ShowAll"); });
+        else
+            connect(b, &QPushButton::clicked, this, [this, windowClass] { openWindow(windowClass); });
+    }
+    return b;
+}
+
+QAction* TMainform::addAction(QMenu* menu, const QString& caption, const QString& windowClass, bool modal)
+{
+    QAction* a = menu->addAction(caption);
+    actions_.push_back(a);
+    if (!windowClass.isEmpty()) {
+        openers_.push_back({windowClass, nullptr, a});
+        connect(a, &QAction::triggered, this, [this, windowClass, modal] {
+            if (modal)
+                Windows().showModal(windowClass);
+            else
+                openWindow(windowClass);
+        });
+    }
+    return a;
+}
+
+void TMainform::buildMenu()
+{
+    QMenu* database = menuBar()->addMenu(QStringLiteral("Database"));
+    QAction* connectDb = addAction(database, QStringLiteral("Koble til database"), QString());
+    connect(connectDb, &QAction::triggered, this, &TMainform::DatabaseConnectExecute);
+    QMenu* tools = database->addMenu(QStringLiteral("Verktøy"));
+    QAction* sql = addAction(tools, QStringLiteral("SQL"), QString());
+    connect(sql, &QAction::triggered, this, &TMainform::SQL1Click);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("Vis"));
+    addAction(view, QStringLiteral("Aktiviteter"), QStringLiteral("TActivityForm"));
+    addAction(view, QStringLiteral("Verktøy"), QStringLiteral("TDataToolForm"));
+    addAction(view, QStringLiteral("SQL-vindu"), QStringLiteral("TSQLForm"));
+    view->addSeparator();
+    QAction* all = addAction(view, QStringLiteral("Alle moduler"), QString());
+    all->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    all->setShortcutContext(Qt::WindowShortcut);
+    connect(all, &QAction::triggered, this, &TMainform::AlleModulerClick);
+
+    QMenu* setup = menuBar()->addMenu(QStringLiteral("Oppsett"));
+    addAction(setup, QStringLiteral("Tabelloppsett"), QStringLiteral("TTableSetupForm"), true);
+    addAction(setup, QStringLiteral("Grupper"), QStringLiteral("TGroupForm"));
+    QAction* folders = addAction(setup, QStringLiteral("Mapper"), QString());
+    openers_.push_back({QStringLiteral("TMappeOppsettForm"), nullptr, folders});
+    connect(folders, &QAction::triggered, this, [] {
+        if (auto* f = Windows().get<TMappeOppsettForm>()) {
+            f->VisMappeOppsett(false);
+            Windows().show(QStringLiteral("TMappeOppsettForm"));
+        }
+    });
+    QAction* mail = addAction(setup, QStringLiteral("Epost"), QString());
+    openers_.push_back({QStringLiteral("TfmSetup"), nullptr, mail});
+    connect(mail, &QAction::triggered, this, [this] { openWindow(QStringLiteral("TfmSetup"), "ShowSendOnly"); });
+    addAction(setup, QStringLiteral("WEB-mappe"), QStringLiteral("TWebfolderForm"));
+    QMenu* advanced = setup->addMenu(QStringLiteral("Avansert"));
+    addAction(advanced, QStringLiteral("Oppstart"), QStringLiteral("TOppstartForm"), true);
+    setup->addSeparator();
+    addAction(setup, QStringLiteral("Kvarnel Oppsett"), QStringLiteral("TOppsettDialog"));
+    addAction(setup, QStringLiteral("Håndterminal"), QStringLiteral("TProductTerminalDialogForm"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Hjelp"));
+    addAction(help, QStringLiteral("Systeminformasjon"), QStringLiteral("TSysInfoForm"));
+}
+
+QPushButton* TMainform::button(const QString& caption) const
+{
+    for (QPushButton* b : buttons_)
+        if (b->text() == caption)
+            return b;
+    return nullptr;
+}
+
+QAction* TMainform::action(const QString& caption) const
+{
+    for (QAction* a : actions_)
+        if (a->text() == caption)
+            return a;
+    return nullptr;
+}
+
+void TMainform::UpdateAvailability()
+{
+    for (const Opener& o : openers_) {
+        const bool there = Windows().has(o.windowClass);
+        if (o.button)
+            o.button->setEnabled(there);
+        if (o.action)
+            o.action->setEnabled(there);
+    }
+    if (QAction* sql = action(QStringLiteral("SQL")))
+        sql->setEnabled(HasDataModule());
+}
+
+void TMainform::openWindow(const QString& windowClass, const char* method)
+{
+    QWidget* w = Windows().find(windowClass);
+    if (!w)
+        return;
+    Windows().show(windowClass);
+    if (method && w->metaObject()->indexOfMethod(QMetaObject::normalizedSignature(
+                      (QByteArray(method) + "()").constData())) >= 0)
+        QMetaObject::invokeMethod(w, method);
+}
+
+int TMainform::ClientHeight() const
+{
+    int h = statusBar()->sizeHint().height();
+    for (const Module& m : modules_)
+        if (!m.panel->isHidden())
+            h += m.panel->height();
+    return h;
+}
+
+void TMainform::AdjustForm()
+{
+    int width = 0;
+    for (const Module& m : modules_)
+        width = std::max(width, m.panel->sizeHint().width());
+    setFixedSize(width, menuBar()->sizeHint().height() + ClientHeight());
+}
+
+void TMainform::readHiddenPanels()
+{
+    UserIniSection s;
+    for (const Module& m : modules_)
+        m.panel->setVisible(!GetRegBoolean(m.hideKey));
+}
+
+void TMainform::HidePanel(QFrame* panel)
+{
+    panel->hide();
+    for (const Module& m : modules_)
+        if (m.panel == panel) {
+            UserIniSection s;
+            SetRegBoolean(m.hideKey, true);
+        }
+    AdjustForm();
+}
+
+void TMainform::AlleModulerClick()
+{
+    {
+        UserIniSection s;
+        for (const Module& m : modules_) {
+            m.panel->show();
+            SetRegBoolean(m.hideKey, false);
+        }
+    }
+    AdjustForm();
+}
+
+void TMainform::SQL1Click()
+{
+    if (!HasDataModule())
+        return;
+    QString statement;
+    InputStr(QStringLiteral("Utfør SQL:"), QString(), statement);
+    if (statement.trimmed().isEmpty())
+        return;
+    TDatabaseModule& dm = DataModule();
+    if (dm.SQLExecute(statement))
+        return;
+    // The server's own words tell the user what was wrong.
+    const QString error = dm.MyConnection.isOpen() ? dm.MyConnection.lastError()
+                                                   : QStringLiteral("Ikke koblet til databasen.");
+    if (auto* sqlForm = Windows().get<TSQLForm>())
+        sqlForm->ShowSqlError(statement, error);
+    CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke utføre SQL-setningen:\n") + statement +
+                                      QStringLiteral("\n\n") + error,
+                                  QStringLiteral("Feil"));
+}
+
+void TMainform::FormShow()
+{
+    if (QWidget* info = Windows().find(QStringLiteral("TSysInfoForm")))
+        info->setProperty("ProgramLabelName", QStringLiteral("Kvarnel SQL"));
+    LoadWindow(this, QStringLiteral("MainForm6"), QStringLiteral("OnlyPos"));
+    readHiddenPanels();
+    AdjustForm();
+    UpdateAvailability();
+    if (runLoginOnShow)
+        QTimer::singleShot(0, this, &TMainform::DatabaseConnectExecute);
+}
+
+void TMainform::showEvent(QShowEvent* e)
+{
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+    QMainWindow::showEvent(e);
+}
+
+void TMainform::DatabaseConnectExecute()
+{
+    if (auto* login = Windows().get<TDatabaseConnectForm>())
+        login->exec();
+    ShowLoginStatus();
+}
+
+QString TMainform::statusText() const
+{
+    return StatusPanel->text();
+}
+
+void TMainform::ShowLoginStatus()
+{
+    StatusPanel->setText(MyLoginUsername + QLatin1Char('@') + MyLoginServer + QStringLiteral("   ") +
+                         MyLoginRealName);
+}
+
+void TMainform::FormClose()
+{
+    if (closedDone_)
+        return;
+    closedDone_ = true;
+    SaveWindow(this, QStringLiteral("MainForm6"));
+    if (HasDataModule())
+        DataModule().UpDateIniFiles();
+}
+
+void TMainform::closeEvent(QCloseEvent* e)
+{
+    FormClose();
+    QMainWindow::closeEvent(e);
+    emit closed();
+}

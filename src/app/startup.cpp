@@ -1,0 +1,86 @@
+#include "app/startup.h"
+
+#include "admin/iptestform.h"
+#include "admin/mappeoppsettform.h"
+#include "admin/sqlform.h"
+#include "admin/widgetdialogs.h"
+#include "app/activityform.h"
+#include "app/connectform.h"
+#include "app/mainform.h"
+#include "app/oppstartform.h"
+#include "app/tablesetupform.h"
+#include "core/dialogs.h"
+#include "core/platformlookup.h"
+#include "core/sysreg.h"
+#include "core/textfil.h"
+#include "data/datamodule.h"
+#include "ui/windowregistry.h"
+
+#include <QApplication>
+
+StartOptions StartKvarnelCore(const QStringList& arguments)
+{
+    const StartOptions options = ReadCommandLine(arguments);
+    StartHooks hooks;
+    hooks.deleteTemporaryFiles = [](bool includeSystem) { DeleteTemporaryFiles(includeSystem); };
+    hooks.logLogin = [] { LogLogin(); };
+    StartCore(options, hooks);
+    // "Direkte logging til fil": every line also goes straight to the file,
+    // so the log survives a crash.
+    LogDirect = LogToFile && GetRegBoolean(QStringLiteral("DirectLogging"));
+    return options;
+}
+
+void RegisterWindows(TDatabaseModule& dm)
+{
+    WindowRegistry& w = Windows();
+    w.add(QStringLiteral("TMainform"), [] { return new TMainform; });
+    w.add(QStringLiteral("TDatabaseConnectForm"), [&dm] { return new TDatabaseConnectForm(dm); });
+    w.add(QStringLiteral("TTableSetupForm"), [] { return new TTableSetupForm; });
+    w.add(QStringLiteral("TMappeOppsettForm"), [] { return new TMappeOppsettForm; });
+    w.add(QStringLiteral("TIPTestForm"), [] { return new TIPTestForm; });
+    w.add(QStringLiteral("TOppstartForm"), [] { return new TOppstartForm; });
+    w.add(QStringLiteral("TActivityForm"), [] { return new TActivityForm; });
+    w.add(QStringLiteral("TSQLForm"), [] { return new TSQLForm; });
+    // The yes/no and input dialogs are made afresh for each question.
+}
+
+int RunKvarnel(QApplication& app)
+{
+    StartKvarnelCore(app.arguments());
+    QApplication::setApplicationName(QStringLiteral("Kvarnel 6"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    WidgetDialogs dialogs;
+    Dialogs* previous = SetDialogs(&dialogs);
+
+    int code = 0;
+    {
+        TDatabaseModule dm;
+        SetDataModule(&dm);
+        RegisterWindows(dm);
+        Windows().createAll();
+
+        auto* main = Windows().get<TMainform>();
+        auto* login = Windows().get<TDatabaseConnectForm>();
+        bool cancelled = false;
+        QObject::connect(main, &TMainform::closed, &app, &QCoreApplication::quit);
+        QObject::connect(login, &TDatabaseConnectForm::programEndRequested, &app, [&cancelled] {
+            cancelled = true;
+            QCoreApplication::exit(0);
+        });
+        main->show();
+        code = app.exec();
+        // "&Avbryt" ends the program straight from the login window.
+        if (cancelled && main)
+            main->FormClose();
+
+        Windows().destroyAll();
+        SetDataModule(nullptr);
+        dm.MyConnection.close();
+    }
+    ReleasePrivateServer();
+    SetDialogs(previous);
+    StopCore();
+    return code;
+}

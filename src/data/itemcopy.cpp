@@ -1,0 +1,177 @@
+#include "data/itemcopy.h"
+
+#include "data/datamodule.h"
+#include "data/recorddefaults.h"
+
+#include "core/dialogs.h"
+#include "core/felles.h"
+#include "core/sysreg.h"
+#include "core/textfil.h"
+
+namespace {
+
+bool editing(const Dataset& ds) { return ds.state() == Dataset::Edit || ds.state() == Dataset::Insert; }
+
+// Time groups that are never billed: calendar only (0), project and offer
+// (2), warranty and the other internal groups up to 10, and absence (16).
+bool billableTimeType(qint64 t) { return !(t == 0 || t == 2 || (t >= 4 && t <= 10) || t == 16); }
+
+} // namespace
+
+QString ItemsTempFile() { return TrelvoPath(QStringLiteral("tmp")) + QStringLiteral("Items.TXT"); }
+
+bool CopyItemsToFile(TDatabaseModule& dm)
+{
+    Dataset& items = dm.ItemsQuery;
+    if (editing(items) && !items.post()) return false;
+    TextFile f;
+    if (createtextfile(f, ItemsTempFile()) != 0) return false;
+    if (items.isOpen() && !items.isEmpty()) {
+        const int keep = items.recNo();
+        items.disableControls();
+        for (int row = 0; row < items.recordCount(); ++row) {
+            items.moveTo(row);
+            Writelntextfile(f, items.asString("productcode") + "," + SqlNum(items.asFloat("itemcount")));
+        }
+        items.moveTo(keep);
+        items.enableControls();
+    }
+    return closetextfile(f) == 0;
+}
+
+int PasteItemsFromFile(TDatabaseModule& dm)
+{
+    TextFile f;
+    if (opentextfile(f, ItemsTempFile()) != 0) return -1;
+    Dataset& products = dm.ProductTable;
+    int added = 0;
+    while (!eoftextfile(f)) {
+        QString line;
+        if (readlntextfile(f, line) != 0) break;
+        const qsizetype comma = line.indexOf(',');
+        if (comma < 0 && line.trimmed().isEmpty()) continue;
+        // A code that holds a comma itself is read up to the last comma
+        // when such a product exists; otherwise up to the first, as files
+        // with a decimal comma in the quantity are written.
+        QString code = line.left(comma);
+        QString quantity = comma < 0 ? QString() : line.mid(comma + 1);
+        const qsizetype lastComma = line.lastIndexOf(',');
+        if (lastComma > comma && products.isOpen() && products.locate("productcode", line.left(lastComma))) {
+            code = line.left(lastComma);
+            quantity = line.mid(lastComma + 1);
+        } else if (!products.isOpen() || !products.locate("productcode", code)) {
+            continue;
+        }
+        if (CopyProductToItems(dm, true, StrToDouble(quantity))) ++added;
+    }
+    closetextfile(f);
+    return added;
+}
+
+int DeleteItems(TDatabaseModule& dm)
+{
+    Dataset& items = dm.ItemsQuery;
+    if (!items.isOpen()) return 0;
+    int deleted = 0;
+    while (!items.isEmpty() && items.recNo() >= 0) {
+        const bool wasLast = items.recNo() == items.recordCount() - 1;
+        if (!items.remove()) break;
+        ++deleted;
+        if (wasLast) break;
+    }
+    return deleted;
+}
+
+bool CopyProductToItems(TDatabaseModule& dm, bool newLine, double quantity)
+{
+    Dataset& items = dm.ItemsQuery;
+    Dataset& product = dm.ProductTable;
+    if (!items.isOpen() || !product.isOpen() || product.isEmpty()) return false;
+    if (newLine) {
+        if (!items.insert()) return false;
+    } else if (!editing(items) && !items.edit()) {
+        return false;
+    }
+    items.setValue("productcode", product.asString("productcode"));
+    items.setValue("producttext", product.asString("producttext"));
+    items.setValue("price", product.asFloat("price"));
+    if (items.asFloat("itemcount") == 0) items.setValue("itemcount", quantity);
+    items.setValue("piece", product.asString("piece"));
+    items.setValue("cost", product.asFloat("real_cost"));
+    if (items.asString("mark").isEmpty()) items.setValue("mark", LastMark);
+    return items.post();
+}
+
+bool CopyCalendarToItems(TDatabaseModule& dm, const QString& mark)
+{
+    Dataset& cal = dm.CalendarTable;
+    Dataset& items = dm.ItemsQuery;
+    if (!cal.isOpen() || cal.isEmpty() || !items.isOpen()) return false;
+    if (cal.asInt("read_order") == 1 || cal.asInt("status") < 20 || !billableTimeType(cal.asInt("timetype")))
+        return false;
+    const qint64 orderId = dm.OrderTable.isOpen() && !dm.OrderTable.isEmpty() ? dm.OrderTable.currentId() : 0;
+    if (orderId <= 0) return false;  // no order to bill to
+    if (editing(cal) && !cal.post()) return false;
+    if (editing(items) && !items.post()) return false;
+    const qint64 calId = cal.currentId();
+    Connection& c = dm.MyConnection;
+
+    if (!c.begin()) return false;
+    // The registration is claimed first: a second attempt, here or on
+    // another workstation, finds it entered and bills nothing.
+    if (!c.exec(QStringLiteral("UPDATE calendar SET read_order=1, orderid=%1 WHERE id=%2 AND read_order<>1 AND "
+                               "status>=20")
+                    .arg(orderId)
+                    .arg(calId)) ||
+        ChangedRows(c) != 1) {
+        c.rollback();
+        cal.refresh();
+        return false;
+    }
+    const double hours = cal.asFloat("hours") + cal.asFloat("hours_50") + cal.asFloat("hours_100");
+    bool ok = items.insert();
+    if (ok) {
+        items.setValue("productcode", DateStr(cal.asDateTime("time_from").date()).left(10));
+        items.setValue("producttext", cal.asString("subject"));
+        items.setValue("price", GetRegDouble(QStringLiteral("Arbeid_Timepris")));
+        items.setValue("itemcount", hours);
+        items.setValue("piece", QStringLiteral("TIM"));
+        items.setValue("cost", GetRegDouble(QStringLiteral("Arbeid_Kostpris")));
+        items.setValue("mark", mark);
+        ok = items.post();
+        if (!ok) items.cancel();
+    }
+    if (ok) {
+        cal.setValue("read_order", 1);
+        cal.setValue("orderid", orderId);
+        ok = cal.post();
+        if (!ok) cal.cancel();
+    }
+    if (!ok || !c.commit()) {
+        c.rollback();
+        items.refresh();
+        cal.refresh();
+        return false;
+    }
+    return true;
+}
+
+bool CopyJobToCalendar(TDatabaseModule& dm, bool newEntry, bool shiftDate)
+{
+    Dataset& job = dm.JobQuery;
+    Dataset& cal = dm.CalendarTable;
+    if (!job.isOpen() || job.isEmpty() || !cal.isOpen()) return false;
+    if (newEntry) {
+        if (!cal.insert()) return false;
+    } else if (!editing(cal) && !cal.edit()) {
+        return false;
+    }
+    cal.setValue("job", job.currentId());
+    for (const char* f : {"subject", "hours", "location", "allday", "outdoor", "userid", "persons"})
+        cal.setValue(QLatin1String(f), job.value(QLatin1String(f)));
+    if (shiftDate)
+        cal.setValue("time_from", QDateTime(QDate::currentDate().addDays(job.asInt("day_interval")), QTime(0, 0)));
+    for (const char* f : {"projectid", "systemid", "assetid", "external_contact", "external_company", "object_text"})
+        cal.setValue(QLatin1String(f), job.value(QLatin1String(f)));
+    return cal.post();
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Item lines made from other rows: from a product, from a finished time
+// registration, from other lines through the clipboard file "Items.TXT";
+// and calendar entries made from standard jobs.
+//
+// The clipboard file lies in the program's temporary folder: one line per
+// item line, product code and quantity separated by a comma, Windows-1252
+// with CR LF. Quantities are written with a decimal point.
+#include <QString>
+
+class TDatabaseModule;
+
+// Full path of the clipboard file.
+QString ItemsTempFile();
+// Writes every line of ItemsQuery to the clipboard file (replacing it).
+// False when the file cannot be written (the user has been told).
+bool CopyItemsToFile(TDatabaseModule& dm);
+// Adds a line for each clipboard line whose product is found in the product
+// dataset as it is filtered, at the product's current price and cost.
+// Returns the number of lines added, or -1 when the file cannot be read.
+int PasteItemsFromFile(TDatabaseModule& dm);
+// Deletes the lines from the current one to the last; each deletion asks
+// as any deletion does, and the first "no" stops. Returns how many went.
+int DeleteItems(TDatabaseModule& dm);
+// Fills a line (a new one, or the current one) from the current product:
+// code, text, price, unit and real cost; the quantity only when the line
+// has none; the mark of the last saved line when it has none. Saves it.
+bool CopyProductToItems(TDatabaseModule& dm, bool newLine, double quantity);
+// Bills the current time registration into the current order: a line with
+// the hours as quantity, unit "TIM", the hourly rate and cost from the
+// settings and the given mark; the registration is marked as entered and
+// tied to the order in the same transaction. Only done registrations not
+// entered before, of a billable time group (never absence), are billed,
+// and never twice, even from two workstations. True when a line was added.
+bool CopyCalendarToItems(TDatabaseModule& dm, const QString& mark);
+// Fills a calendar entry (a new one, or the current one) from the current
+// standard job; with shiftDate it starts at midnight day_interval days from
+// today. Saves it.
+bool CopyJobToCalendar(TDatabaseModule& dm, bool newEntry, bool shiftDate);
