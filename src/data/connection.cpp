@@ -127,6 +127,8 @@ bool Connection::run(const QByteArray& sql)
 bool Connection::exec(const QString& sql)
 {
     if (!run(sql.toUtf8())) return false;
+    // The count belongs to this statement; draining the results resets it.
+    affected_ = qint64(mysql_affected_rows(db_));
     // Drain every result so the connection is ready for the next statement.
     bool ok = true;
     do {
@@ -180,7 +182,7 @@ bool Connection::execScript(const QString& script)
     return true;
 }
 
-qint64 Connection::affectedRows() const { return db_ ? qint64(mysql_affected_rows(db_)) : -1; }
+qint64 Connection::affectedRows() const { return db_ ? affected_ : -1; }
 qint64 Connection::lastInsertId() const { return db_ ? qint64(mysql_insert_id(db_)) : 0; }
 
 QString Connection::escape(const QString& text) const

@@ -66,6 +66,7 @@ public:
     // Runs a script of statements, each ending with ';' at the end of a line.
     bool execScript(const QString& script);
 
+    // Rows changed by the last exec().
     qint64 affectedRows() const;
     qint64 lastInsertId() const;
     QString lastError() const { return error_; }
@@ -94,6 +95,7 @@ private:
     ConnectParams params_;
     QString error_;
     unsigned errno_ = 0;
+    qint64 affected_ = -1;
 };
 
 // Escaping without a connection, for the same character set (utf8mb4) and

@@ -61,9 +61,7 @@ QString OwnCompanyAddress()
 
 qint64 ChangedRows(Connection& conn)
 {
-    bool ok = false;
-    const qint64 n = conn.scalar(QStringLiteral("SELECT ROW_COUNT()")).toLongLong(&ok);
-    return ok ? n : -1;
+    return conn.affectedRows();
 }
 
 int HighestDocumentNumber(Connection& conn, const QString& table, bool* ok)

@@ -36,6 +36,19 @@ CREATE TABLE IF NOT EXISTS `kv_schema` (
   `version` INT NOT NULL DEFAULT 0
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_danish_ci;
 
+-- Stock bookkeeping of item lines: per line and kind ('O' order delivery, 'P'
+-- purchase order) the product code and the quantities the line has so far
+-- added to the product's instock and inorder, so a repeated or stepped
+-- delivery moves only the difference.
+CREATE TABLE IF NOT EXISTS `kv_stockmove` (
+  `itemid` INT NOT NULL,
+  `kind` CHAR(1) NOT NULL,
+  `productcode` VARCHAR(40) NOT NULL DEFAULT '',
+  `instock` DOUBLE NOT NULL DEFAULT 0,
+  `inorder` DOUBLE NOT NULL DEFAULT 0,
+  PRIMARY KEY (`itemid`, `kind`)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_danish_ci;
+
 -- Customers, suppliers, equipment suppliers and partners. The own company is a
 -- row here too: users.companyid points at it.
 -- Header: full.
