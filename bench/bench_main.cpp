@@ -6,6 +6,8 @@
 // best run is kept. Ratios are program / raw: 1.00 is as fast or as small as
 // the raw client.
 #include "data/datamodule.h"
+#include "data/ordertotals.h"
+#include "core/login.h"
 #include "data/privateserver.h"
 
 #include <QCoreApplication>
@@ -166,6 +168,8 @@ int main(int argc, char** argv)
     });
     std::printf("Process with a connection only: %ld MB\n", base.peakKb / 1024);
 
+    // --rules runs only the document benchmarks (5 and 6).
+    if (!args.contains("--rules")) {
     // 1. The whole item-line list ("Vis alle").
     const Figure raw = measure([](QElapsedTimer&) { return rawFetch(kItemsSql, true); });
     const Figure client = measureClient(kItemsSql);
@@ -256,5 +260,123 @@ int main(int argc, char** argv)
     for (const char* q : loginSql) all += QString::fromUtf8(q) + ";";
     const Figure loginClient = measureClient(all, 2);
     line("Login: every dataset", login, loginRaw, loginClient);
+    }
+
+    // 5. An order of 500 lines: recompute, and save one line.
+    Connection setup;
+    setup.open(g_params);
+    setup.exec("DELETE i FROM items i JOIN orders o ON i.orderid=o.id WHERE o.subject='BENCH'");
+    setup.exec("DELETE FROM orders WHERE subject='BENCH'");
+    setup.exec("INSERT INTO orders (ordernumber, subject, companyid) VALUES ('B500','BENCH',1)");
+    const qint64 orderId = setup.lastInsertId();
+    setup.exec(QStringLiteral("INSERT INTO items (orderid, productcode, itemcount, price, cost, VATcode, `date`) "
+                              "SELECT %1, CONCAT('P',LPAD(seq,6,'0')), 1+MOD(seq,7), 10+MOD(seq,50), 5+MOD(seq,30), MOD(seq,3), NOW() "
+                              "FROM seq_1_to_500").arg(orderId));
+    auto openOrder = [orderId](TDatabaseModule& dm) {
+        MyLoginID = 1;
+        dm.MyConnection.open(g_params);
+        dm.OrderTable.setFilter("id=" + QString::number(orderId));
+        dm.TableOpen(dm.OrderTable);
+        CurrentOrderID = int(orderId);
+        Items_WHERE = "orderid=" + QString::number(orderId);
+        dm.ItemsSQLSelect();
+    };
+    const Figure recompute = measure([&](QElapsedTimer& t) {
+        TDatabaseModule dm;
+        openOrder(dm);
+        // Every line off by one so the recompute has real work.
+        dm.MyConnection.exec(QStringLiteral("UPDATE items SET `sum`=0 WHERE orderid=%1").arg(orderId));
+        t.restart();
+        OrderUpdate(dm);
+        return QStringLiteral("%1 ms").arg(t.nsecsElapsed() / 1e6, 0, 'f', 1);
+    }, 5);
+    const Figure recomputeRaw = measure([&](QElapsedTimer& t) {
+        MYSQL* db = rawConnect();
+        mysql_query(db, QStringLiteral("UPDATE items SET `sum`=0 WHERE orderid=%1").arg(orderId).toUtf8());
+        t.restart();
+        mysql_query(db, QStringLiteral("UPDATE items SET `sum`=itemcount*(price-price*discount/100), sumcost=itemcount*cost "
+                                       "WHERE orderid=%1").arg(orderId).toUtf8());
+        mysql_query(db, QStringLiteral("UPDATE orders o JOIN (SELECT SUM(`sum`) s, SUM(sumcost) c FROM items WHERE orderid=%1) t "
+                                       "SET o.ordertotal=t.s, o.ordercost=t.c, o.profit=t.s-t.c WHERE o.id=%1").arg(orderId).toUtf8());
+        mysql_query(db, QStringLiteral("SELECT * FROM items WHERE orderid=%1").arg(orderId).toUtf8());
+        mysql_free_result(mysql_store_result(db));
+        return QStringLiteral("%1 ms").arg(t.nsecsElapsed() / 1e6, 0, 'f', 1);
+    }, 5);
+    std::printf("%-34s %8.1f ms | C API %8.1f ms | %.2fx\n", "Recompute a 500-line order",
+                recompute.note.split(' ').first().toDouble(), recomputeRaw.note.split(' ').first().toDouble(),
+                recompute.note.split(' ').first().toDouble() / recomputeRaw.note.split(' ').first().toDouble());
+    const Figure saveLine = measure([&](QElapsedTimer& t) {
+        TDatabaseModule dm;
+        openOrder(dm);
+        dm.ItemsQuery.moveTo(250);
+        t.restart();
+        dm.ItemsQuery.setValue("itemcount", dm.ItemsQuery.asFloat("itemcount") + 1);
+        dm.ItemsQuery.post();
+        OrderUpdate(dm);
+        return QStringLiteral("%1 ms").arg(t.nsecsElapsed() / 1e6, 0, 'f', 1);
+    }, 5);
+    std::printf("%-34s %8.1f ms\n", "Save one line + recompute", saveLine.note.split(' ').first().toDouble());
+
+    // 6. 1,000 orders of 5 lines each, through the rules.
+    const Figure create = measure([&](QElapsedTimer& t) {
+        TDatabaseModule dm;
+        MyLoginID = 1;
+        dm.MyConnection.open(g_params);
+        dm.OrderTable.setFilter("subject='BENCH'");
+        dm.TableOpen(dm.OrderTable);
+        Items_WHERE = "orderid=0 AND poid=-1";
+        dm.ItemsSQLSelect();
+        t.restart();
+        qint64 tOrder = 0, tLines = 0, tTotals = 0;
+        QElapsedTimer part;
+        for (int o = 0; o < 1000; ++o) {
+            part.start();
+            dm.OrderTable.insert();
+            dm.OrderTable.setValue("subject", "BENCH");
+            dm.OrderTable.setValue("companyid", 1 + o);
+            dm.OrderTable.post();
+            tOrder += part.nsecsElapsed();
+            part.start();
+            CurrentOrderID = int(dm.OrderTable.currentId());
+            for (int l = 0; l < 5; ++l) {
+                dm.ItemsQuery.insert();
+                dm.ItemsQuery.setValue("productcode", QStringLiteral("P%1").arg(1 + o * 5 + l, 6, 10, QChar('0')));
+                dm.ItemsQuery.setValue("itemcount", 1 + l);
+                dm.ItemsQuery.setValue("price", 100.0);
+                dm.ItemsQuery.post();
+            }
+            tLines += part.nsecsElapsed();
+            part.start();
+            OrderUpdate(dm);
+            tTotals += part.nsecsElapsed();
+        }
+        return QStringLiteral("%1 ms (ordre %2 ms, linjer %3 ms, summer %4 ms)")
+            .arg(t.nsecsElapsed() / 1e6, 0, 'f', 0)
+            .arg(tOrder / 1e6, 0, 'f', 0)
+            .arg(tLines / 1e6, 0, 'f', 0)
+            .arg(tTotals / 1e6, 0, 'f', 0);
+    }, 1);
+    const Figure createRaw = measure([&](QElapsedTimer& t) {
+        MYSQL* db = rawConnect();
+        t.restart();
+        for (int o = 0; o < 1000; ++o) {
+            mysql_query(db, QStringLiteral("INSERT INTO orders (ordernumber, subject, companyid) VALUES ('R%1','BENCH',%2)")
+                                .arg(o).arg(1 + o).toUtf8());
+            const auto id = mysql_insert_id(db);
+            for (int l = 0; l < 5; ++l)
+                mysql_query(db, QStringLiteral("INSERT INTO items (orderid, productcode, itemcount, price, `sum`) "
+                                               "VALUES (%1,'P%2',%3,100,%4)").arg(id).arg(o * 5 + l).arg(1 + l).arg(100 * (1 + l)).toUtf8());
+            mysql_query(db, QStringLiteral("UPDATE orders o JOIN (SELECT SUM(`sum`) s FROM items WHERE orderid=%1) t "
+                                           "SET o.ordertotal=t.s WHERE o.id=%1").arg(id).toUtf8());
+        }
+        return QStringLiteral("%1 ms").arg(t.nsecsElapsed() / 1e6, 0, 'f', 0);
+    }, 1);
+    std::printf("%-34s %8.0f ms | C API %8.0f ms | %.2fx  [%s]\n", "Create 1,000 orders x 5 lines",
+                create.note.split(' ').first().toDouble(), createRaw.note.split(' ').first().toDouble(),
+                create.note.split(' ').first().toDouble() / createRaw.note.split(' ').first().toDouble(),
+                qPrintable(create.note.section(' ', 2)));
+    setup.exec("DELETE m FROM kv_stockmove m JOIN items i ON m.itemid=i.id JOIN orders o ON i.orderid=o.id WHERE o.subject='BENCH'");
+    setup.exec("DELETE i FROM items i JOIN orders o ON i.orderid=o.id WHERE o.subject='BENCH'");
+    setup.exec("DELETE FROM orders WHERE subject='BENCH'");
     return 0;
 }
