@@ -31,7 +31,7 @@
 
 namespace {
 constexpr int kPanelHeight = 62;
-constexpr int kButtonWidth = 118;
+constexpr int kButtonWidth = 132;
 constexpr int kButtonHeight = 48;
 
 QIcon icon(const QString& themeName, QStyle::StandardPixmap fallback)
@@ -139,14 +139,26 @@ TMainform::TMainform(QWidget* parent) : QMainWindow(parent)
 
 QFrame* TMainform::makePanel(const char* name, const QString& hideKey)
 {
+    // Each module has its own colour on its left edge.
+    static const QColor colours[] = {QColor(0x2E, 0x6D, 0xB4), QColor(0x3C, 0x9A, 0x5F), QColor(0xC8, 0x7F, 0x1E),
+                                     QColor(0x7A, 0x4F, 0xA8), QColor(0x8A, 0x6A, 0x4A), QColor(0xB0, 0x3A, 0x3A),
+                                     QColor(0x5A, 0x6A, 0x7A)};
+    const QColor colour = colours[modules_.size() % 7];
     auto* panel = new QFrame(this);
     panel->setObjectName(QLatin1String(name));
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Raised);
     panel->setFixedHeight(kPanelHeight);
     auto* h = new QHBoxLayout(panel);
-    h->setContentsMargins(6, 6, 2, 6);
+    h->setContentsMargins(0, 6, 2, 6);
     h->setSpacing(6);
+    auto* stripe = new QFrame(panel);
+    stripe->setFixedWidth(6);
+    stripe->setAutoFillBackground(true);
+    QPalette pal = stripe->palette();
+    pal.setColor(QPalette::Window, colour);
+    stripe->setPalette(pal);
+    h->addWidget(stripe);
     h->addStretch(1);  // buttons go before this stretch
     auto* hide = new QToolButton(panel);
     hide->setObjectName(QLatin1String(name) + QStringLiteral("Hide"));
@@ -164,9 +176,16 @@ QFrame* TMainform::makePanel(const char* name, const QString& hideKey)
 QPushButton* TMainform::addButton(QFrame* panel, const QString& caption, const QString& iconName,
                                   const QString& windowClass)
 {
-    auto* b = new QPushButton(icon(iconName, QStyle::SP_FileDialogDetailedView), caption, panel);
+    auto* b = new QPushButton(caption, panel);
     b->setFixedSize(kButtonWidth, kButtonHeight);
-    b->setIconSize(QSize(22, 22));
+    // A themed icon where the desktop has one; plain text otherwise.
+    if (QIcon::hasThemeIcon(iconName)) {
+        b->setIcon(QIcon::fromTheme(iconName));
+        b->setIconSize(QSize(22, 22));
+    }
+    QFont f = b->font();
+    f.setPointSizeF(f.pointSizeF() * 1.1);
+    b->setFont(f);
     b->setAutoDefault(false);
     auto* h = static_cast<QHBoxLayout*>(panel->layout());
     h->insertWidget(h->count() - 2, b);

@@ -4,7 +4,11 @@
 
 #include "app/mainform.h"
 
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
 #include <QProgressBar>
+#include <QTcpServer>
 #include <QPushButton>
 #include <QtTest/QTest>
 
