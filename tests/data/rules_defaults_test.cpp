@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -191,24 +192,28 @@ TEST_F(RulesTest, TwoWorkstationsNeverSaveTheSameNumber)
 
 TEST_F(RulesTest, SimultaneousSavesGetDistinctNumbers)
 {
-    constexpr int perStation = 12;
+    // Four workstations save 50 orders each at the same moment: the numbers
+    // are 1 to 200, each once.
+    constexpr int stations = 4, perStation = 50;
     std::atomic<int> failures{0};
     const ConnectParams params = db->params();
     auto station = [&] {
         TDatabaseModule m;
-        if (!m.MyConnection.open(params) || !m.InvoiceTable.open()) {
+        if (!m.MyConnection.open(params) || !m.OrderTable.open()) {
             ++failures;
             return;
         }
         for (int i = 0; i < perStation; ++i)
-            if (!m.InvoiceTable.insert() || !m.InvoiceTable.post()) ++failures;
+            if (!m.OrderTable.insert() || !m.OrderTable.post()) ++failures;
     };
-    std::thread a(station), b(station);
-    a.join();
-    b.join();
+    std::vector<std::thread> threads;
+    for (int i = 0; i < stations; ++i) threads.emplace_back(station);
+    for (auto& t : threads) t.join();
     EXPECT_EQ(failures.load(), 0);
-    EXPECT_EQ(scalar("SELECT COUNT(DISTINCT ordernumber) FROM invoice"), QString::number(2 * perStation));
-    EXPECT_EQ(scalar("SELECT MAX(CAST(ordernumber AS UNSIGNED)) FROM invoice"), QString::number(2 * perStation));
+    EXPECT_EQ(scalar("SELECT COUNT(DISTINCT ordernumber) FROM orders"), QString::number(stations * perStation));
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM orders"), QString::number(stations * perStation));
+    EXPECT_EQ(scalar("SELECT MIN(CAST(ordernumber AS UNSIGNED)) FROM orders"), "1");
+    EXPECT_EQ(scalar("SELECT MAX(CAST(ordernumber AS UNSIGNED)) FROM orders"), QString::number(stations * perStation));
 }
 
 // ---- item lines ------------------------------------------------------------
