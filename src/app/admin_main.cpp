@@ -1,6 +1,7 @@
 // kvarnel-admin: the administrator's command-line companion. It creates and
 // upgrades databases, runs the private server and does headless jobs, using
 // the same libraries as the desktop program.
+#include "admin_script.h"
 #include "data/connection.h"
 #include "data/privateserver.h"
 
@@ -31,6 +32,17 @@ int usage()
              "                                [--password P] [--database D] [--demo]\n"
              "  kvarnel-admin demo-data --size small|large [--database D] [--replace]\n"
              "                                [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
+             "  kvarnel-admin row insert TABLE kolonne=verdi …      (ny rad gjennom reglene)\n"
+             "  kvarnel-admin row update TABLE ID kolonne=verdi …\n"
+             "  kvarnel-admin row get TABLE ID\n"
+             "  kvarnel-admin row delete TABLE ID [--yes]\n"
+             "  kvarnel-admin document update order|offer|invoice|po NUMMER\n"
+             "  kvarnel-admin document deliver NUMMER | deliver-line LINJE-ID ANTALL\n"
+             "  kvarnel-admin document po-status NUMMER STATUS | post-invoice NUMMER\n"
+             "  kvarnel-admin document items-copy|items-paste order|offer|invoice|po NUMMER\n"
+             "  kvarnel-admin document hours-to-order ORDRENUMMER\n"
+             "Felles valg for row og document: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
+             "  [--database D] [--login BRUKERNAVN]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n";
     err().flush();
     return 2;
@@ -187,6 +199,8 @@ int main(int argc, char** argv)
     else if (args[1] == "server") rc = serverCommand(args);
     else if (args[1] == "create-database") rc = createDatabase(args);
     else if (args[1] == "demo-data") rc = demoData(args);
+    else if (args[1] == "row") rc = AdminRowCommand(args);
+    else if (args[1] == "document") rc = AdminDocumentCommand(args);
     else rc = usage();
     out().flush();
     err().flush();

@@ -1,0 +1,166 @@
+// kvarnel-admin's row and document commands, run as a script runs them:
+// the built program, its JSON output, its exit status and its messages.
+#include "testsupport.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct AdminRun {
+    int status = -1;
+    QString out, err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out.trimmed().split('\n').last().toUtf8()).object(); }
+};
+
+class AdminScriptTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isValid());
+        db = std::make_unique<TestDatabase>(true);
+        ASSERT_TRUE(db->ok());
+    }
+    AdminRun admin(QStringList args, bool asDemo = true)
+    {
+        args << "--socket" << TestServer().socketPath() << "--user" << "root" << "--database" << db->name();
+        if (asDemo) args << "--login" << "demo";
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("APPDATA", home.path());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(KVARNEL_ADMIN), args);
+        p.waitForFinished(60000);
+        AdminRun r;
+        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+    QString scalar(const QString& sql) { return db->admin().scalar(sql); }
+
+    QTemporaryDir home;
+    std::unique_ptr<TestDatabase> db;
+};
+
+} // namespace
+
+// Customer, order with two lines, delivery, the lines copied into an invoice,
+// the invoice posted: every step through the rules.
+TEST_F(AdminScriptTest, OrderToPostedInvoice)
+{
+    AdminRun r = admin({"row", "insert", "company", "companyname=O'Brien AS", "customer=1", "postalcode=5003"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonObject company = r.json();
+    EXPECT_EQ(company["companyname"].toString(), "O'Brien AS");
+    const qint64 companyId = company["id"].toInteger();
+    const qint64 demoId = scalar("SELECT id FROM users WHERE username='demo'").toLongLong();
+    EXPECT_EQ(company["user"].toInteger(), demoId);  // stamped as the login would
+
+    r = admin({"row", "insert", "orders", QStringLiteral("companyid=%1").arg(companyId), "subject=Kaffe"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QString orderNo = r.json()["ordernumber"].toString();
+    const qint64 orderId = r.json()["id"].toInteger();
+    EXPECT_EQ(orderNo, QString::number(scalar("SELECT MAX(CAST(ordernumber AS UNSIGNED)) FROM orders").toInt()));
+
+    const QString stockBefore = scalar("SELECT instock FROM product WHERE productcode='300302'");
+    r = admin({"row", "insert", "items", QStringLiteral("orderid=%1").arg(orderId), "productcode=300302",
+               "itemcount=3", "price=100", "discount=10", "cost=60"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_DOUBLE_EQ(r.json()["sum"].toDouble(), 270);  // computed by the line rule
+    EXPECT_DOUBLE_EQ(r.json()["sumcost"].toDouble(), 180);
+    r = admin({"row", "insert", "items", QStringLiteral("orderid=%1").arg(orderId), "productcode=900903",
+               "itemcount=2", "price=200,50", "VATcode=2"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+
+    r = admin({"document", "update", "order", orderNo});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_DOUBLE_EQ(r.json()["ordertotal"].toDouble(), 671);
+    EXPECT_DOUBLE_EQ(r.json()["orderVAT"].toDouble(), 270 * 0.25 + 401 * 0.12);
+
+    r = admin({"document", "deliver", orderNo});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(scalar("SELECT instock FROM product WHERE productcode='300302'").toDouble(), stockBefore.toDouble() - 3);
+    r = admin({"document", "deliver", orderNo});  // again: nothing more leaves the stock
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(scalar("SELECT instock FROM product WHERE productcode='300302'").toDouble(), stockBefore.toDouble() - 3);
+
+    ASSERT_EQ(admin({"document", "items-copy", "order", orderNo}).status, 0);
+    r = admin({"row", "insert", "invoice", QStringLiteral("companyid=%1").arg(companyId), "subject=Kaffe"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QString invoiceNo = r.json()["ordernumber"].toString();
+    r = admin({"document", "items-paste", "invoice", invoiceNo});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_GT(r.json()["ordertotal"].toDouble(), 0);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM items i JOIN invoice v ON v.id=i.invoiceid WHERE v.ordernumber='" + invoiceNo + "'"), "2");
+
+    r = admin({"document", "post-invoice", invoiceNo});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json()["status"].toString(), "Fakturert");
+    const QString postings = scalar("SELECT COUNT(*) FROM entries");
+    r = admin({"document", "post-invoice", invoiceNo});  // posted once only
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(r.err.isEmpty());
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM entries"), postings);
+}
+
+TEST_F(AdminScriptTest, RowGetUpdateDelete)
+{
+    AdminRun r = admin({"row", "get", "company", "1"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.json().contains("companyname"));
+    EXPECT_TRUE(r.json()["inifile"].isNull());
+
+    r = admin({"row", "update", "company", "1", "city=Ålesund"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.json()["city"].toString(), "Ålesund");
+
+    r = admin({"row", "insert", "calendar", "time_from=10.12.2026 08:00", "time_to=2026-12-10 16:00", "subject=Montering"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const qint64 cal = r.json()["id"].toInteger();
+    EXPECT_GT(r.json()["hours"].toDouble() + r.json()["hours_50"].toDouble(), 0);  // split by the time rule
+
+    // The delete question is answered no unless --yes is given.
+    r = admin({"row", "delete", "calendar", QString::number(cal)});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM calendar WHERE id=%1").arg(cal)), "1");
+    r = admin({"row", "delete", "calendar", QString::number(cal), "--yes"});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(scalar(QStringLiteral("SELECT COUNT(*) FROM calendar WHERE id=%1").arg(cal)), "0");
+}
+
+TEST_F(AdminScriptTest, BadInputIsRefusedWithNothingWritten)
+{
+    const QString orders = scalar("SELECT COUNT(*) FROM orders");
+    const struct {
+        QStringList args;
+        const char* message;
+    } cases[] = {
+        {{"row", "insert", "nosuch", "a=1"}, "Ukjent tabell"},
+        {{"row", "insert", "orders", "nosuch=1"}, "Ukjent kolonne"},
+        {{"row", "insert", "orders", "ordertotal=mye"}, "Ugyldig verdi"},
+        {{"row", "insert", "orders", "orderdate=32.13.2026"}, "Ugyldig verdi"},
+        {{"row", "insert", "orders", "subject=" + QString(300, 'x')}, "for lang"},
+        {{"row", "insert", "items", "VATcode=9", "productcode=X"}, "MVA"},
+        {{"row", "update", "orders", "999999", "subject=x"}, "Finner ikke"},
+        {{"row", "get", "orders", "abc"}, "Ugyldig id"},
+        {{"document", "deliver", "999999"}, "Finner ikke nummer"},
+        {{"document", "update", "nosuchkind", "1"}, "Bruk"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').left(60).toStdString());
+        const AdminRun r = admin(c.args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM orders"), orders);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM items WHERE productcode='X'"), "0");
+
+    // An unknown login is refused before anything is done.
+    const AdminRun r = admin({"row", "insert", "company", "companyname=X", "--login", "ingen"}, false);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("Finner ikke brukeren ingen"));
+}
