@@ -89,36 +89,6 @@ int serverCommand(const QStringList& args)
     return usage();
 }
 
-// Connects to the server the options name, or to the private server
-// (started when needed) without --host and --socket.
-bool connectFromOptions(const QStringList& args, Connection& c)
-{
-    const QString host = option(args, "--host");
-    const QString socket = option(args, "--socket");
-    ConnectParams p;
-    if (host.isEmpty() && socket.isEmpty()) {
-        PrivateServer server;
-        if (!server.start()) {
-            err() << "FEIL: " << server.error() << "\n";
-            return false;
-        }
-        p = server.adminParams();
-    } else {
-        p.host = host;
-        p.socket = socket;
-        p.port = option(args, "--port", "0").toUInt();
-        p.user = option(args, "--user", "root");
-        p.password = option(args, "--password");
-    }
-    p.connectTimeout = 10;
-    if (!c.open(p)) {
-        err() << "FEIL: Kan ikke koble til " << (host.isEmpty() ? (socket.isEmpty() ? "den private databaseserveren" : socket) : host)
-              << ": " << c.lastError() << "\n";
-        return false;
-    }
-    return true;
-}
-
 // Fills a database with the small demo company or the ten-year company.
 int demoData(const QStringList& args)
 {
@@ -127,13 +97,15 @@ int demoData(const QStringList& args)
     const QString db = option(args, "--database", size == "large" ? "kvarnel_large" : PrivateServer::DefaultDatabase())
                            .remove('`');
     Connection c;
-    if (!connectFromOptions(args, c)) return 1;
+    if (const QString e = AdminConnect(args, c); !e.isEmpty()) {
+        err() << "FEIL: " << e << "\n";
+        return 1;
+    }
     if (args.contains("--replace") && !c.exec("DROP DATABASE IF EXISTS `" + db + "`")) {
         err() << "FEIL: " << c.lastError() << "\n";
         return 1;
     }
-    if (!c.exec("CREATE DATABASE IF NOT EXISTS `" + db + "` CHARACTER SET utf8mb4 COLLATE utf8mb4_danish_ci") ||
-        !c.exec("USE `" + db + "`") || !c.execScript(SchemaScript())) {
+    if (!CreateDatabaseWithSchema(c, db)) {
         err() << "FEIL: " << c.lastError() << "\n";
         return 1;
     }
@@ -166,21 +138,13 @@ int createDatabase(const QStringList& args)
         out() << "Databasen " << database << " er klar\n";
         return 0;
     }
-    ConnectParams p;
-    p.host = host;
-    p.socket = socket;
-    p.port = option(args, "--port", "0").toUInt();
-    p.user = option(args, "--user", "root");
-    p.password = option(args, "--password");
     Connection c;
-    if (!c.open(p)) {
-        err() << "FEIL: Kan ikke koble til " << (host.isEmpty() ? socket : host) << ": " << c.lastError() << "\n";
+    if (const QString e = AdminConnect(args, c); !e.isEmpty()) {
+        err() << "FEIL: " << e << "\n";
         return 1;
     }
     const QString db = QString(database).remove('`');
-    if (!c.exec("CREATE DATABASE IF NOT EXISTS `" + db + "` CHARACTER SET utf8mb4 COLLATE utf8mb4_danish_ci") ||
-        !c.exec("USE `" + db + "`") || !c.execScript(SchemaScript()) ||
-        (demo && !c.execScript(DemoDataScript()))) {
+    if (!CreateDatabaseWithSchema(c, db) || (demo && !c.execScript(DemoDataScript()))) {
         err() << "FEIL: " << c.lastError() << "\n";
         return 1;
     }

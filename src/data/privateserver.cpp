@@ -315,8 +315,7 @@ bool PrivateServer::provision(const QString& database, bool withDemo)
         while (r->next()) hosts << r->value(0);
         for (const QString& h : hosts) c.exec("DROP USER ''@" + c.quote(h));
     }
-    bool ok = c.exec("CREATE DATABASE IF NOT EXISTS `" + db + "` CHARACTER SET utf8mb4 COLLATE utf8mb4_danish_ci") &&
-              c.exec("USE `" + db + "`") && c.execScript(SchemaScript());
+    bool ok = CreateDatabaseWithSchema(c, db);
     if (ok && withDemo) {
         const bool empty = c.scalar("SELECT COUNT(*) FROM company", "0").toLongLong() == 0;
         ok = (!empty || c.execScript(DemoDataScript())) &&
@@ -325,6 +324,13 @@ bool PrivateServer::provision(const QString& database, bool withDemo)
     }
     if (!ok) error_ = QStringLiteral("Kan ikke opprette databasen %1: %2").arg(db, c.lastError());
     return ok;
+}
+
+bool CreateDatabaseWithSchema(Connection& c, const QString& database)
+{
+    const QString db = QString(database).remove('`');
+    return c.exec("CREATE DATABASE IF NOT EXISTS `" + db + "` CHARACTER SET utf8mb4 COLLATE utf8mb4_danish_ci") &&
+           c.exec("USE `" + db + "`") && c.execScript(SchemaScript());
 }
 
 namespace {

@@ -76,6 +76,10 @@ private:
     int fd_ = -1;
 };
 
+// Creates the database when missing (utf8mb4, Norwegian sort order), makes
+// it the connection's current one and applies the schema script.
+bool CreateDatabaseWithSchema(Connection& c, const QString& database);
+
 // The schema script and the demo data, as built into the program.
 QString SchemaScript();
 QString DemoDataScript();
