@@ -4,8 +4,9 @@
 #include "admin_script.h"
 #include "data/connection.h"
 #include "data/privateserver.h"
+#include "print/printunit.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QElapsedTimer>
 #include <QTextStream>
 
@@ -41,7 +42,10 @@ int usage()
              "  kvarnel-admin document po-status NUMMER STATUS | post-invoice NUMMER\n"
              "  kvarnel-admin document items-copy|items-paste order|offer|invoice|po NUMMER\n"
              "  kvarnel-admin document hours-to-order ORDRENUMMER\n"
-             "Felles valg for row og document: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
+             "  kvarnel-admin print order|offer|invoice|po|delivery|picking NUMMER --pdf FIL [--heading T]\n"
+             "                     [--no-prices] [--cost] [--no-zero]\n"
+             "  kvarnel-admin print orderlist|invoicelist --pdf FIL\n"
+             "Felles valg for row, document og print: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n";
     err().flush();
@@ -97,7 +101,7 @@ int demoData(const QStringList& args)
     const QString db = option(args, "--database", size == "large" ? "kvarnel_large" : PrivateServer::DefaultDatabase())
                            .remove('`');
     Connection c;
-    if (const QString e = AdminConnect(args, c); !e.isEmpty()) {
+    if (const QString e = ConnectFromOptions(args, c); !e.isEmpty()) {
         err() << "FEIL: " << e << "\n";
         return 1;
     }
@@ -139,7 +143,7 @@ int createDatabase(const QStringList& args)
         return 0;
     }
     Connection c;
-    if (const QString e = AdminConnect(args, c); !e.isEmpty()) {
+    if (const QString e = ConnectFromOptions(args, c); !e.isEmpty()) {
         err() << "FEIL: " << e << "\n";
         return 1;
     }
@@ -156,7 +160,9 @@ int createDatabase(const QStringList& args)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // Printing to PDF paints with QtGui; the offscreen platform needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     int rc = 2;
     if (args.size() < 2) rc = usage();
@@ -164,6 +170,7 @@ int main(int argc, char** argv)
     else if (args[1] == "create-database") rc = createDatabase(args);
     else if (args[1] == "demo-data") rc = demoData(args);
     else if (args[1] == "row") rc = AdminRowCommand(args);
+    else if (args[1] == "print") rc = AdminPrint(args);
     else if (args[1] == "document") rc = AdminDocumentCommand(args);
     else rc = usage();
     out().flush();

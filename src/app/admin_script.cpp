@@ -85,7 +85,7 @@ QString connectModule(const QStringList& args, TDatabaseModule& dm)
 {
     // The rules read the company's settings (prices, accounts, working hours).
     OpenSettingsStore();
-    if (const QString e = AdminConnect(args, dm.MyConnection, option(args, "--database", PrivateServer::DefaultDatabase()));
+    if (const QString e = ConnectFromOptions(args, dm.MyConnection, option(args, "--database", PrivateServer::DefaultDatabase()));
         !e.isEmpty())
         return e;
     MyLoginStatus = 1;
@@ -270,31 +270,6 @@ QString openDocument(TDatabaseModule& dm, const DocKind& k, const QString& numbe
 }
 
 } // namespace
-
-QString AdminConnect(const QStringList& args, Connection& c, const QString& database)
-{
-    const QString host = option(args, "--host");
-    const QString socket = option(args, "--socket");
-    ConnectParams p;
-    if (host.isEmpty() && socket.isEmpty()) {
-        PrivateServer server;
-        if (!server.start()) return server.error();
-        p = server.adminParams();
-    } else {
-        p.host = host;
-        p.socket = socket;
-        p.port = option(args, "--port", "0").toUInt();
-        p.user = option(args, "--user", "root");
-        p.password = option(args, "--password");
-    }
-    p.database = database;
-    p.connectTimeout = 10;
-    if (!c.open(p))
-        return "Kan ikke koble til " +
-               (host.isEmpty() ? (socket.isEmpty() ? QStringLiteral("den lokale databaseserveren") : socket) : host) + ": " +
-               c.lastError();
-    return {};
-}
 
 int AdminRowCommand(const QStringList& args)
 {

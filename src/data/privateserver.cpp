@@ -326,6 +326,35 @@ bool PrivateServer::provision(const QString& database, bool withDemo)
     return ok;
 }
 
+QString ConnectFromOptions(const QStringList& args, Connection& c, const QString& database)
+{
+    auto option = [&args](const QString& name, const QString& def = QString()) {
+        const qsizetype i = args.indexOf(name);
+        return (i >= 0 && i + 1 < args.size()) ? args[i + 1] : def;
+    };
+    const QString host = option("--host");
+    const QString socket = option("--socket");
+    ConnectParams p;
+    if (host.isEmpty() && socket.isEmpty()) {
+        PrivateServer server;
+        if (!server.start()) return server.error();
+        p = server.adminParams();
+    } else {
+        p.host = host;
+        p.socket = socket;
+        p.port = option("--port", "0").toUInt();
+        p.user = option("--user", "root");
+        p.password = option("--password");
+    }
+    p.database = database;
+    p.connectTimeout = 10;
+    if (!c.open(p))
+        return "Kan ikke koble til " +
+               (host.isEmpty() ? (socket.isEmpty() ? QStringLiteral("den lokale databaseserveren") : socket) : host) + ": " +
+               c.lastError();
+    return {};
+}
+
 bool CreateDatabaseWithSchema(Connection& c, const QString& database)
 {
     const QString db = QString(database).remove('`');

@@ -4,6 +4,7 @@
 // created on first start (mariadb-install-db), started on demand, shared by
 // every program of the same user and stopped cleanly.
 #include <QString>
+#include <QStringList>
 #include "data/connection.h"
 
 class PrivateServer {
@@ -75,6 +76,12 @@ private:
     QString folder_;
     int fd_ = -1;
 };
+
+// Opens c on the server that command-line options name (--host, --port,
+// --socket, --user, --password), or without --host and --socket on the
+// private server, started when needed; database (when given) becomes the
+// current database. Returns the Norwegian error text, empty on success.
+QString ConnectFromOptions(const QStringList& args, Connection& c, const QString& database = QString());
 
 // Creates the database when missing (utf8mb4, Norwegian sort order), makes
 // it the connection's current one and applies the schema script.

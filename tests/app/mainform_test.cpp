@@ -274,8 +274,9 @@ TEST_F(MainTest, CommandLineDecidesTheLog)
         } else {
             EXPECT_TRUE(log.contains("START: " + ProgramFilePath()));
             EXPECT_TRUE(loginLine.contains(c.ipInLoginLine)) << loginLine.toStdString();
-            if (c.ipInLoginLine == "IP:10.9.8.7")
+            if (c.ipInLoginLine == "IP:10.9.8.7") {
                 EXPECT_TRUE(loginLine.endsWith("IP:10.9.8.7"));
+            }
         }
     }
 }

@@ -1,0 +1,177 @@
+#include "printui/printoptionforms.h"
+
+#include "core/sysreg.h"
+#include "data/datamodule.h"
+#include "print/printunit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+// Keys of section STANDARD of the main file, whichever file is current.
+class MainStandard {
+public:
+    MainStandard() : user_(UsingUserIni()), old_(StdSec)
+    {
+        if (user_) SwapToMainIni();
+        ResetStdSec();
+    }
+    ~MainStandard()
+    {
+        SetStdSec(old_);
+        if (user_) SwapToUserIni();
+    }
+
+private:
+    bool user_;
+    QString old_;
+};
+
+QString placementKey(TDocPrintOptionsForm::Kind k)
+{
+    switch (k) {
+    case TDocPrintOptionsForm::Offer: return QStringLiteral("OfferPrintForm");
+    case TDocPrintOptionsForm::PO: return QStringLiteral("POprintForm");
+    case TDocPrintOptionsForm::Order: break;
+    }
+    return QStringLiteral("OrderPrintForm");
+}
+
+QString priceKey(TDocPrintOptionsForm::Kind k)
+{
+    return k == TDocPrintOptionsForm::PO ? QStringLiteral("ShowPriceInPO") : QStringLiteral("ShowPriceInOrder");
+}
+
+}  // namespace
+
+TDocPrintOptionsForm::TDocPrintOptionsForm(Kind kind, TDatabaseModule& dm, QWidget* parent)
+    : QDialog(parent), kind_(kind), dm_(dm)
+{
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    auto* form = new QFormLayout;
+    HeaderCombo = new QComboBox(this);
+    HeaderCombo->setEditable(true);
+    QString caption;
+    switch (kind) {
+    case Order:
+        setWindowTitle(QStringLiteral("Ordreutskrift"));
+        setObjectName(QStringLiteral("OrderPrintForm"));
+        HeaderCombo->setObjectName(QStringLiteral("OrderHeaderCombo"));
+        HeaderCombo->addItems({"ORDRE", "ORDREBEKREFTELSE", "ORDREBESKRIVELSE"});
+        caption = QStringLiteral("Ordreoverskrift:");
+        break;
+    case Offer:
+        setWindowTitle(QStringLiteral("Utskrift av tilbud"));
+        setObjectName(QStringLiteral("OfferPrintForm"));
+        HeaderCombo->setObjectName(QStringLiteral("OrderHeaderCombo"));
+        HeaderCombo->addItems({"TILBUD", QStringLiteral("Foreløbig tilbud")});
+        caption = QStringLiteral("Tilbudoverskrift:");
+        break;
+    case PO:
+        setWindowTitle(QStringLiteral("Utskrift innkjøp"));
+        setObjectName(QStringLiteral("POprintForm"));
+        HeaderCombo->setObjectName(QStringLiteral("POHeaderCombo"));
+        HeaderCombo->addItems({"BESTILLING", QStringLiteral("PRISFORESPØRSEL")});
+        caption = QStringLiteral("Innkjøpoverskrift:");
+        break;
+    }
+    HeaderCombo->setCurrentIndex(0);
+    form->addRow(caption, HeaderCombo);
+
+    auto* box = new QVBoxLayout;
+    PrintPriceCheck = new QCheckBox(kind == Offer ? QStringLiteral("Vis enhetpriser") : QStringLiteral("Vis priser"), this);
+    box->addWidget(PrintPriceCheck);
+    if (kind == Order) {
+        PrintCostCheck = new QCheckBox(QStringLiteral("Kostpriser"), this);
+        box->addWidget(PrintCostCheck);
+    }
+    if (kind != PO) {
+        NoPriceNoPrint = new QCheckBox(QStringLiteral("Ikke skriv ut varer uten pris"), this);
+        box->addWidget(NoPriceNoPrint);
+    }
+    BigListFont = new QCheckBox(QStringLiteral("Bruk stor listefont"), this);
+    box->addWidget(BigListFont);
+
+    BitBtn1 = new QPushButton(QStringLiteral("Utskrift"), this);
+    BitBtn1->setDefault(true);
+    BitBtn2 = new QPushButton(QStringLiteral("&Avbryt"), this);
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+
+    auto* all = new QVBoxLayout(this);
+    all->addLayout(form);
+    all->addLayout(box);
+    all->addLayout(buttons);
+    all->setSizeConstraint(QLayout::SetFixedSize);
+
+    if (kind != Order) {
+        // Only the position is restored.
+        WindowPlacement designed{x(), y(), width(), height(), false};
+        QSize screen;
+        if (const QScreen* s = QGuiApplication::primaryScreen()) screen = s->availableGeometry().size();
+        const WindowPlacement p = LoadWindowPlacement(placementKey(kind), designed, screen, QStringLiteral("OnlyPos"));
+        move(p.left, p.top);
+    }
+}
+
+TDocPrintOptionsForm::~TDocPrintOptionsForm()
+{
+    if (kind_ != Order) SaveWindowPlacement(placementKey(kind_), {x(), y(), width(), height(), false});
+}
+
+void TDocPrintOptionsForm::showEvent(QShowEvent* e)
+{
+    {
+        MainStandard s;
+        PrintPriceCheck->setChecked(GetRegBoolean(priceKey(kind_)));
+        if (NoPriceNoPrint) NoPriceNoPrint->setChecked(GetRegBoolean(QStringLiteral("OrderNoPriceNoPrint")));
+    }
+    if (PrintCostCheck) PrintCostCheck->setChecked(false);
+    BigListFont->setChecked(false);
+    QDialog::showEvent(e);
+}
+
+bool TDocPrintOptionsForm::BitBtn1Click()
+{
+    Dataset& ds = kind_ == Order ? dm_.OrderTable : kind_ == Offer ? dm_.OfferTable : dm_.POTable;
+    const bool price = PrintPriceCheck->isChecked();
+    const bool cost = PrintCostCheck && PrintCostCheck->isChecked();
+    const bool noZero = NoPriceNoPrint && NoPriceNoPrint->isChecked();
+    {
+        MainStandard s;
+        SetRegInt(QStringLiteral("Salgutskrift_Or_FontSize"), BigListFont->isChecked() ? 9 : 8);
+        SetRegBoolean(priceKey(kind_), price);
+        if (NoPriceNoPrint) SetRegBoolean(QStringLiteral("OrderNoPriceNoPrint"), noZero);
+    }
+    const bool locked = ds.isOpen() && !ds.isEmpty() && ds.asInt(QStringLiteral("pricelock")) == 1;
+    const QString number = ds.isOpen() && !ds.isEmpty() ? ds.asString(QStringLiteral("ordernumber")) : QString();
+    const QString heading = HeaderCombo->currentText();
+    switch (kind_) {
+    case Order:
+        PrintPreView = OrderPrint(dm_, OrderPrintOptions(heading, price, cost, noZero, locked));
+        PrinterTitle = DocumentJobTitle(QStringLiteral("O"), number);
+        break;
+    case Offer:
+        PrintPreView = OfferPrint(dm_, OfferPrintOptions(heading, price, noZero, locked));
+        PrinterTitle = DocumentJobTitle(QStringLiteral("T"), number);
+        break;
+    case PO:
+        PrintPreView = POprint(dm_, POPrintOptions(heading, price, locked));
+        PrinterTitle = DocumentJobTitle(QStringLiteral("B"), number);
+        break;
+    }
+    const bool ok = LPTPrint();
+    accept();
+    return ok;
+}
