@@ -152,6 +152,28 @@ std::unique_ptr<Result> Connection::query(const QString& sql)
     return std::make_unique<Result>(r);
 }
 
+std::unique_ptr<Result> Connection::queryUnbuffered(const QString& sql)
+{
+    if (!run(sql.toUtf8())) return nullptr;
+    MYSQL_RES* r = mysql_use_result(db_);
+    if (!r) {
+        if (mysql_field_count(db_) != 0) {
+            setError();
+            return nullptr;
+        }
+        return std::make_unique<Result>(nullptr);
+    }
+    return std::make_unique<Result>(r);
+}
+
+bool Connection::fetchFailed()
+{
+    if (!db_) return true;
+    if (mysql_errno(db_) == 0) return false;
+    setError();
+    return true;
+}
+
 QString Connection::scalar(const QString& sql, const QString& def)
 {
     auto r = query(sql);

@@ -35,6 +35,9 @@ public:
     bool isNull(int col) const;
     QString value(int col) const;       // UTF-8 decoded
     QByteArray raw(int col) const;
+    // The current row's value bytes and length, without a copy.
+    const char* rawData(int col) const { return row_[col]; }
+    size_t length(int col) const { return lengths_[col]; }
     long long toLongLong(int col) const;
     double toDouble(int col) const;
     st_mysql_res* handle() const { return res_; }
@@ -61,6 +64,12 @@ public:
     bool exec(const QString& sql);
     // Runs one statement that returns rows; null on failure.
     std::unique_ptr<Result> query(const QString& sql);
+    // The same, with the rows streamed from the server one at a time
+    // (rowCount() stays 0): the caller keeps what it needs and reads every
+    // row before the next statement; fetchFailed() then tells whether the
+    // stream broke off.
+    std::unique_ptr<Result> queryUnbuffered(const QString& sql);
+    bool fetchFailed();
     // First column of the first row, or def when the query fails or is empty.
     QString scalar(const QString& sql, const QString& def = QString());
     // Runs a script of statements, each ending with ';' at the end of a line.

@@ -186,20 +186,70 @@ void Dataset::buildFields(Result& res)
     }
 }
 
-bool Dataset::readResult(std::unique_ptr<Result> res, bool keepFields)
+unsigned char* Dataset::RowArena::alloc(size_t n)
+{
+    n = (n + 1) & ~size_t(1);  // two-byte alignment keeps the low bit free
+    if (used_ + n > cap_) {
+        cap_ = std::max<size_t>(n, 1 << 20);
+        blocks_.push_back(std::make_unique<unsigned char[]>(cap_));
+        used_ = 0;
+    }
+    unsigned char* p = blocks_.back().get() + used_;
+    used_ += n;
+    total_ += n;
+    return p;
+}
+
+void Dataset::RowArena::clear()
+{
+    blocks_.clear();
+    used_ = cap_ = total_ = 0;
+}
+
+bool Dataset::readRows(Result& res)
 {
     rows_.clear();
     overlays_.clear();
-    if (!keepFields || fields_.empty()) buildFields(*res);
-    MYSQL_RES* r = res->handle();
-    if (r) {
-        rows_.reserve(size_t(mysql_num_rows(r)));
-        while (MYSQL_ROW row = mysql_fetch_row(r)) rows_.push_back(RowRef{row, -1});
+    arena_.clear();
+    buildFields(res);
+    const int n = storedFields_;
+    while (res.next()) {
+        size_t header = 2, data = 0;
+        for (int c = 0; c < n; ++c) {
+            if (res.isNull(c)) {
+                header += 1;
+            } else {
+                header += res.length(c) < 0xFE ? 1 : 5;
+                data += res.length(c);
+            }
+        }
+        unsigned char* p = arena_.alloc(header + data);
+        p[0] = (unsigned char)(header & 0xFF);
+        p[1] = (unsigned char)(header >> 8);
+        unsigned char* h = p + 2;
+        unsigned char* d = p + header;
+        for (int c = 0; c < n; ++c) {
+            if (res.isNull(c)) {
+                *h++ = 0xFF;
+                continue;
+            }
+            const size_t l = res.length(c);
+            if (l < 0xFE) {
+                *h++ = (unsigned char)l;
+            } else {
+                *h++ = 0xFE;
+                const std::uint32_t l32 = std::uint32_t(l);
+                std::memcpy(h, &l32, 4);
+                h += 4;
+            }
+            std::memcpy(d, res.rawData(c), l);
+            d += l;
+        }
+        rows_.push_back(RowRef{reinterpret_cast<std::uintptr_t>(p)});
     }
-    result_ = std::move(res);
     for (auto& f : fields_)
         if (f.lookup) f.lookup->invalidate();
-    return true;
+    return !conn_->fetchFailed();
 }
 
 bool Dataset::open()
@@ -209,14 +259,13 @@ bool Dataset::open()
         masterValue_ = master_->isOpen() && !master_->isEmpty() ? master_->asInt(masterField_) : 0;
         masterValueSet_ = true;
     }
-    auto res = conn_->query(selectText());
-    if (!res) {
+    auto res = conn_->queryUnbuffered(selectText());
+    if (!res || !readRows(*res)) {
         error_ = conn_->lastError();
         close();
         return false;
     }
     error_.clear();
-    readResult(std::move(res), false);
     state_ = Browse;
     cur_ = -1;
     if (!disabled_) emit rowsReset();
@@ -231,7 +280,7 @@ void Dataset::close()
     if (state_ == Inactive) return;
     rows_.clear();
     overlays_.clear();
-    result_.reset();
+    arena_.clear();
     cur_ = -1;
     bof_ = eof_ = true;
     buf_.clear();
@@ -247,12 +296,16 @@ bool Dataset::refresh()
     if (!checkBrowse()) return false;
     const qint64 id = currentId();
     const int oldRow = cur_;
-    auto res = conn_->query(selectText());
+    auto res = conn_->queryUnbuffered(selectText());
     if (!res) {
         error_ = conn_->lastError();
         return false;
     }
-    readResult(std::move(res), false);
+    if (!readRows(*res)) {
+        error_ = conn_->lastError();
+        close();
+        return false;
+    }
     cur_ = -1;
     if (!disabled_) emit rowsReset();
     int row = -1;
@@ -397,19 +450,35 @@ QVariant Dataset::stored(const RowRef& r, int col) const
         if (!f.lookup || f.lookupKey < 0) return {};
         return f.lookup->text(stored(r, f.lookupKey).toLongLong());
     }
-    if (r.overlay >= 0) return overlays_[size_t(r.overlay)][size_t(col)];
-    if (!r.raw) return {};
-    const char* p = r.raw[col];
+    if (r.isOverlay()) return overlays_[size_t(r.overlay())][size_t(col)];
+    const unsigned char* p = r.packed();
     if (!p) return {};
-    // Stored rows lie one after the other in the result buffer, each value
-    // followed by a terminating zero; the next non-null pointer (or the end
-    // marker after the last column) gives the length, as the client library
-    // computes it.
-    const char* end = nullptr;
-    for (int j = col + 1; j <= storedFields_; ++j)
-        if (r.raw[j]) { end = r.raw[j]; break; }
-    const size_t len = end ? size_t(end - p - 1) : std::strlen(p);
-    return parse(col, p, len);
+    // Walk the column lengths up to col to find where its value starts.
+    const size_t header = size_t(p[0]) | (size_t(p[1]) << 8);
+    const unsigned char* h = p + 2;
+    size_t offset = 0;
+    for (int c = 0;; ++c) {
+        size_t len;
+        bool null = false;
+        if (*h == 0xFF) {
+            null = true;
+            len = 0;
+            h += 1;
+        } else if (*h == 0xFE) {
+            std::uint32_t l32;
+            std::memcpy(&l32, h + 1, 4);
+            len = l32;
+            h += 5;
+        } else {
+            len = *h;
+            h += 1;
+        }
+        if (c == col) {
+            if (null) return {};
+            return parse(col, reinterpret_cast<const char*>(p + header + offset), len);
+        }
+        offset += len;
+    }
 }
 
 QVariant Dataset::rowValue(int row, int col) const
@@ -541,7 +610,7 @@ bool Dataset::insert()
     buf_.assign(size_t(storedFields_), QVariant());
     changed_ = QBitArray(storedFields_);
     overlays_.emplace_back(size_t(storedFields_));
-    rows_.push_back(RowRef{nullptr, int(overlays_.size() - 1)});
+    rows_.push_back(RowRef::ofOverlay(int(overlays_.size() - 1)));
     insertedRow_ = recordCount() - 1;
     if (!disabled_) emit rowInserted(insertedRow_);
     state_ = Insert;
@@ -654,13 +723,13 @@ QString Dataset::literal(int col, const QVariant& v) const
 
 std::vector<QVariant>& Dataset::overlayOf(RowRef& r)
 {
-    if (r.overlay < 0) {
+    if (!r.isOverlay()) {
         std::vector<QVariant> vals(static_cast<size_t>(storedFields_));
         for (int c = 0; c < storedFields_; ++c) vals[size_t(c)] = stored(r, c);
         overlays_.push_back(std::move(vals));
-        r.overlay = int(overlays_.size() - 1);
+        r = RowRef::ofOverlay(int(overlays_.size() - 1));
     }
-    return overlays_[size_t(r.overlay)];
+    return overlays_[size_t(r.overlay())];
 }
 
 bool Dataset::rereadRow(qint64 id, std::vector<QVariant>& out)

@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QVariant>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -158,12 +159,31 @@ signals:
     void written();                   // a row was saved to or deleted from the server
 
 private:
+    // One row: packed in the arena (see RowArena) or, once written here,
+    // an index into overlays_, told apart by the low bit (arena rows are
+    // aligned to two bytes).
     struct RowRef {
-        char** raw = nullptr;   // row in the result buffer, null for rows inserted here
-        int overlay = -1;       // index into overlays_ when the row was written since the read
+        std::uintptr_t v = 0;
+        bool isOverlay() const { return (v & 1) != 0; }
+        int overlay() const { return int(v >> 1); }
+        const unsigned char* packed() const { return reinterpret_cast<const unsigned char*>(v); }
+        static RowRef ofOverlay(int i) { return RowRef{(std::uintptr_t(i) << 1) | 1}; }
+    };
+    // Rows as read, packed one after the other in large blocks: a two-byte
+    // header length, one length byte per column (0xFF NULL, 0xFE followed by
+    // four bytes for long values), then the values without separators.
+    class RowArena {
+    public:
+        unsigned char* alloc(size_t n);
+        void clear();
+        size_t bytes() const { return total_; }
+
+    private:
+        std::vector<std::unique_ptr<unsigned char[]>> blocks_;
+        size_t used_ = 0, cap_ = 0, total_ = 0;
     };
 
-    bool readResult(std::unique_ptr<Result> res, bool keepFields);
+    bool readRows(Result& res);
     void buildFields(Result& res);
     QVariant parse(int col, const char* data, size_t len) const;
     QVariant stored(const RowRef& r, int col) const;
@@ -185,7 +205,7 @@ private:
     qint64 masterValue_ = 0;
     bool masterValueSet_ = false;
 
-    std::unique_ptr<Result> result_;
+    RowArena arena_;
     std::vector<FieldInfo> fields_;
     int storedFields_ = 0;
     QHash<QString, int> index_;

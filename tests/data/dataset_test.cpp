@@ -289,3 +289,31 @@ TEST_F(DatasetTest, ModelFollowsTheDataset)
     ds.cancel();
     EXPECT_EQ(model.rowCount(), 4);
 }
+
+// Values of every length come back as stored, NULLs stay NULL, and a row
+// written here keeps its place among the rows as read.
+TEST_F(DatasetTest, LongShortAndNullValuesRoundTrip)
+{
+    const QString mid(253, QChar(u'ø'));   // 506 bytes in UTF-8
+    const QString big(60000, 'x');  // near the TEXT column's limit
+    ASSERT_TRUE(conn.exec("UPDATE person SET note=" + conn.quote(mid) + " WHERE id=1"));
+    ASSERT_TRUE(conn.exec("UPDATE person SET note=" + conn.quote(big) + " WHERE id=2"));
+    ASSERT_TRUE(conn.exec("UPDATE person SET note='' WHERE id=3"));
+    Dataset ds(&conn, "person");
+    ds.setOrder("id");
+    ASSERT_TRUE(ds.open());
+    const int note = ds.fieldIndex("note"), name = ds.fieldIndex("name"), born = ds.fieldIndex("born");
+    EXPECT_EQ(ds.rowValue(0, note).toString(), mid);
+    EXPECT_EQ(ds.rowValue(1, note).toString(), big);
+    EXPECT_EQ(ds.rowValue(1, name).toString(), "Bjørn");  // after a long value
+    EXPECT_TRUE(ds.rowValue(2, note).toString().isEmpty());
+    EXPECT_FALSE(ds.rowValue(2, note).isNull());
+    EXPECT_TRUE(ds.rowValue(3, note).isNull());
+    EXPECT_TRUE(ds.rowValue(3, born).isNull());
+    EXPECT_EQ(ds.rowValue(3, name).toString(), "C:\\temp");
+    ds.moveTo(1);
+    ASSERT_TRUE(ds.setValue("amount", 3));
+    ASSERT_TRUE(ds.post());
+    EXPECT_EQ(ds.rowValue(1, note).toString(), big);
+    EXPECT_EQ(ds.rowValue(2, name).toString(), "O'Brien");
+}
