@@ -176,16 +176,25 @@ bool PrivateServer::install()
     QDir().mkpath(folder_);
     // A half-made data folder from an interrupted first start is made again.
     QDir(dataDir()).removeRecursively();
-    QStringList args{"--no-defaults", "--datadir=" + dataDir(), "--auth-root-authentication-method=normal",
-                     "--skip-test-db"};
+    // A temporary folder of its own: servers bootstrapping side by side in a
+    // shared /tmp trip over each other's temporary tables.
+    QDir().mkpath(folder_ + "tmp");
+    QStringList args{"--no-defaults", "--datadir=" + dataDir(), "--tmpdir=" + folder_ + "tmp",
+                     "--auth-root-authentication-method=normal", "--skip-test-db"};
     if (::geteuid() != 0) args << "--user=" + currentUserName();
     args << commonOptions();
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(installer, args);
     if (!p.waitForFinished(180000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        error_ = QStringLiteral("Kan ikke opprette databasen i %1: %2")
-                     .arg(dataDir(), QString::fromLocal8Bit(p.readAll()).right(800));
+        // The installer's own error lines say what went wrong; its closing
+        // advice does not.
+        const QStringList lines = QString::fromLocal8Bit(p.readAll()).split('\n');
+        QStringList errors;
+        for (const QString& l : lines)
+            if (l.contains("ERROR", Qt::CaseInsensitive) || l.contains("FATAL", Qt::CaseInsensitive)) errors << l;
+        if (errors.isEmpty()) errors = lines.mid(0, 8);
+        error_ = QStringLiteral("Kan ikke opprette databasen i %1: %2").arg(dataDir(), errors.join('\n').left(1200));
         QDir(dataDir()).removeRecursively();
         return false;
     }
@@ -206,6 +215,7 @@ bool PrivateServer::launch()
                      "--socket=" + socketPath(),
                      "--pid-file=" + pidFile(),
                      "--log-error=" + logFile(),
+                     "--tmpdir=" + folder_ + "tmp",
                      "--skip-networking",
                      "--skip-name-resolve",
                      "--max-connections=200"};
@@ -255,6 +265,7 @@ bool PrivateServer::start()
     if (isRunning()) return true;
     cleanStale();
     if (!QFileInfo::exists(dataDir() + "/mysql") && !install()) return false;
+    QDir().mkpath(folder_ + "tmp");
     if (!launch()) return false;
     if (created_ && !provision(DefaultDatabase(), true)) return false;
     return true;
