@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "admin/inputform.h"
 #include "admin/iptestform.h"
 #include "admin/mappeoppsettform.h"
 #include "admin/sqlform.h"
@@ -10,10 +11,17 @@
 #include "app/oppstartform.h"
 #include "app/tablesetupform.h"
 #include "core/dialogs.h"
+#include "crm/companydataform.h"
+#include "crm/companylistform.h"
+#include "crm/companyselectform.h"
+#include "crm/postnummerform.h"
 #include "core/platformlookup.h"
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
+#include "ui/commonlistform.h"
+#include "ui/listform.h"
+#include "ui/postinfoform.h"
 #include "ui/windowregistry.h"
 
 #include <QApplication>
@@ -42,6 +50,14 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add(QStringLiteral("TOppstartForm"), [] { return new TOppstartForm; });
     w.add(QStringLiteral("TActivityForm"), [] { return new TActivityForm; });
     w.add(QStringLiteral("TSQLForm"), [] { return new TSQLForm; });
+    w.add(QStringLiteral("TPostinfoForm"), [] { return new TPostinfoForm; });
+    w.add(QStringLiteral("TCommonListForm"), [] { return new TCommonListForm; });
+    w.add(QStringLiteral("TCompanyListForm"), [] { return new TCompanyListForm; });
+    w.add(QStringLiteral("TCompanyDataForm"), [] { return new TCompanyDataForm; });
+    w.add(QStringLiteral("TCompanySelectForm"), [] { return new TCompanySelectForm; });
+    w.add(QStringLiteral("TPostnummerForm"), [] { return new TPostnummerForm; });
+    // The list windows' search asks with the program's input dialog.
+    SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.
 }
 

@@ -1,0 +1,244 @@
+#include "crm/companydataform.h"
+
+#include "core/platform.h"
+#include "crm/companylistform.h"
+#include "crm/postnummer.h"
+#include "crm/postnummerform.h"
+#include "data/datamodule.h"
+#include "ui/windowregistry.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QStyle>
+#include <QToolButton>
+
+namespace {
+QToolButton* smallButton(QWidget* parent, const QString& text, const QString& tip)
+{
+    auto* b = new QToolButton(parent);
+    b->setText(text);
+    b->setToolTip(tip);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+QWidget* withButton(QWidget* field, QToolButton* button)
+{
+    auto* w = new QWidget;
+    auto* h = new QHBoxLayout(w);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(2);
+    h->addWidget(field, 1);
+    h->addWidget(button);
+    return w;
+}
+} // namespace
+
+TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
+{
+    setObjectName(QStringLiteral("CompanyDataForm"));
+    setWindowTitle(QStringLiteral("Firmadata"));
+    placementKey = QStringLiteral("CompanyDataForm");
+    captionPrefix = QStringLiteral("Firmadata [");
+    TDatabaseModule& dm = DataModule();
+    Dataset* ds = &dm.CompanyTable;
+
+    // Panel 1: the name and the ways to reach the company.
+    QFormLayout* f1;
+    addFormPanel(&f1);
+    CompanyNameEdit = new TDBEdit(ds, QStringLiteral("companyname"));
+    {
+        QFont f = CompanyNameEdit->font();
+        f.setBold(true);
+        f.setPointSizeF(f.pointSizeF() * 1.15);
+        CompanyNameEdit->setFont(f);
+    }
+    PhoneEdit = new TDBEdit(ds, QStringLiteral("phone"));
+    TelefaxEdit = new TDBEdit(ds, QStringLiteral("telefax"));
+    EmailEdit = new TDBEdit(ds, QStringLiteral("email"));
+    EmailButton = smallButton(this, QStringLiteral("@"), QStringLiteral("Skriv epost"));
+    HomepageEdit = new TDBEdit(ds, QStringLiteral("homepage"));
+    HomepageButton = smallButton(this, QStringLiteral("www"), QStringLiteral("Åpne hjemmesiden"));
+    ContactCombo = new TDBLookupComboBox;
+    ContactCombo->setListSource(&dm.ContactQuery, QStringLiteral("id"), QStringLiteral("realname"));
+    ContactCombo->setField(ds, QStringLiteral("defaultcontact"));
+    ContactButton = smallButton(this, QStringLiteral("..."), QStringLiteral("Vis kontaktpersonen"));
+    f1->addRow(QStringLiteral("Firmanavn:"), CompanyNameEdit);
+    f1->addRow(QStringLiteral("Telefon:"), PhoneEdit);
+    f1->addRow(QStringLiteral("Telefax:"), TelefaxEdit);
+    f1->addRow(QStringLiteral("Epost:"), withButton(EmailEdit, EmailButton));
+    f1->addRow(QStringLiteral("Hjemmeside:"), withButton(HomepageEdit, HomepageButton));
+    f1->addRow(QStringLiteral("Kontakt:"), withButton(ContactCombo, ContactButton));
+    connect(EmailButton, &QToolButton::clicked, this,
+            [this] { StartProg(QStringLiteral("mailto:") + EmailEdit->text()); });
+    connect(HomepageButton, &QToolButton::clicked, this, [this] { StartProg(HomepageEdit->text()); });
+    connect(ContactButton, &QToolButton::clicked, this, [this] {
+        Dataset& contacts = DataModule().ContactQuery;
+        const qint64 id = ContactCombo->currentKey();
+        if (id > 0 && contacts.isOpen()) contacts.locate(QStringLiteral("id"), id);
+        Windows().show(QStringLiteral("TContactDataForm"));
+    });
+
+    // Panel 2: addresses, numbers and roles, in the order the Tab key walks.
+    QFormLayout* f2;
+    addFormPanel(&f2);
+    StreetAddressEdit = new TDBEdit(ds, QStringLiteral("streetaddress"));
+    PostalAddressEdit = new TDBEdit(ds, QStringLiteral("postaladdress"));
+    PostalCodeEdit = new TDBEdit(ds, QStringLiteral("postalcode"));
+    PostalCodeEdit->setFixedWidth(52);
+    PostalCodeButton = smallButton(this, QStringLiteral("?"), QStringLiteral("Vis postnummeret"));
+    CityEdit = new TDBEdit(ds, QStringLiteral("city"));
+    CustNoEdit = new TDBEdit(ds, QStringLiteral("custno"));
+    OrgNumberEdit = new TDBEdit(ds, QStringLiteral("orgnumber"));
+    BranchCombo = new TDBComboBox(ds, QStringLiteral("branch"), {}, true);
+    BankAccountEdit = new TDBEdit(ds, QStringLiteral("bankaccount"));
+    CustomerBox = new TDBCheckBox(QStringLiteral("Kunde"), ds, QStringLiteral("customer"));
+    VendorBox = new TDBCheckBox(QStringLiteral("Leverandør"), ds, QStringLiteral("vendor"));
+    EquipVendorBox = new TDBCheckBox(QStringLiteral("UtstyrLeverandør"), ds, QStringLiteral("equipvendor"));
+    TaxBox = new TDBCheckBox(QStringLiteral("Momspliktig"), ds, QStringLiteral("tax"));
+    PartnerBox = new TDBCheckBox(QStringLiteral("Avtale eller partner"), ds, QStringLiteral("partner"));
+    BlacklistedBox = new TDBCheckBox(QStringLiteral("Svartelistet"), ds, QStringLiteral("blacklisted"));
+    MyContactCombo = new TDBLookupComboBox;
+    MyContactCombo->setListQuery(&dm.MyConnection, QStringLiteral("SELECT id, initials FROM users ORDER BY initials"));
+    MyContactCombo->setField(ds, QStringLiteral("mycontact"));
+
+    auto* place = new QWidget;
+    {
+        auto* h = new QHBoxLayout(place);
+        h->setContentsMargins(0, 0, 0, 0);
+        h->setSpacing(2);
+        h->addWidget(PostalCodeEdit);
+        h->addWidget(PostalCodeButton);
+        h->addWidget(CityEdit, 1);
+    }
+    auto* roles = new QWidget;
+    {
+        auto* g = new QGridLayout(roles);
+        g->setContentsMargins(0, 2, 0, 2);
+        g->setVerticalSpacing(2);
+        g->addWidget(CustomerBox, 0, 0);
+        g->addWidget(VendorBox, 1, 0);
+        g->addWidget(EquipVendorBox, 2, 0);
+        g->addWidget(TaxBox, 0, 1);
+        g->addWidget(PartnerBox, 1, 1);
+        g->addWidget(BlacklistedBox, 2, 1);
+    }
+    f2->addRow(QStringLiteral("Gateadresse:"), StreetAddressEdit);
+    f2->addRow(QStringLiteral("Postadresse:"), PostalAddressEdit);
+    f2->addRow(QStringLiteral("Poststed:"), place);
+    f2->addRow(QStringLiteral("Kundenr.:"), CustNoEdit);
+    f2->addRow(QStringLiteral("Org. nr.:"), OrgNumberEdit);
+    f2->addRow(QStringLiteral("Bransje:"), BranchCombo);
+    f2->addRow(QStringLiteral("Bankkonto:"), BankAccountEdit);
+    f2->addRow(QString(), roles);
+    f2->addRow(QStringLiteral("Vår kontakt:"), MyContactCombo);
+    const QWidget* const order[] = {StreetAddressEdit, PostalAddressEdit, PostalCodeEdit, CityEdit,
+                                    CustNoEdit,        OrgNumberEdit,     BranchCombo,    BankAccountEdit,
+                                    CustomerBox,       VendorBox,         EquipVendorBox, TaxBox,
+                                    PartnerBox,        BlacklistedBox,    MyContactCombo};
+    for (size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+    PostalCodeEdit->installEventFilter(this);
+    connect(PostalCodeButton, &QToolButton::clicked, this, &TCompanyDataForm::PostalCodeButtonClick);
+
+    // Panel 3: the note.
+    auto* p3 = new QWidget;
+    {
+        auto* v = new QHBoxLayout(p3);
+        v->setContentsMargins(8, 4, 8, 8);
+        NoteMemo = new TDBMemo(ds, QStringLiteral("object_text"));
+        NoteMemo->setFixedHeight(110);
+        v->addWidget(NoteMemo);
+    }
+    addPanel(p3);
+
+    setDataset(ds);
+    setClientWidth(422);
+    setFocusProxy(CompanyNameEdit);
+
+    PopupMenu1->addSeparator();
+    Kontakter1 = addMenuItem(QStringLiteral("Kontakter"), [this] { Kontakter1Click(); });
+    Timeregistreringer1 = addMenuItem(QStringLiteral("Timeregistreringer"), [] {
+        if (auto* l = Windows().get<TCompanyListForm>()) l->Timeregistreringer1Click();
+    });
+    Dokumenter1 = addMenuItem(QStringLiteral("Dokumenter"), [] {
+        if (auto* l = Windows().get<TCompanyListForm>()) l->Dokumenter1Click();
+    });
+    Postinformasjon1 = addMenuItem(QStringLiteral("Postinformasjon"), [] {
+        DataModule().CommonSource = &DataModule().CompanyTable;
+        Windows().show(QStringLiteral("TPostinfoForm"));
+    });
+    connect(PopupMenu1, &QMenu::aboutToShow, this, &TCompanyDataForm::updateWindowItems);
+    updateWindowItems();
+}
+
+void TCompanyDataForm::updateWindowItems()
+{
+    Kontakter1->setEnabled(Windows().has(QStringLiteral("TContactListForm")));
+    Timeregistreringer1->setEnabled(Windows().has(QStringLiteral("TCalendarListForm")) &&
+                                    Windows().has(QStringLiteral("TCompanyListForm")));
+    Dokumenter1->setEnabled(Windows().has(QStringLiteral("TDocumentListForm")) &&
+                            Windows().has(QStringLiteral("TCompanyListForm")));
+    Postinformasjon1->setEnabled(Windows().has(QStringLiteral("TPostinfoForm")));
+    ContactButton->setEnabled(Windows().has(QStringLiteral("TContactDataForm")));
+}
+
+void TCompanyDataForm::FormShow()
+{
+    TDataForm::FormShow();
+    updateWindowItems();
+    SelectContacts();
+    CompanyNameEdit->setFocus();
+}
+
+void TCompanyDataForm::AfterStep() { SelectContacts(); }
+
+void TCompanyDataForm::SelectContacts()
+{
+    Dataset* ds = dataset();
+    if (!ds || !ds->isOpen() || ds->state() == Dataset::Insert) return;
+    Contact_WHERE = "companyid=" + QString::number(ds->currentId());
+    DataModule().ContactSQLSelect();
+    ContactCombo->reloadList();
+}
+
+void TCompanyDataForm::i6750Exit()
+{
+    Dataset* ds = dataset();
+    if (!ds || (ds->state() != Dataset::Edit && ds->state() != Dataset::Insert)) return;
+    const QString code = PostalCodeEdit->text();
+    if (code.size() != 4) return;
+    if (!PostRegister::instance().available()) return;  // no register: the typed place stays
+    ds->setValue(QStringLiteral("city"), FinnPostSted(code));
+}
+
+void TCompanyDataForm::PostalCodeButtonClick()
+{
+    auto* f = Windows().get<TPostnummerForm>();
+    if (!f) return;
+    f->ePostNr->setText(PostalCodeEdit->text());
+    Windows().show(QStringLiteral("TPostnummerForm"));
+}
+
+void TCompanyDataForm::Kontakter1Click()
+{
+    Dataset* ds = dataset();
+    if (!ds) return;
+    Contact_WHERE = "companyid=" + QString::number(ds->currentId());
+    QWidget* list = Windows().find(QStringLiteral("TContactListForm"));
+    if (list && list->isVisible()) DataModule().ContactSQLSelect();
+    else Windows().show(QStringLiteral("TContactListForm"));
+}
+
+bool TCompanyDataForm::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == PostalCodeEdit && e->type() == QEvent::FocusOut) {
+        PostalCodeEdit->commit();
+        i6750Exit();
+    }
+    return TDataForm::eventFilter(o, e);
+}

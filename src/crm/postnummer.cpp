@@ -1,0 +1,145 @@
+#include "crm/postnummer.h"
+
+#include "core/sysreg.h"
+#include "core/textfil.h"
+
+#include <QFileInfo>
+
+QString PostFilnavn() { return QStringLiteral("tilbud5.txt"); }
+
+QString PostRegisterPath() { return TrelvoPath(QStringLiteral("import")) + PostFilnavn(); }
+
+PostRegister& PostRegister::instance()
+{
+    static PostRegister r;
+    return r;
+}
+
+void PostRegister::reset()
+{
+    path_.clear();
+    stamp_ = QDateTime();
+    bytes_ = -1;
+    loaded_ = false;
+    reported_ = false;
+    entries_.clear();
+}
+
+bool PostRegister::available()
+{
+    const QString path = PostRegisterPath();
+    if (path != path_) {
+        reset();
+        path_ = path;
+    }
+    const QFileInfo fi(path);
+    if (loaded_ && fi.exists() && fi.lastModified() == stamp_ && fi.size() == bytes_) return true;
+    if (!fi.exists() && reported_) {
+        loaded_ = false;
+        entries_.clear();
+        return false;
+    }
+    return load(path);
+}
+
+bool PostRegister::load(const QString& path)
+{
+    loaded_ = false;
+    entries_.clear();
+    TextFile f;
+    if (reported_) {
+        // Already told once; a file that still cannot be read stays silent.
+        const QFileInfo fi(path);
+        if (!fi.isReadable()) return false;
+    }
+    if (opentextfile(f, path) != 0) {
+        reported_ = true;
+        return false;
+    }
+    const QFileInfo fi(path);
+    QString line;
+    while (!eoftextfile(f)) {
+        if (readlntextfile(f, line) != 0) break;
+        if (line.size() < 4) continue;
+        const QString code = line.left(4);
+        if (entries_.contains(code)) continue;  // the first line of a code counts
+        PostnummerInfo e;
+        e.postnummer = code;
+        const QStringList parts = line.split(QLatin1Char('\t'));
+        if (parts.size() > 2) e.poststed = parts[1];  // up to the second tab
+        if (parts.size() > 3) e.kommunenr = parts[2];
+        if (parts.size() > 4) e.kommune = parts[3];
+        if (parts.size() > 4) e.kategori = parts.mid(4).join(QLatin1Char('\t'));
+        entries_.insert(code, e);
+    }
+    closetextfile(f);
+    stamp_ = fi.lastModified();
+    bytes_ = fi.size();
+    loaded_ = true;
+    reported_ = false;
+    return true;
+}
+
+bool PostRegister::find(const QString& code, PostnummerInfo& out)
+{
+    if (code.size() != 4 || !available()) return false;
+    auto it = entries_.constFind(code);
+    if (it == entries_.constEnd()) return false;
+    out = *it;
+    return true;
+}
+
+QString FinnPostSted(const QString& code)
+{
+    PostnummerInfo e;
+    return PostRegister::instance().find(code, e) ? e.poststed : QString();
+}
+
+const std::array<QString, 24> Fylke = {
+    QString(),
+    QStringLiteral("ØSTFOLD"),
+    QStringLiteral("AKERSHUS"),
+    QStringLiteral("OSLO"),
+    QStringLiteral("HEDMARK"),
+    QStringLiteral("OPPLAND"),
+    QStringLiteral("BUSKERUD"),
+    QStringLiteral("VESTFOLD"),
+    QStringLiteral("TELEMARK"),
+    QStringLiteral("AUST-AGDER"),
+    QStringLiteral("VEST-AGDER"),
+    QStringLiteral("ROGALAND"),
+    QStringLiteral("HORDALAND"),
+    QString(),
+    QStringLiteral("SOGN OG FJORDANE"),
+    QStringLiteral("MØRE OG ROMSDAL"),
+    QStringLiteral("SØR-TRØNDELAG"),
+    QStringLiteral("NORD-TRØNDELAG"),
+    QStringLiteral("NORDLAND"),
+    QStringLiteral("TROMS"),
+    QStringLiteral("FINNMARK"),
+    QStringLiteral("SVALBARD"),
+    QStringLiteral("JAN MAYEN"),
+    QStringLiteral("KONTINENTALSOKKELEN"),
+};
+
+QString FylkeNavn(const QString& kommunenr)
+{
+    bool ok = false;
+    const QString two = kommunenr.left(2);
+    const int n = two.size() == 2 && two[0].isDigit() && two[1].isDigit() ? two.toInt(&ok) : -1;
+    if (!ok || n < 0 || n >= int(Fylke.size())) return QString();
+    return Fylke[size_t(n)];
+}
+
+QString KategoriNavn(const QString& letter)
+{
+    static const QHash<QString, QString> names = {
+        {QStringLiteral("B"), QStringLiteral("Både gateadresse og postboks")},
+        {QStringLiteral("F"), QStringLiteral("Flere bruksområder (felles)")},
+        {QStringLiteral("G"), QStringLiteral("Gateadresse")},
+        {QStringLiteral("K"), QStringLiteral("Kunde med eget postnummer")},
+        {QStringLiteral("P"), QStringLiteral("Postboksadresse")},
+        {QStringLiteral("S"), QStringLiteral("Serviceboks")},
+    };
+    return names.value(letter);
+}

@@ -1,0 +1,132 @@
+#include "ui/datagrid.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+
+const QColor DataGrid::TitleColor(128, 0, 128);
+
+GridModel::GridModel(Dataset* ds, QObject* parent) : DatasetModel(ds, parent) {}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const
+{
+    if (role == Qt::ForegroundRole) {
+        if (!rowColor_ || !index.isValid()) return {};
+        const QColor c = rowColor_(*dataset(), index.row());
+        return c.isValid() ? QVariant(c) : QVariant();
+    }
+    return DatasetModel::data(index, role);
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role == Qt::ForegroundRole && orientation == Qt::Horizontal) return DataGrid::TitleColor;
+    return DatasetModel::headerData(section, orientation, role);
+}
+
+DataGrid::DataGrid(QWidget* parent) : QTableView(parent)
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAlternatingRowColors(false);
+    setWordWrap(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    {
+        // Bold purple titles, as every list of the program has them.
+        QFont f = horizontalHeader()->font();
+        f.setBold(true);
+        horizontalHeader()->setFont(f);
+    }
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DataGrid::TitleClick);
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) {
+        if (i.isValid()) emit rowDoubleClicked();
+    });
+}
+
+void DataGrid::setDataset(Dataset* ds, const std::vector<GridColumn>& columns)
+{
+    for (auto& c : conns_) disconnect(c);
+    conns_.clear();
+    ds_ = ds;
+    GridModel* old = model_;
+    model_ = ds ? new GridModel(ds, this) : nullptr;
+    if (model_) {
+        model_->setRowColor(rowColor_);
+        QStringList fields, titles;
+        for (const GridColumn& c : columns) {
+            fields << c.field;
+            titles << c.title;
+        }
+        model_->setColumns(fields, titles);
+    }
+    setModel(model_);
+    delete old;
+    for (int i = 0; i < int(columns.size()); ++i)
+        if (columns[size_t(i)].width > 0) setColumnWidth(i, columns[size_t(i)].width);
+    if (!ds) return;
+    conns_.push_back(connect(ds, &Dataset::currentChanged, this, &DataGrid::followDataset));
+    conns_.push_back(connect(ds, &Dataset::rowsReset, this, &DataGrid::followDataset));
+    conns_.push_back(connect(ds, &Dataset::rowInserted, this, &DataGrid::followDataset));
+    conns_.push_back(connect(ds, &Dataset::rowRemoved, this, &DataGrid::followDataset));
+    conns_.push_back(connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                             [this](const QModelIndex& now) {
+                                 if (syncing_ || !ds_ || !now.isValid()) return;
+                                 if (now.row() == ds_->recNo()) return;
+                                 // A pending edit is posted by the move; a refused
+                                 // post keeps the row, and the grid stays on it.
+                                 if (!ds_->moveTo(now.row())) followDataset();
+                             }));
+    followDataset();
+}
+
+void DataGrid::setRowColor(GridModel::RowColor f)
+{
+    rowColor_ = std::move(f);
+    if (model_) model_->setRowColor(rowColor_);
+    viewport()->update();
+}
+
+QColor DataGrid::rowColor(int row) const
+{
+    if (!model_) return {};
+    const QVariant v = model_->data(model_->index(row, 0), Qt::ForegroundRole);
+    return v.isValid() ? v.value<QColor>() : palette().color(QPalette::Text);
+}
+
+void DataGrid::followDataset()
+{
+    if (!ds_ || !model_) return;
+    syncing_ = true;
+    const int row = ds_->recNo();
+    if (row >= 0 && row < model_->rowCount()) {
+        const int col = qMax(0, currentIndex().column());
+        selectionModel()->setCurrentIndex(model_->index(row, col),
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        scrollTo(model_->index(row, col));
+    } else {
+        selectionModel()->clear();
+    }
+    syncing_ = false;
+}
+
+void DataGrid::TitleClick(int column)
+{
+    if (!ds_ || !model_) return;
+    const int f = model_->fieldOfColumn(column);
+    const QString field = f >= 0 ? ds_->fieldName(f) : QString();
+    if (field.isEmpty()) return;
+    const QString key = sortKeys_.value(field, field);
+    if (ds_->order() == key) return;
+    ds_->setOrder(key);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ds_->refresh();
+    QApplication::restoreOverrideCursor();
+}

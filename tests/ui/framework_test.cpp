@@ -1,0 +1,322 @@
+// The list and record window bases, driven through small windows built on
+// them the way every register builds its own.
+#include "uitest.h"
+
+#include "core/felles.h"
+#include "ui/dataform.h"
+#include "ui/listform.h"
+
+#include <QAction>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QScreen>
+#include <QSlider>
+
+namespace {
+
+// A list of companies, as a register describes it.
+class CompanyList : public TListForm {
+public:
+    CompanyList()
+    {
+        placementKey = "TestListForm";
+        setDataset(&DataModule().CompanyTable, {{"companyname", "Firmanavn", 250}, {"city", "Poststed", 120}});
+        setSearchFields({"companyname", "city"});
+        setRecordWindow("TTestDataForm");
+        addFixedFilter("Kunder", "customer=1");
+    }
+};
+
+// A record window with three panels on the company dataset.
+class CompanyData : public TDataForm {
+    Q_OBJECT
+public:
+    CompanyData()
+    {
+        setObjectName("TestDataForm");
+        placementKey = "TestDataForm";
+        captionPrefix = "Firma [";
+        Dataset* ds = &DataModule().CompanyTable;
+        QFormLayout* f;
+        addFormPanel(&f);
+        Name = new TDBEdit(ds, "companyname");
+        f->addRow("Firmanavn:", Name);
+        addFormPanel(&f);
+        City = new TDBEdit(ds, "city");
+        f->addRow("Poststed:", City);
+        addFormPanel(&f);
+        f->addRow("Notat:", new TDBMemo(ds, "object_text"));
+        setDataset(ds);
+    }
+    int steps = 0;
+    TDBEdit *Name, *City;
+
+protected:
+    void AfterStep() override { ++steps; }
+};
+
+class FrameworkTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        Windows().add("TTestDataForm", [] { return new CompanyData; });
+        Windows().createAll();
+        data = qobject_cast<CompanyData*>(Windows().find("TTestDataForm"));
+        ASSERT_NE(data, nullptr);
+    }
+    Dataset& companies() { return dm->CompanyTable; }
+    CompanyData* data = nullptr;
+};
+
+} // namespace
+
+TEST_F(FrameworkTest, MenuStatesFollowTheRowAndShortcutsWorkInTextFields)
+{
+    showActive(*data);
+    data->PopupMenu1Popup();
+    EXPECT_TRUE(data->Lagre1->isEnabled() == false && data->Avbryt1->isEnabled() == false);
+    EXPECT_TRUE(data->Nypost1->isEnabled());
+
+    // Typing puts the row into edit state; the menu follows at once.
+    data->City->setFocus();
+    QTest::keyClicks(data->City, "X");
+    EXPECT_EQ(companies().state(), Dataset::Edit);
+    EXPECT_TRUE(data->Lagre1->isEnabled());
+    EXPECT_TRUE(data->Avbryt1->isEnabled());
+    EXPECT_FALSE(data->Nypost1->isEnabled());
+
+    // Ctrl+Z belongs to the window, not to the text field's undo.
+    QTest::keyClick(data->City, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(companies().state(), Dataset::Browse);
+    EXPECT_FALSE(data->City->text().endsWith("X"));
+
+    // Ctrl+S from inside the field saves.
+    const qint64 id = companies().currentId();
+    QTest::keyClicks(data->City, "Y");
+    QTest::keyClick(data->City, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(companies().state(), Dataset::Browse);
+    EXPECT_TRUE(scalar(QString("SELECT city FROM company WHERE id=%1").arg(id)).endsWith("Y"));
+
+    // Page Down steps from inside the field too.
+    const int row = companies().recNo();
+    QTest::keyClick(data->City, Qt::Key_PageDown);
+    EXPECT_EQ(companies().recNo(), row + 1);
+    EXPECT_EQ(data->steps, 1);
+}
+
+TEST_F(FrameworkTest, FailedPostKeepsTheRowInEditAndTheWindowOpen)
+{
+    companies().beforePost = [](Dataset&) {
+        CurrentDialogs()->ShowMessage("Firmaet mangler navn", "Feil");
+        return false;
+    };
+    CompanyList list;
+    list.show();
+    showActive(*data);
+    const int row = companies().recNo();
+    QTest::keyClicks(data->City, "Z");
+    data->Lagre1Click();
+    EXPECT_EQ(companies().state(), Dataset::Edit);
+    EXPECT_TRUE(data->isVisible());
+    EXPECT_EQ(dialogs().lastMessage(), "Firmaet mangler navn");
+
+    // Neither stepping nor a click in the list leaves the refused row.
+    data->Nestepost1Click();
+    EXPECT_EQ(companies().recNo(), row);
+    EXPECT_EQ(data->steps, 0);
+    list.Grid->selectRow(row + 1);
+    EXPECT_EQ(companies().recNo(), row);
+    EXPECT_EQ(list.Grid->currentIndex().row(), row);
+    EXPECT_EQ(companies().state(), Dataset::Edit);
+}
+
+TEST_F(FrameworkTest, StepsMoveTheListAndRetitleTheWindow)
+{
+    CompanyList list;
+    list.show();
+    data->show();
+    companies().first();
+    const QString firstId = QString::number(companies().currentId());
+    EXPECT_EQ(data->windowTitle(), "Firma [" + firstId + "]");
+
+    data->Forrigepost1Click();  // at the first row nothing happens
+    EXPECT_EQ(companies().recNo(), 0);
+    EXPECT_EQ(data->steps, 0);
+
+    data->Nestepost1Click();
+    EXPECT_EQ(list.Grid->currentIndex().row(), 1);
+    EXPECT_EQ(data->windowTitle(), "Firma [" + QString::number(companies().currentId()) + "]");
+    EXPECT_EQ(data->Name->text(), companies().asString("companyname"));
+
+    companies().last();
+    data->Nestepost1Click();
+    EXPECT_EQ(companies().recNo(), companies().recordCount() - 1);
+
+    data->Nypost1Click();
+    EXPECT_EQ(companies().state(), Dataset::Insert);
+    EXPECT_EQ(data->windowTitle(), "Firma []");
+    EXPECT_EQ(list.Grid->currentIndex().row(), companies().recordCount() - 1);
+}
+
+TEST_F(FrameworkTest, SliderPositionIsStoredAndLaysOutThePanels)
+{
+    data->show();
+    ASSERT_EQ(data->TrackBar1->maximum(), 2);
+    EXPECT_TRUE(data->panel(0)->isVisible());
+    EXPECT_FALSE(data->panel(1)->isVisible());
+    const int one = data->height();
+
+    data->TrackBar1->setValue(2);
+    EXPECT_TRUE(data->panel(2)->isVisible());
+    EXPECT_EQ(data->height(), data->panelsHeight());
+    EXPECT_GT(data->height(), one);
+    data->close();
+    EXPECT_EQ(stored("TestDataForm", "Diverse"), "2");
+
+    data->TrackBar1->setValue(0);
+    data->show();
+    EXPECT_EQ(data->TrackBar1->value(), 2);
+    data->close();
+
+    for (const char* bad : {"", "abc"}) {
+        store("TestDataForm", "Diverse", bad);
+        data->show();
+        EXPECT_EQ(data->TrackBar1->value(), 0) << bad;
+        EXPECT_FALSE(data->panel(1)->isVisible());
+        data->hide();
+    }
+}
+
+TEST_F(FrameworkTest, PlacementOutsideTheScreenIsPulledBack)
+{
+    store("TestListForm", "Left", "9000");
+    store("TestListForm", "Top", "9000");
+    store("TestListForm", "Width", "500");
+    store("TestListForm", "Height", "300");
+    CompanyList list;
+    list.show();
+    const QSize screen = list.screen()->availableGeometry().size();
+    EXPECT_EQ(list.width(), 500);
+    EXPECT_LE(list.x(), screen.width() - list.width());
+    EXPECT_LE(list.y(), screen.height() - list.height());
+
+    list.move(40, 50);
+    list.close();
+    EXPECT_EQ(stored("TestListForm", "Left"), "40");
+    EXPECT_EQ(stored("TestListForm", "Diverse"), "");
+}
+
+TEST_F(FrameworkTest, SearchEscapesTheTextAndAnEmptyAnswerKeepsTheFilter)
+{
+    ASSERT_TRUE(db->admin().exec("INSERT INTO company (companyname, city) VALUES ('O''Brien Elektro', 'CORK'), "
+                                 "('Back\\\\slash AS', 'OSLO')"));
+    CompanyList list;
+    list.show();
+
+    struct Case {
+        QString typed;
+        QStringList names;
+    };
+    const Case cases[] = {
+        {"O'Brien", {"O'Brien Elektro"}},
+        {"Back\\slash", {"Back\\slash AS"}},
+        {"cork", {"O'Brien Elektro"}},        // the second search field
+        {"Bragernes%Eiendom", {"Bragernes Eiendom AS"}},  // the user's own wildcard works
+    };
+    for (const Case& c : cases) {
+        dialogs().inputAnswers.push_back(c.typed);
+        list.Sketter1Click();
+        EXPECT_EQ(column(companies(), "companyname"), c.names) << c.typed.toStdString();
+    }
+    EXPECT_EQ(dialogs().questions.last(), "Søk etter:");
+    {
+        UserIniSection s;
+        EXPECT_EQ(GetRegStr("LastInputStr"), "Bragernes%Eiendom");
+    }
+
+    const QString filter = companies().filter();
+    dialogs().inputAnswers.push_back("");  // OK with nothing typed
+    list.Sketter1Click();
+    list.Sketter1Click();                 // cancelled
+    EXPECT_EQ(companies().filter(), filter);
+    EXPECT_EQ(companies().recordCount(), 1);
+
+    // Hiding and showing the list again re-reads it with the filter kept.
+    ASSERT_TRUE(db->admin().exec("INSERT INTO company (companyname) VALUES ('Bragernes Eiendom Vest AS')"));
+    list.hide();
+    list.show();
+    EXPECT_EQ(companies().filter(), filter);
+    EXPECT_EQ(companies().recordCount(), 2);
+
+    list.Alle1Click();
+    EXPECT_EQ(companies().filter(), "");
+    EXPECT_EQ(QString::number(companies().recordCount()), scalar("SELECT COUNT(*) FROM company"));
+}
+
+TEST_F(FrameworkTest, TitleClickSortsByTheKeyFieldBehindALookedUpName)
+{
+    ASSERT_TRUE(dm->TableOpen(dm->OrderTable));
+    TListForm orders;
+    orders.setDataset(&dm->OrderTable, {{"ordernumber", "Ordrenr", 60}, {"companyname", "Navn", 200}});
+    orders.Grid->setSortKeys({{"companyname", "companyid"}});
+
+    orders.Grid->TitleClick(1);
+    EXPECT_EQ(dm->OrderTable.order(), "companyid");
+    QList<qint64> ids;
+    for (int r = 0; r < dm->OrderTable.recordCount(); ++r)
+        ids << dm->OrderTable.rowValue(r, dm->OrderTable.fieldIndex("companyid")).toLongLong();
+    EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
+
+    orders.Grid->TitleClick(0);
+    EXPECT_EQ(dm->OrderTable.order(), "ordernumber");
+    EXPECT_EQ(orders.Grid->gridModel()->headerData(0, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(),
+              DataGrid::TitleColor);
+}
+
+TEST_F(FrameworkTest, ListMenuCreatesOpensAndDeletes)
+{
+    CompanyList list;
+    showActive(list);
+    const int before = companies().recordCount();
+
+    QTest::keyClick(list.Grid, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(companies().state(), Dataset::Insert);
+    EXPECT_TRUE(data->isVisible());
+    data->Name->setText("");
+    QTest::keyClicks(data->Name, "Nytt Firma AS");
+    data->Lagre1Click();
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM company WHERE companyname='Nytt Firma AS'"), "1");
+    data->hide();
+
+    // The delete question refuses first, then agrees.
+    dialogs().yesNoAnswers = {false, true};
+    list.Slett1Click();
+    EXPECT_EQ(companies().recordCount(), before + 1);
+    list.Slett1Click();
+    EXPECT_EQ(companies().recordCount(), before);
+    EXPECT_EQ(dialogs().questions.last(), "Slette denne posten?");
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM company WHERE companyname='Nytt Firma AS'"), "0");
+
+    // A double click on a row opens the record window on it.
+    const QPoint at = list.Grid->visualRect(list.Grid->gridModel()->index(2, 0)).center();
+    QTest::mouseClick(list.Grid->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(companies().recNo(), 2);
+    QTest::mouseDClick(list.Grid->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_TRUE(data->isVisible());
+    EXPECT_EQ(data->Name->text(), companies().asString("companyname"));
+
+    // Fixed filters replace each other; the sort order stays.
+    list.Filter1->actions().at(1)->trigger();
+    ASSERT_EQ(list.Filter1->actions().at(1)->text(), "Kunder");
+    EXPECT_EQ(companies().filter(), "customer=1");
+    EXPECT_EQ(companies().order(), "companyname");
+    showActive(list);
+    list.Grid->setFocus();
+    QTest::keyClick(list.Grid, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(companies().filter(), "");
+}
+
+#include "framework_test.moc"
