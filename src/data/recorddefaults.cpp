@@ -66,6 +66,13 @@ qint64 ChangedRows(Connection& conn)
 
 int HighestDocumentNumber(Connection& conn, const QString& table, bool* ok)
 {
+    // The server keeps the highest number of each table in kv_docnumber;
+    // without that row (a database from before it) the table is scanned.
+    if (auto kept = conn.query(QStringLiteral("SELECT highest FROM kv_docnumber WHERE tablename='%1'").arg(table));
+        kept && kept->next()) {
+        if (ok) *ok = true;
+        return int(kept->toLongLong(0));
+    }
     // Numbers are texts; only those that are plain whole numbers count, and
     // they compare as numbers ("10" above "9"). Nine digits keep the value
     // within an int.

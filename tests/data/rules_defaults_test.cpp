@@ -148,6 +148,32 @@ TEST_F(RulesTest, DocumentNumbersFollowTheNumericMaximumOfEachTable)
     }
 }
 
+// The server keeps the highest number as rows come, change and go, from
+// any program; without its record the table itself is read.
+TEST_F(RulesTest, HighestNumberFollowsEveryChange)
+{
+    auto next = [this] {
+        dm.OrderTable.close();
+        EXPECT_TRUE(dm.OrderTable.open());
+        EXPECT_TRUE(dm.OrderTable.insert());
+        const QString n = dm.OrderTable.asString("ordernumber");
+        dm.OrderTable.cancel();
+        return n;
+    };
+    sql("INSERT INTO orders (ordernumber) VALUES ('7'),('30'),('x')");
+    EXPECT_EQ(next(), "31");
+    sql("UPDATE orders SET ordernumber='40' WHERE ordernumber='7'");
+    EXPECT_EQ(next(), "41");
+    sql("DELETE FROM orders WHERE ordernumber='40'");  // the highest goes: the next below counts
+    EXPECT_EQ(next(), "31");
+    sql("DELETE FROM orders WHERE ordernumber='x'");
+    EXPECT_EQ(next(), "31");
+    sql("DELETE FROM kv_docnumber");
+    sql("INSERT INTO orders (ordernumber) VALUES ('3')");  // a record of '3' alone would be wrong
+    sql("DELETE FROM kv_docnumber");
+    EXPECT_EQ(next(), "31");
+}
+
 TEST_F(RulesTest, FirstDocumentIsNumberOne)
 {
     ASSERT_TRUE(dm.InvoiceTable.open());

@@ -1199,5 +1199,67 @@ CREATE TABLE IF NOT EXISTS `entries` (
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_danish_ci;
 
 -- Schema version marker: one row, written once.
+
+-- The highest plain document number of each document table, kept by the
+-- server itself so a new number never needs a scan of the table. Numbers
+-- that are not plain whole numbers (up to nine digits) do not count.
+CREATE TABLE IF NOT EXISTS `kv_docnumber` (
+  `tablename` VARCHAR(20) NOT NULL PRIMARY KEY,
+  `highest` INT NOT NULL DEFAULT 0
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_danish_ci;
+
+CREATE TRIGGER IF NOT EXISTS `kv_orders_number_insert` AFTER INSERT ON `orders` FOR EACH ROW
+  INSERT INTO `kv_docnumber` (`tablename`, `highest`) SELECT 'orders', IF(TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$', CAST(TRIM(NEW.ordernumber) AS UNSIGNED), 0) FROM DUAL WHERE TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$'
+  ON DUPLICATE KEY UPDATE `highest`=GREATEST(`highest`, VALUES(`highest`));
+CREATE TRIGGER IF NOT EXISTS `kv_orders_number_update` AFTER UPDATE ON `orders` FOR EACH ROW
+  INSERT INTO `kv_docnumber` (`tablename`, `highest`) SELECT 'orders', IF(TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$', CAST(TRIM(NEW.ordernumber) AS UNSIGNED), 0) FROM DUAL
+  WHERE NOT (NEW.ordernumber <=> OLD.ordernumber) AND TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$'
+  ON DUPLICATE KEY UPDATE `highest`=GREATEST(`highest`, VALUES(`highest`));
+CREATE TRIGGER IF NOT EXISTS `kv_orders_number_delete` AFTER DELETE ON `orders` FOR EACH ROW
+  UPDATE `kv_docnumber` SET `highest`=(SELECT COALESCE(MAX(CAST(TRIM(ordernumber) AS UNSIGNED)), 0) FROM `orders`
+  WHERE TRIM(ordernumber) REGEXP '^[0-9]{1,9}$') WHERE `tablename`='orders' AND `highest`=IF(TRIM(OLD.ordernumber) REGEXP '^[0-9]{1,9}$', CAST(TRIM(OLD.ordernumber) AS UNSIGNED), -1);
+INSERT INTO `kv_docnumber` (`tablename`, `highest`)
+  SELECT 'orders', COALESCE(MAX(CAST(TRIM(ordernumber) AS UNSIGNED)), 0) FROM `orders` WHERE TRIM(ordernumber) REGEXP '^[0-9]{1,9}$'
+  ON DUPLICATE KEY UPDATE `highest`=GREATEST(`highest`, VALUES(`highest`));
+CREATE TRIGGER IF NOT EXISTS `kv_offer_number_insert` AFTER INSERT ON `offer` FOR EACH ROW
+  INSERT INTO `kv_docnumber` (`tablename`, `highest`) SELECT 'offer', IF(TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$', CAST(TRIM(NEW.ordernumber) AS UNSIGNED), 0) FROM DUAL WHERE TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$'
+  ON DUPLICATE KEY UPDATE `highest`=GREATEST(`highest`, VALUES(`highest`));
+CREATE TRIGGER IF NOT EXISTS `kv_offer_number_update` AFTER UPDATE ON `offer` FOR EACH ROW
+  INSERT INTO `kv_docnumber` (`tablename`, `highest`) SELECT 'offer', IF(TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$', CAST(TRIM(NEW.ordernumber) AS UNSIGNED), 0) FROM DUAL
+  WHERE NOT (NEW.ordernumber <=> OLD.ordernumber) AND TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$'
+  ON DUPLICATE KEY UPDATE `highest`=GREATEST(`highest`, VALUES(`highest`));
+CREATE TRIGGER IF NOT EXISTS `kv_offer_number_delete` AFTER DELETE ON `offer` FOR EACH ROW
+  UPDATE `kv_docnumber` SET `highest`=(SELECT COALESCE(MAX(CAST(TRIM(ordernumber) AS UNSIGNED)), 0) FROM `offer`
+  WHERE TRIM(ordernumber) REGEXP '^[0-9]{1,9}$') WHERE `tablename`='offer' AND `highest`=IF(TRIM(OLD.ordernumber) REGEXP '^[0-9]{1,9}$', CAST(TRIM(OLD.ordernumber) AS UNSIGNED), -1);
+INSERT INTO `kv_docnumber` (`tablename`, `highest`)
+  SELECT 'offer', COALESCE(MAX(CAST(TRIM(ordernumber) AS UNSIGNED)), 0) FROM `offer` WHERE TRIM(ordernumber) REGEXP '^[0-9]{1,9}$'
+  ON DUPLICATE KEY UPDATE `highest`=GREATEST(`highest`, VALUES(`highest`));
+CREATE TRIGGER IF NOT EXISTS `kv_invoice_number_insert` AFTER INSERT ON `invoice` FOR EACH ROW
+  INSERT INTO `kv_docnumber` (`tablename`, `highest`) SELECT 'invoice', IF(TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$', CAST(TRIM(NEW.ordernumber) AS UNSIGNED), 0) FROM DUAL WHERE TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$'
+  ON DUPLICATE KEY UPDATE `highest`=GREATEST(`highest`, VALUES(`highest`));
+CREATE TRIGGER IF NOT EXISTS `kv_invoice_number_update` AFTER UPDATE ON `invoice` FOR EACH ROW
+  INSERT INTO `kv_docnumber` (`tablename`, `highest`) SELECT 'invoice', IF(TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$', CAST(TRIM(NEW.ordernumber) AS UNSIGNED), 0) FROM DUAL
+  WHERE NOT (NEW.ordernumber <=> OLD.ordernumber) AND TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$'
+  ON DUPLICATE KEY UPDATE `highest`=GREATEST(`highest`, VALUES(`highest`));
+CREATE TRIGGER IF NOT EXISTS `kv_invoice_number_delete` AFTER DELETE ON `invoice` FOR EACH ROW
+  UPDATE `kv_docnumber` SET `highest`=(SELECT COALESCE(MAX(CAST(TRIM(ordernumber) AS UNSIGNED)), 0) FROM `invoice`
+  WHERE TRIM(ordernumber) REGEXP '^[0-9]{1,9}$') WHERE `tablename`='invoice' AND `highest`=IF(TRIM(OLD.ordernumber) REGEXP '^[0-9]{1,9}$', CAST(TRIM(OLD.ordernumber) AS UNSIGNED), -1);
+INSERT INTO `kv_docnumber` (`tablename`, `highest`)
+  SELECT 'invoice', COALESCE(MAX(CAST(TRIM(ordernumber) AS UNSIGNED)), 0) FROM `invoice` WHERE TRIM(ordernumber) REGEXP '^[0-9]{1,9}$'
+  ON DUPLICATE KEY UPDATE `highest`=GREATEST(`highest`, VALUES(`highest`));
+CREATE TRIGGER IF NOT EXISTS `kv_po_number_insert` AFTER INSERT ON `po` FOR EACH ROW
+  INSERT INTO `kv_docnumber` (`tablename`, `highest`) SELECT 'po', IF(TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$', CAST(TRIM(NEW.ordernumber) AS UNSIGNED), 0) FROM DUAL WHERE TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$'
+  ON DUPLICATE KEY UPDATE `highest`=GREATEST(`highest`, VALUES(`highest`));
+CREATE TRIGGER IF NOT EXISTS `kv_po_number_update` AFTER UPDATE ON `po` FOR EACH ROW
+  INSERT INTO `kv_docnumber` (`tablename`, `highest`) SELECT 'po', IF(TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$', CAST(TRIM(NEW.ordernumber) AS UNSIGNED), 0) FROM DUAL
+  WHERE NOT (NEW.ordernumber <=> OLD.ordernumber) AND TRIM(NEW.ordernumber) REGEXP '^[0-9]{1,9}$'
+  ON DUPLICATE KEY UPDATE `highest`=GREATEST(`highest`, VALUES(`highest`));
+CREATE TRIGGER IF NOT EXISTS `kv_po_number_delete` AFTER DELETE ON `po` FOR EACH ROW
+  UPDATE `kv_docnumber` SET `highest`=(SELECT COALESCE(MAX(CAST(TRIM(ordernumber) AS UNSIGNED)), 0) FROM `po`
+  WHERE TRIM(ordernumber) REGEXP '^[0-9]{1,9}$') WHERE `tablename`='po' AND `highest`=IF(TRIM(OLD.ordernumber) REGEXP '^[0-9]{1,9}$', CAST(TRIM(OLD.ordernumber) AS UNSIGNED), -1);
+INSERT INTO `kv_docnumber` (`tablename`, `highest`)
+  SELECT 'po', COALESCE(MAX(CAST(TRIM(ordernumber) AS UNSIGNED)), 0) FROM `po` WHERE TRIM(ordernumber) REGEXP '^[0-9]{1,9}$'
+  ON DUPLICATE KEY UPDATE `highest`=GREATEST(`highest`, VALUES(`highest`));
+
 INSERT INTO `kv_schema` (`version`)
 SELECT 1 FROM DUAL WHERE NOT EXISTS (SELECT 1 FROM `kv_schema`);
