@@ -7,10 +7,14 @@
 // the raw client.
 #include "data/datamodule.h"
 #include "data/ordertotals.h"
+#include "print/printunit.h"
+#include "print/utskrift.h"
 #include "core/login.h"
 #include "data/privateserver.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QProcess>
 
@@ -140,7 +144,8 @@ void line(const char* what, const Figure& prog, const Figure& raw, const Figure&
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     const qsizetype di = args.indexOf("--database");
     const QString database = di >= 0 && di + 1 < args.size() ? args[di + 1] : QStringLiteral("kvarnel_large");
@@ -375,6 +380,37 @@ int main(int argc, char** argv)
                 create.note.split(' ').first().toDouble(), createRaw.note.split(' ').first().toDouble(),
                 create.note.split(' ').first().toDouble() / createRaw.note.split(' ').first().toDouble(),
                 qPrintable(create.note.section(' ', 2)));
+    // 7. 100 invoices printed to PDF through the engine (pages per second).
+    const Figure invoices = measure([&](QElapsedTimer& t) {
+        QTemporaryDir dir;
+        TDatabaseModule dm;
+        dm.MyConnection.open(g_params);
+        dm.InvoiceTable.setFilter("id<=100");
+        dm.TableOpen(dm.InvoiceTable);
+        int pages = 0;
+        t.restart();
+        for (dm.InvoiceTable.first(); dm.InvoiceTable.recNo() >= 0;) {
+            CurrentInvoiceID = int(dm.InvoiceTable.currentId());
+            Items_WHERE = "invoiceid=" + QString::number(CurrentInvoiceID);
+            dm.ItemsSQLSelect();
+            PrintPreView = InvoicePrint(dm);
+            const QString file = dir.path() + QStringLiteral("/F%1.PDF").arg(CurrentInvoiceID);
+            PrintToPdfFile(file);
+            QProcess info;
+            info.start("pdfinfo", {file});
+            info.waitForFinished();
+            for (const QByteArray& l : info.readAllStandardOutput().split('\n'))
+                if (l.startsWith("Pages:")) pages += l.mid(6).trimmed().toInt();
+            if (dm.InvoiceTable.eof()) break;
+            dm.InvoiceTable.next();
+        }
+        return QStringLiteral("%1 %2").arg(t.nsecsElapsed() / 1e6, 0, 'f', 0).arg(pages);
+    }, 1);
+    const double invMs = invoices.note.section(' ', 0, 0).toDouble();
+    const int invPages = invoices.note.section(' ', 1, 1).toInt();
+    std::printf("%-34s %8.0f ms | %d sider, %.1f sider/s (pdfinfo inkludert)\n", "Print 100 invoices to PDF", invMs,
+                invPages, invPages / (invMs / 1000.0));
+
     setup.exec("DELETE m FROM kv_stockmove m JOIN items i ON m.itemid=i.id JOIN orders o ON i.orderid=o.id WHERE o.subject='BENCH'");
     setup.exec("DELETE i FROM items i JOIN orders o ON i.orderid=o.id WHERE o.subject='BENCH'");
     setup.exec("DELETE FROM orders WHERE subject='BENCH'");
