@@ -7,6 +7,8 @@
 #include "print/printunit.h"
 
 #include <QGuiApplication>
+
+#include <memory>
 #include <QElapsedTimer>
 #include <QTextStream>
 
@@ -160,10 +162,12 @@ int createDatabase(const QStringList& args)
 
 int main(int argc, char** argv)
 {
-    // Printing to PDF paints with QtGui; the offscreen platform needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    // Printing to PDF paints with QtGui (on the offscreen platform, which
+    // needs no display); every other command makes do with QtCore.
+    const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app(printing ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
+    const QStringList args = app->arguments();
     int rc = 2;
     if (args.size() < 2) rc = usage();
     else if (args[1] == "server") rc = serverCommand(args);
