@@ -2,7 +2,7 @@
 
 #include "core/dialogs.h"
 #include "core/sysreg.h"
-#include "ui/settingsscope.h"
+#include "core/sysreg.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

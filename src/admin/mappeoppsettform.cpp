@@ -2,7 +2,7 @@
 
 #include "core/platform.h"
 #include "core/sysreg.h"
-#include "ui/settingsscope.h"
+#include "core/sysreg.h"
 
 #include <QEvent>
 #include <QFrame>

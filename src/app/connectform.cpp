@@ -7,7 +7,7 @@
 #include "core/textfil.h"
 #include "data/datamodule.h"
 #include "data/privateserver.h"
-#include "ui/settingsscope.h"
+#include "core/sysreg.h"
 #include "ui/windowregistry.h"
 
 #include <QApplication>

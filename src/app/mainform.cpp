@@ -9,7 +9,7 @@
 #include "core/platform.h"
 #include "core/sysreg.h"
 #include "data/datamodule.h"
-#include "ui/settingsscope.h"
+#include "core/sysreg.h"
 #include "ui/windowplacement.h"
 #include "ui/windowregistry.h"
 

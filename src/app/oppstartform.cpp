@@ -1,7 +1,7 @@
 #include "app/oppstartform.h"
 
 #include "core/sysreg.h"
-#include "ui/settingsscope.h"
+#include "core/sysreg.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -2,7 +2,7 @@
 
 #include "core/sysreg.h"
 #include "data/datamodule.h"
-#include "ui/settingsscope.h"
+#include "core/sysreg.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -56,41 +56,23 @@ struct ListRow {
 
 // ---- settings ---------------------------------------------------------
 
-class MainStandard {
-public:
-    MainStandard() : user_(UsingUserIni()), old_(StdSec)
-    {
-        if (user_) SwapToMainIni();
-        ResetStdSec();
-    }
-    ~MainStandard()
-    {
-        SetStdSec(old_);
-        if (user_) SwapToUserIni();
-    }
-
-private:
-    bool user_;
-    QString old_;
-};
-
 QString bodyFontName()
 {
-    MainStandard s;
+    MainIniSection s(QStringLiteral("STANDARD"));
     const QString f = GetRegStr(QStringLiteral("Skriver_Font")).trimmed();
     return f.isEmpty() ? QStringLiteral("Arial") : f;
 }
 
 int listFontSize()
 {
-    MainStandard s;
+    MainIniSection s(QStringLiteral("STANDARD"));
     const int v = GetRegInt(QStringLiteral("Salgutskrift_Or_FontSize"));
     return v > 0 ? v : 8;
 }
 
 int storFontSize()
 {
-    MainStandard s;
+    MainIniSection s(QStringLiteral("STANDARD"));
     int v = GetRegInt(QStringLiteral("Skriver_StorFont"));
     if (v <= 0) {
         v = 9;

@@ -51,41 +51,21 @@ QColor g_fontColor = Qt::black;
 int g_pageHeightPix = 0;          // height of the sheet in pixels
 std::function<bool()> g_newPage;  // starts the next page of the running job
 
-// Settings of the engine live in section STANDARD of the main file,
-// whichever file the caller has current.
-class MainStandard {
-public:
-    MainStandard() : user_(UsingUserIni()), old_(StdSec)
-    {
-        if (user_) SwapToMainIni();
-        ResetStdSec();
-    }
-    ~MainStandard()
-    {
-        SetStdSec(old_);
-        if (user_) SwapToUserIni();
-    }
-
-private:
-    bool user_;
-    QString old_;
-};
-
 QString setting(const QString& key)
 {
-    MainStandard s;
+    MainIniSection s(QStringLiteral("STANDARD"));
     return GetRegStr(key);
 }
 int settingInt(const QString& key)
 {
-    MainStandard s;
+    MainIniSection s(QStringLiteral("STANDARD"));
     return GetRegInt(key);
 }
 
 // A margin never set reads as the settings dialog's 25 mm; a stored 0 stays 0.
 int margin(const QString& key)
 {
-    MainStandard s;
+    MainIniSection s(QStringLiteral("STANDARD"));
     return GetRegStr(key).trimmed().isEmpty() ? 25 : GetRegInt(key);
 }
 
@@ -295,7 +275,7 @@ bool LPTPrint()
     const QString title = jobTitle();
     bool landscape = false;
     {
-        MainStandard s;
+        MainIniSection s(QStringLiteral("STANDARD"));
         landscape = GetRegBoolean(QStringLiteral("RotatedView"));
         DirectPrint = GetRegInt(QStringLiteral("Skriver_VisDialog")) == 1;
     }
@@ -332,7 +312,7 @@ bool PrintToPdfFile(const QString& path)
     const QString title = jobTitle();
     bool landscape = false;
     {
-        MainStandard s;
+        MainIniSection s(QStringLiteral("STANDARD"));
         landscape = GetRegBoolean(QStringLiteral("RotatedView"));
     }
     QPrinter printer(QPrinter::HighResolution);

@@ -15,25 +15,6 @@
 
 namespace {
 
-// Keys of section STANDARD of the main file, whichever file is current.
-class MainStandard {
-public:
-    MainStandard() : user_(UsingUserIni()), old_(StdSec)
-    {
-        if (user_) SwapToMainIni();
-        ResetStdSec();
-    }
-    ~MainStandard()
-    {
-        SetStdSec(old_);
-        if (user_) SwapToUserIni();
-    }
-
-private:
-    bool user_;
-    QString old_;
-};
-
 QString placementKey(TDocPrintOptionsForm::Kind k)
 {
     switch (k) {
@@ -133,7 +114,7 @@ TDocPrintOptionsForm::~TDocPrintOptionsForm()
 void TDocPrintOptionsForm::showEvent(QShowEvent* e)
 {
     {
-        MainStandard s;
+        MainIniSection s(QStringLiteral("STANDARD"));
         PrintPriceCheck->setChecked(GetRegBoolean(priceKey(kind_)));
         if (NoPriceNoPrint) NoPriceNoPrint->setChecked(GetRegBoolean(QStringLiteral("OrderNoPriceNoPrint")));
     }
@@ -149,7 +130,7 @@ bool TDocPrintOptionsForm::BitBtn1Click()
     const bool cost = PrintCostCheck && PrintCostCheck->isChecked();
     const bool noZero = NoPriceNoPrint && NoPriceNoPrint->isChecked();
     {
-        MainStandard s;
+        MainIniSection s(QStringLiteral("STANDARD"));
         SetRegInt(QStringLiteral("Salgutskrift_Or_FontSize"), BigListFont->isChecked() ? 9 : 8);
         SetRegBoolean(priceKey(kind_), price);
         if (NoPriceNoPrint) SetRegBoolean(QStringLiteral("OrderNoPriceNoPrint"), noZero);

@@ -3,7 +3,7 @@
 #include "core/dialogs.h"
 #include "core/sysreg.h"
 #include "data/datamodule.h"
-#include "ui/settingsscope.h"
+#include "core/sysreg.h"
 #include "ui/windowplacement.h"
 #include "ui/windowregistry.h"
 

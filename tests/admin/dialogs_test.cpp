@@ -4,7 +4,7 @@
 #include "admin/janeiform.h"
 #include "admin/widgetdialogs.h"
 #include "core/corefixture.h"
-#include "ui/settingsscope.h"
+#include "core/sysreg.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // Folder set-up window.
 #include "admin/mappeoppsettform.h"
 #include "core/corefixture.h"
-#include "ui/settingsscope.h"
+#include "core/sysreg.h"
 
 #include <QLineEdit>
 #include <QToolButton>

@@ -7,7 +7,7 @@
 #include "core/felles.h"
 #include "data/datamodule.h"
 #include "testsupport.h"
-#include "ui/settingsscope.h"
+#include "core/sysreg.h"
 #include "ui/windowregistry.h"
 
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 #include "core/corefixture.h"
 #include "data/datamodule.h"
 #include "testsupport.h"
-#include "ui/settingsscope.h"
+#include "core/sysreg.h"
 #include "ui/windowregistry.h"
 
 #include <QApplication>
