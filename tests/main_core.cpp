@@ -1,4 +1,6 @@
+// The main of the test programs below the windows.
 #include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
