@@ -239,6 +239,9 @@ void TDatabaseModule::setupDatasets()
     AccountTable.setDisplayFormat("mortage", "0.00");
     for (const char* f : {"sum", "vatsum"}) EntriesTable.setDisplayFormat(f, "### ##0.00");
 
+    // Lists show their first screen at once; the rest is read when needed.
+    for (Dataset* d : datasets()) d->setFirstBatch(200);
+
     // A saved or deleted row makes the names of its table stale.
     for (Dataset* d : datasets()) {
         connect(d, &Dataset::written, this, [this, d] {

@@ -259,12 +259,17 @@ bool Dataset::open()
         masterValue_ = master_->isOpen() && !master_->isEmpty() ? master_->asInt(masterField_) : 0;
         masterValueSet_ = true;
     }
-    auto res = conn_->queryUnbuffered(selectText());
+    // Only the first batch now when the select has no limit of its own.
+    const QString sql = selectText();
+    const bool limited = firstBatch_ > 0 && !sql.contains(QLatin1String("LIMIT"), Qt::CaseInsensitive);
+    auto res = conn_->queryUnbuffered(limited ? sql + QStringLiteral(" LIMIT %1").arg(firstBatch_ + 1) : sql);
     if (!res || !readRows(*res)) {
         error_ = conn_->lastError();
         close();
         return false;
     }
+    complete_ = !limited || int(rows_.size()) <= firstBatch_;
+    if (!complete_) rows_.pop_back();  // the extra row only told that more follow
     error_.clear();
     state_ = Browse;
     cur_ = -1;
@@ -296,7 +301,9 @@ bool Dataset::refresh()
     if (!checkBrowse()) return false;
     const qint64 id = currentId();
     const int oldRow = cur_;
-    auto res = conn_->queryUnbuffered(selectText());
+    const QString sql = selectText();
+    const bool limited = !complete_ && !sql.contains(QLatin1String("LIMIT"), Qt::CaseInsensitive);
+    auto res = conn_->queryUnbuffered(limited ? sql + QStringLiteral(" LIMIT %1").arg(firstBatch_ + 1) : sql);
     if (!res) {
         error_ = conn_->lastError();
         return false;
@@ -306,17 +313,60 @@ bool Dataset::refresh()
         close();
         return false;
     }
+    complete_ = !limited || int(rows_.size()) <= firstBatch_;
+    if (!complete_) rows_.pop_back();
     cur_ = -1;
     if (!disabled_) emit rowsReset();
-    int row = -1;
-    const int idCol = fieldIndex(QStringLiteral("id"));
-    if (idCol >= 0 && id > 0) {
-        for (int i = 0; i < recordCount(); ++i)
-            if (rowValue(i, idCol).toLongLong() == id) { row = i; break; }
-    }
-    if (row < 0) row = qMin(oldRow, recordCount() - 1);
+    int row = rowOfId(id);
+    if (row < 0 && id > 0 && !complete_ && fetchRest()) row = rowOfId(id);
+    if (row < 0) row = qMin(oldRow, loadedCount() - 1);
     setCurrent(row, true);
     return true;
+}
+
+int Dataset::rowOfId(qint64 id) const
+{
+    const int idCol = fieldIndex(QStringLiteral("id"));
+    if (idCol < 0 || id <= 0) return -1;
+    for (int i = 0; i < loadedCount(); ++i)
+        if (rowValue(i, idCol).toLongLong() == id) return i;
+    return -1;
+}
+
+bool Dataset::fetchRest()
+{
+    if (complete_ || state_ == Inactive) return true;
+    // The whole select again; the current record keeps its place by id, and
+    // a pending edit (its own buffer) is left as it is.
+    const qint64 id = cur_ >= 0 && cur_ < loadedCount() ? rowValue(cur_, fieldIndex(QStringLiteral("id"))).toLongLong() : 0;
+    const int oldRow = cur_;
+    auto res = conn_->queryUnbuffered(selectText());
+    if (!res) {
+        error_ = conn_->lastError();
+        return false;
+    }
+    if (!readRows(*res)) {
+        error_ = conn_->lastError();
+        complete_ = true;
+        return false;
+    }
+    complete_ = true;
+    int row = rowOfId(id);
+    if (row < 0) row = qMin(oldRow, loadedCount() - 1);
+    cur_ = row;
+    bof_ = row <= 0;
+    eof_ = row < 0 || row >= loadedCount() - 1;
+    if (!disabled_) {
+        emit rowsReset();
+        emit currentChanged(cur_);
+    }
+    return true;
+}
+
+int Dataset::recordCount() const
+{
+    if (!complete_) const_cast<Dataset*>(this)->fetchRest();
+    return int(rows_.size());
 }
 
 // --- Moving ----------------------------------------------------------------
@@ -332,7 +382,7 @@ void Dataset::setCurrent(int row, bool force)
     if (row == cur_ && !force) return;
     cur_ = row;
     bof_ = row <= 0;
-    eof_ = row < 0 || row >= recordCount() - 1;
+    eof_ = row < 0 || (complete_ && row >= loadedCount() - 1);
     emitCurrent();
 }
 
@@ -358,7 +408,8 @@ void Dataset::last()
 void Dataset::next()
 {
     if (!checkBrowse()) return;
-    if (cur_ + 1 < recordCount()) setCurrent(cur_ + 1);
+    // Rows not read yet are read only when the step needs them.
+    if (cur_ + 1 < loadedCount() || cur_ + 1 < recordCount()) setCurrent(cur_ + 1);
     else eof_ = true;
 }
 
@@ -371,7 +422,7 @@ void Dataset::prior()
 
 bool Dataset::moveTo(int row)
 {
-    if (row < 0 || row >= recordCount()) return false;
+    if (row < 0 || (row >= loadedCount() && row >= recordCount())) return false;
     if (!checkBrowse()) return false;
     setCurrent(row);
     return true;
@@ -483,7 +534,7 @@ QVariant Dataset::stored(const RowRef& r, int col) const
 
 QVariant Dataset::rowValue(int row, int col) const
 {
-    if (row < 0 || row >= recordCount() || col < 0 || col >= fieldCount()) return {};
+    if (row < 0 || row >= loadedCount() || col < 0 || col >= fieldCount()) return {};
     return stored(rows_[size_t(row)], col);
 }
 
@@ -606,6 +657,7 @@ bool Dataset::insert()
 {
     if (state_ == Inactive) return false;
     if (!checkBrowse()) return false;
+    if (!fetchRest()) return false;  // a new row goes after every row of the select
     if (beforeInsert && !beforeInsert(*this)) return false;
     buf_.assign(size_t(storedFields_), QVariant());
     changed_ = QBitArray(storedFields_);

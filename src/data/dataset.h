@@ -77,12 +77,22 @@ public:
     void close();
     // Re-reads the rows and stays on the same record (by id) when it is still there.
     bool refresh();
+    // With a first batch of n rows, open() reads only the first n rows and
+    // the rest when something needs them (the row count, the last row, a
+    // search, a new row, a grid scrolled to the end), so a list shows its
+    // first screen at once whatever the table's size. 0 reads all at once.
+    void setFirstBatch(int n) { firstBatch_ = n; }
+    // Reads the rows not read yet; false when that fails.
+    bool fetchRest();
+    bool isComplete() const { return complete_; }
+    int loadedCount() const { return int(rows_.size()); }
     bool isOpen() const { return state_ != Inactive; }
     State state() const { return state_; }
     QString lastError() const { return error_; }
 
     // --- Moving -----------------------------------------------------------
-    int recordCount() const { return int(rows_.size()); }
+    // Every row of the select (reading the rest first when needed).
+    int recordCount() const;
     int recNo() const { return cur_; }  // 0-based, -1 when empty
     bool isEmpty() const { return rows_.empty(); }
     bool bof() const { return bof_; }
@@ -191,6 +201,7 @@ private:
     QString literal(int col, const QVariant& v) const;
     bool rereadRow(qint64 id, std::vector<QVariant>& out);
     void setCurrent(int row, bool force = false);
+    int rowOfId(qint64 id) const;
     bool checkBrowse();
     void setState(State s);
     void masterMoved();
@@ -222,6 +233,8 @@ private:
     int insertedRow_ = -1;
     int disabled_ = 0;
     QString error_;
+    int firstBatch_ = 0;
+    bool complete_ = true;
 };
 
 // id -> text over a whole table, read once and re-read on demand; lookup

@@ -47,7 +47,14 @@ int DatasetModel::fieldOfColumn(int column) const
     return column >= 0 && column < int(cols_.size()) ? cols_[size_t(column)] : -1;
 }
 
-int DatasetModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ds_->recordCount(); }
+int DatasetModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ds_->loadedCount(); }
+
+bool DatasetModel::canFetchMore(const QModelIndex& parent) const { return !parent.isValid() && !ds_->isComplete(); }
+
+void DatasetModel::fetchMore(const QModelIndex& parent)
+{
+    if (!parent.isValid()) ds_->fetchRest();  // resets the model with every row
+}
 
 int DatasetModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(cols_.size()); }
 

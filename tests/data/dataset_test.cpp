@@ -6,6 +6,8 @@
 
 #include <QSignalSpy>
 
+#include <functional>
+
 namespace {
 
 // A small table of people with a joined company, enough to show every
@@ -316,4 +318,79 @@ TEST_F(DatasetTest, LongShortAndNullValuesRoundTrip)
     ASSERT_TRUE(ds.post());
     EXPECT_EQ(ds.rowValue(1, note).toString(), big);
     EXPECT_EQ(ds.rowValue(2, name).toString(), "O'Brien");
+}
+
+// With a first batch, opening reads only the first rows; whatever needs the
+// rest (count, last row, a search, a new row, the grid at its end) reads it,
+// and the current record keeps its place.
+TEST_F(DatasetTest, FirstBatchThenTheRest)
+{
+    struct Step {
+        const char* what;
+        std::function<void(Dataset&)> run;
+        int loadedAfter;
+    } steps[] = {
+        {"count", [](Dataset& d) { EXPECT_EQ(d.recordCount(), 4); }, 4},
+        {"last", [](Dataset& d) { d.last(); EXPECT_EQ(d.asString("name"), "C:\\temp"); }, 4},
+        {"next past the batch", [](Dataset& d) { d.next(); d.next(); EXPECT_EQ(d.asString("name"), "O'Brien"); }, 4},
+        {"locate", [](Dataset& d) { EXPECT_TRUE(d.locate("firmid", 2)); }, 4},
+        {"moveTo", [](Dataset& d) { EXPECT_TRUE(d.moveTo(3)); }, 4},
+        {"insert", [](Dataset& d) { EXPECT_TRUE(d.insert()); EXPECT_EQ(d.recNo(), 4); d.cancel(); }, 4},
+        {"read shown rows", [](Dataset& d) { EXPECT_EQ(d.displayText(1, d.fieldIndex("name")), "Bjørn"); }, 2},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        Dataset ds(&conn, "person");
+        ds.setOrder("id");
+        ds.setFirstBatch(2);
+        ASSERT_TRUE(ds.open());
+        EXPECT_EQ(ds.loadedCount(), 2);
+        EXPECT_FALSE(ds.isComplete());
+        EXPECT_FALSE(ds.eof());
+        s.run(ds);
+        EXPECT_EQ(ds.loadedCount(), s.loadedAfter);
+    }
+
+    // A current record and its pending edit survive reading the rest.
+    Dataset ds(&conn, "person");
+    ds.setOrder("id");
+    ds.setFirstBatch(2);
+    ASSERT_TRUE(ds.open());
+    ds.next();
+    ASSERT_TRUE(ds.setValue("name", "Bjørnar"));
+    EXPECT_EQ(ds.recordCount(), 4);
+    EXPECT_EQ(ds.recNo(), 1);
+    EXPECT_EQ(ds.state(), Dataset::Edit);
+    ASSERT_TRUE(ds.post());
+    EXPECT_EQ(conn.scalar("SELECT name FROM person WHERE id=2"), "Bjørnar");
+
+    // A refresh of an unfinished dataset stays unfinished and on its record.
+    Dataset again(&conn, "person");
+    again.setOrder("id");
+    again.setFirstBatch(2);
+    ASSERT_TRUE(again.open());
+    again.next();
+    ASSERT_TRUE(again.refresh());
+    EXPECT_EQ(again.loadedCount(), 2);
+    EXPECT_EQ(again.asString("name"), "Bjørnar");
+
+    // A batch as large as the table reads it whole at once.
+    Dataset whole(&conn, "person");
+    whole.setFirstBatch(4);
+    ASSERT_TRUE(whole.open());
+    EXPECT_TRUE(whole.isComplete());
+}
+
+TEST_F(DatasetTest, GridFetchesTheRestAtItsEnd)
+{
+    Dataset ds(&conn, "person");
+    ds.setOrder("id");
+    ds.setFirstBatch(3);
+    DatasetModel model(&ds);
+    ASSERT_TRUE(ds.open());
+    EXPECT_EQ(model.rowCount(), 3);
+    EXPECT_TRUE(model.canFetchMore(QModelIndex()));
+    model.fetchMore(QModelIndex());
+    EXPECT_EQ(model.rowCount(), 4);
+    EXPECT_FALSE(model.canFetchMore(QModelIndex()));
 }
