@@ -340,6 +340,7 @@ bool Dataset::fetchRest()
     // a pending edit (its own buffer) is left as it is.
     const qint64 id = cur_ >= 0 && cur_ < loadedCount() ? rowValue(cur_, fieldIndex(QStringLiteral("id"))).toLongLong() : 0;
     const int oldRow = cur_;
+    const int oldLoaded = loadedCount();
     auto res = conn_->queryUnbuffered(selectText());
     if (!res) {
         error_ = conn_->lastError();
@@ -357,7 +358,14 @@ bool Dataset::fetchRest()
     bof_ = row <= 0;
     eof_ = row < 0 || row >= loadedCount() - 1;
     if (!disabled_) {
-        emit rowsReset();
+        // Views keep their place: the new rows are added after the shown ones
+        // (which are told to repaint, in case others changed them meanwhile).
+        if (loadedCount() >= oldLoaded && oldLoaded > 0) {
+            if (loadedCount() > oldLoaded) emit rowsAppended(oldLoaded, loadedCount() - 1);
+            for (int r = 0; r < oldLoaded; ++r) emit rowChanged(r);
+        } else {
+            emit rowsReset();
+        }
         emit currentChanged(cur_);
     }
     return true;

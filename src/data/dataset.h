@@ -163,6 +163,7 @@ signals:
     void rowsReset();                 // rows re-read or reordered
     void rowChanged(int row);         // one row's values changed
     void rowInserted(int row);
+    void rowsAppended(int first, int last);  // the rest of a first batch was read
     void rowRemoved(int row);
     void currentChanged(int row);     // the current row moved
     void stateChanged(int state);

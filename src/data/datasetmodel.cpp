@@ -5,7 +5,19 @@ DatasetModel::DatasetModel(Dataset* ds, QObject* parent) : QAbstractTableModel(p
     connect(ds_, &Dataset::rowsReset, this, [this] {
         beginResetModel();
         resetColumns();
+        shown_ = ds_->loadedCount();
         endResetModel();
+    });
+    connect(ds_, &Dataset::rowsAppended, this, [this](int first, int last) {
+        if (first != shown_) {
+            beginResetModel();
+            shown_ = ds_->loadedCount();
+            endResetModel();
+            return;
+        }
+        beginInsertRows(QModelIndex(), first, last);
+        shown_ = last + 1;
+        endInsertRows();
     });
     connect(ds_, &Dataset::rowChanged, this, [this](int row) {
         if (row >= 0 && !cols_.empty()) emit dataChanged(index(row, 0), index(row, int(cols_.size()) - 1));
@@ -14,13 +26,16 @@ DatasetModel::DatasetModel(Dataset* ds, QObject* parent) : QAbstractTableModel(p
     // reset keeps the view consistent without replaying the change.
     connect(ds_, &Dataset::rowInserted, this, [this] {
         beginResetModel();
+        shown_ = ds_->loadedCount();
         endResetModel();
     });
     connect(ds_, &Dataset::rowRemoved, this, [this] {
         beginResetModel();
+        shown_ = ds_->loadedCount();
         endResetModel();
     });
     resetColumns();
+    shown_ = ds_->loadedCount();
 }
 
 void DatasetModel::setColumns(const QStringList& fields, const QStringList& titles)
@@ -29,6 +44,7 @@ void DatasetModel::setColumns(const QStringList& fields, const QStringList& titl
     wantFields_ = fields;
     titles_ = titles;
     resetColumns();
+    shown_ = ds_->loadedCount();
     endResetModel();
 }
 
@@ -47,13 +63,13 @@ int DatasetModel::fieldOfColumn(int column) const
     return column >= 0 && column < int(cols_.size()) ? cols_[size_t(column)] : -1;
 }
 
-int DatasetModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ds_->loadedCount(); }
+int DatasetModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shown_; }
 
 bool DatasetModel::canFetchMore(const QModelIndex& parent) const { return !parent.isValid() && !ds_->isComplete(); }
 
 void DatasetModel::fetchMore(const QModelIndex& parent)
 {
-    if (!parent.isValid()) ds_->fetchRest();  // resets the model with every row
+    if (!parent.isValid()) ds_->fetchRest();  // the rows come in through rowsAppended
 }
 
 int DatasetModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(cols_.size()); }

@@ -29,4 +29,5 @@ private:
     Dataset* ds_;
     QStringList wantFields_, titles_;
     std::vector<int> cols_;
+    int shown_ = 0;  // rows the views know of
 };

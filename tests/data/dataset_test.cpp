@@ -390,7 +390,15 @@ TEST_F(DatasetTest, GridFetchesTheRestAtItsEnd)
     ASSERT_TRUE(ds.open());
     EXPECT_EQ(model.rowCount(), 3);
     EXPECT_TRUE(model.canFetchMore(QModelIndex()));
+    // The rest arrives as added rows, so a view keeps its place.
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
     model.fetchMore(QModelIndex());
     EXPECT_EQ(model.rowCount(), 4);
     EXPECT_FALSE(model.canFetchMore(QModelIndex()));
+    ASSERT_EQ(inserted.count(), 1);
+    EXPECT_EQ(inserted[0][1].toInt(), 3);
+    EXPECT_EQ(inserted[0][2].toInt(), 3);
+    EXPECT_EQ(reset.count(), 0);
+    EXPECT_EQ(model.data(model.index(3, ds.fieldIndex("name"))).toString(), "C:\\temp");
 }
