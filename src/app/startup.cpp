@@ -25,6 +25,11 @@
 #include "ui/windowregistry.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 StartOptions StartKvarnelCore(const QStringList& arguments)
 {
@@ -61,6 +66,47 @@ void RegisterWindows(TDatabaseModule& dm)
     // The yes/no and input dialogs are made afresh for each question.
 }
 
+namespace {
+
+// A termination request from outside (logging out, "kill", Ctrl+C in a
+// terminal) ends the run the way closing the main window does, so settings,
+// the log and the private server are looked after. The signal handler only
+// writes a byte; the event loop does the rest.
+int g_signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    if (::write(g_signalPipe[1], &byte, 1) < 0) {
+        // nothing more can be done inside a signal handler
+    }
+}
+
+void closeOnTerminationSignals(QApplication& app, QWidget* mainWindow)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [mainWindow] {
+        char byte;
+        if (::read(g_signalPipe[0], &byte, 1) < 0) return;
+        LogLine(QStringLiteral("Avslutter etter signal fra systemet"));
+        // Open dialogs first, then the main window, whose closing ends the run.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != mainWindow && w->isVisible()) w->close();
+        if (mainWindow && mainWindow->isVisible())
+            mainWindow->close();
+        else
+            QCoreApplication::quit();
+    });
+    struct sigaction sa {};
+    sa.sa_handler = onTerminationSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &sa, nullptr);
+}
+
+} // namespace
+
 int RunKvarnel(QApplication& app)
 {
     StartKvarnelCore(app.arguments());
@@ -85,6 +131,7 @@ int RunKvarnel(QApplication& app)
             cancelled = true;
             QCoreApplication::exit(0);
         });
+        closeOnTerminationSignals(app, main);
         main->show();
         code = app.exec();
         // "&Avbryt" ends the program straight from the login window.
