@@ -326,7 +326,9 @@ double itemsPrice(const Document& d, const Line& l) { return (d.opt.PrintCost ||
 double itemsSum(const Document& d, const Line& l) { return (d.opt.PrintCost || purchase(d)) ? l.sumcost : l.sum; }
 bool showDiscount(const Document& d) { return !d.opt.PrintCost && !purchase(d); }
 
-void itemListHeader(const Document& d)
+// The frame the lines are listed in, from here to the foot of the page,
+// with its grey heading band.
+void lineFrame(const Document& d)
 {
     SetFontSize(d.listFont);
     SetFontColor(0);
@@ -334,6 +336,11 @@ void itemListHeader(const Document& d)
     setBrushWhite();
     PrintRectPix(PView.left, pmm(Ypluss), PView.right, PView.bottom);
     GrayLineBorder();
+}
+
+void itemListHeader(const Document& d)
+{
+    lineFrame(d);
     if (d.opt.PrintPrice) {
         WriteFromRight(2, QStringLiteral("Total"));
         WriteFromRight(22, QStringLiteral("Enh."));
@@ -507,12 +514,7 @@ void drawDocument(const Document& d)
 
 void deliveryHeader(const Document& d)
 {
-    SetFontSize(d.listFont);
-    SetFontColor(0);
-    Linjened(1);
-    setBrushWhite();
-    PrintRectPix(PView.left, pmm(Ypluss), PView.right, PView.bottom);
-    GrayLineBorder();
+    lineFrame(d);
     WriteFromRight(2, QStringLiteral("Rest"));
     WriteFromRight(22, QStringLiteral("Enh."));
     WriteFromRight(30, QStringLiteral("Ordre"));
