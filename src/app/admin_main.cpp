@@ -6,7 +6,9 @@
 #include "data/privateserver.h"
 #include "print/printunit.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QStringDecoder>
 
 #include <memory>
 #include <QElapsedTimer>
@@ -71,6 +73,9 @@ int serverCommand(const QStringList& args)
             err() << "FEIL: " << server.error() << "\n";
             return 1;
         }
+        // Started by hand, it runs until stopped by hand.
+        QFile keep(server.keepFile());
+        if (keep.open(QIODevice::WriteOnly)) keep.close();
         out() << "Databaseserveren kjører (socket " << server.socketPath() << ")"
               << (server.createdNow() ? ", nyopprettet med demodata" : "") << "\n";
         return 0;
@@ -121,6 +126,15 @@ int demoData(const QStringList& args)
     }
     QElapsedTimer t;
     t.start();
+    // Making the large company takes minutes of single statements.
+    if (size == "large") {
+        ConnectParams p = c.params();
+        p.readTimeout = 0;
+        if (!c.open(p)) {
+            err() << "FEIL: " << c.lastError() << "\n";
+            return 1;
+        }
+    }
     if (!c.execScript(size == "large" ? LargeDemoDataScript() : DemoDataScript())) {
         err() << "FEIL: " << c.lastError() << "\n";
         return 1;
@@ -137,6 +151,7 @@ int createDatabase(const QStringList& args)
     const bool demo = args.contains("--demo");
     if (host.isEmpty() && socket.isEmpty()) {
         PrivateServer server;
+        HoldServerForThisProgram(server);
         if (!server.start() || !server.provision(database, demo)) {
             err() << "FEIL: " << server.error() << "\n";
             return 1;
@@ -167,7 +182,22 @@ int main(int argc, char** argv)
     const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
     if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(printing ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
-    const QStringList args = app->arguments();
+    // The words exactly as given: text that is not valid UTF-8 is refused,
+    // not changed, and a leading byte-order mark is kept.
+    QStringList args;
+    for (int i = 0; i < argc; ++i) {
+        QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        QString word = decode(QByteArrayView(argv[i]));
+        if (decode.hasError()) {
+            const qsizetype eq = word.indexOf('=');
+            err() << (eq > 0 && !word.startsWith("--") ? "Ugyldig verdi for " + word.left(eq) + ": teksten er ikke gyldig UTF-8"
+                                                       : QStringLiteral("Ugyldig tekst i kommandolinjen: ikke gyldig UTF-8"))
+                  << "\n";
+            err().flush();
+            return 1;
+        }
+        args << word;
+    }
     int rc = 2;
     if (args.size() < 2) rc = usage();
     else if (args[1] == "server") rc = serverCommand(args);
@@ -177,6 +207,8 @@ int main(int argc, char** argv)
     else if (args[1] == "print") rc = AdminPrint(args);
     else if (args[1] == "document") rc = AdminDocumentCommand(args);
     else rc = usage();
+    // A private server this command started stops when no program uses it.
+    LeaveServerForThisProgram();
     out().flush();
     err().flush();
     return rc;

@@ -1,5 +1,6 @@
 #include "crm/companydataform.h"
 
+#include "core/dialogs.h"
 #include "core/platform.h"
 #include "crm/companylistform.h"
 #include "crm/postnummer.h"
@@ -17,6 +18,16 @@
 #include <QToolButton>
 
 namespace {
+
+// Web and mail addresses come from the shared database: opened in the
+// browser or mail program, never started as a program.
+void openValue(const QString& value)
+{
+    if (!OpenDatabaseValue(value))
+        CurrentDialogs()->ShowMessage(
+            QStringLiteral("Kan ikke åpne «%1»: bare web- og e-postadresser kan åpnes herfra.").arg(value.left(100)),
+            QStringLiteral("Feil"));
+}
 QToolButton* smallButton(QWidget* parent, const QString& text, const QString& tip)
 {
     auto* b = new QToolButton(parent);
@@ -74,8 +85,8 @@ TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
     f1->addRow(QStringLiteral("Hjemmeside:"), withButton(HomepageEdit, HomepageButton));
     f1->addRow(QStringLiteral("Kontakt:"), withButton(ContactCombo, ContactButton));
     connect(EmailButton, &QToolButton::clicked, this,
-            [this] { StartProg(QStringLiteral("mailto:") + EmailEdit->text()); });
-    connect(HomepageButton, &QToolButton::clicked, this, [this] { StartProg(HomepageEdit->text()); });
+            [this] { openValue(QStringLiteral("mailto:") + EmailEdit->text()); });
+    connect(HomepageButton, &QToolButton::clicked, this, [this] { openValue(HomepageEdit->text()); });
     connect(ContactButton, &QToolButton::clicked, this, [this] {
         Dataset& contacts = DataModule().ContactQuery;
         const qint64 id = ContactCombo->currentKey();

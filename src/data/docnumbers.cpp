@@ -40,8 +40,26 @@ void DocumentNumbering::newRecord(Dataset& ds) { provisional_ = ds.asString("ord
 
 bool DocumentNumbering::beforePost(Dataset& ds)
 {
-    if (ds.state() != Dataset::Insert) return true;
     const QString typed = ds.asString("ordernumber").trimmed();
+    // A number typed by hand, new or changed, must not be another
+    // document's of the same kind.
+    const bool ownNumber = ds.state() == Dataset::Insert ? !typed.isEmpty() && typed != provisional_
+                                                          : ds.isModified(QStringLiteral("ordernumber"));
+    if (ownNumber && !typed.isEmpty()) {
+        Connection& conn = *ds.connection();
+        const qint64 id = ds.state() == Dataset::Insert ? 0 : ds.currentId();
+        const QString used = conn.scalar("SELECT COUNT(*) FROM `" + ds.tableName() + "` WHERE TRIM(ordernumber)=" +
+                                         conn.quote(typed) + " AND id<>" + QString::number(id));
+        if (used != QLatin1String("0")) {
+            LogLine("FEIL: nummer " + typed + " er brukt fra før i " + ds.tableName() + " " + conn.lastError());
+            CurrentDialogs()->ShowMessage(
+                used.isEmpty() ? DbFailure(QStringLiteral("Kan ikke sjekke nummeret"), conn)
+                               : QStringLiteral("Nummer %1 er allerede brukt av et annet dokument.").arg(typed),
+                QStringLiteral("Feil"));
+            return false;
+        }
+    }
+    if (ds.state() != Dataset::Insert) return true;
     if (!typed.isEmpty() && typed != provisional_) return true;
 
     Connection& conn = *ds.connection();
@@ -59,7 +77,7 @@ bool DocumentNumbering::beforePost(Dataset& ds)
     const int highest = HighestDocumentNumber(conn, ds.tableName(), &ok);
     if (!ok) {
         release();
-        CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke tildele nytt nummer: ") + conn.lastError(),
+        CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke tildele nytt nummer"), conn),
                                       QStringLiteral("Feil"));
         return false;
     }
@@ -73,6 +91,11 @@ void DocumentNumbering::release()
 {
     if (!held_) return;
     held_ = false;
-    if (ds_.connection()->isOpen())
-        ds_.connection()->exec(QStringLiteral("DO RELEASE_LOCK(%1)").arg(lockName()));
+    // Inside a transaction the new number is not visible to others until
+    // it ends, so the lock is kept until then.
+    Connection* conn = ds_.connection();
+    const QString name = lockName();
+    conn->whenTransactionEnds([conn, name] {
+        if (conn->isOpen()) conn->exec(QStringLiteral("DO RELEASE_LOCK(%1)").arg(name));
+    });
 }
