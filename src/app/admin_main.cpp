@@ -113,11 +113,11 @@ int demoData(const QStringList& args)
         return 1;
     }
     if (args.contains("--replace") && !c.exec("DROP DATABASE IF EXISTS `" + db + "`")) {
-        err() << "FEIL: " << c.lastError() << "\n";
+        err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke lage databasen"), c) << "\n";
         return 1;
     }
     if (!CreateDatabaseWithSchema(c, db)) {
-        err() << "FEIL: " << c.lastError() << "\n";
+        err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke lage databasen"), c) << "\n";
         return 1;
     }
     if (c.scalar("SELECT COUNT(*) FROM company", "0") != "0") {
@@ -130,13 +130,14 @@ int demoData(const QStringList& args)
     if (size == "large") {
         ConnectParams p = c.params();
         p.readTimeout = 0;
+        p.database = db;
         if (!c.open(p)) {
-            err() << "FEIL: " << c.lastError() << "\n";
+            err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke koble til databasen igjen"), c) << "\n";
             return 1;
         }
     }
     if (!c.execScript(size == "large" ? LargeDemoDataScript() : DemoDataScript())) {
-        err() << "FEIL: " << c.lastError() << "\n";
+        err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke laste inn demodata"), c) << "\n";
         return 1;
     }
     out() << "Demodata (" << size << ") lastet inn i " << db << " på " << t.elapsed() / 1000.0 << " s\n";
@@ -166,7 +167,7 @@ int createDatabase(const QStringList& args)
     }
     const QString db = QString(database).remove('`');
     if (!CreateDatabaseWithSchema(c, db) || (demo && !c.execScript(DemoDataScript()))) {
-        err() << "FEIL: " << c.lastError() << "\n";
+        err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke lage databasen"), c) << "\n";
         return 1;
     }
     out() << "Databasen " << db << " er klar\n";

@@ -271,12 +271,12 @@ QString openDocument(TDatabaseModule& dm, const DocKind& k, const QString& numbe
 {
     k.ds->setFilter("ordernumber=" + dm.MyConnection.quote(number));
     k.ds->close();
-    if (!k.ds->open()) return "Kan ikke åpne tabellen " + k.table + ": " + k.ds->lastError();
+    if (!k.ds->open()) return DbFailure("Kan ikke åpne tabellen " + k.table, dm.MyConnection);
     if (k.ds->isEmpty()) return "Finner ikke nummer " + number + " i " + k.table;
     *k.current = int(k.ds->currentId());
     Items_WHERE = k.key + "=" + QString::number(k.ds->currentId());
     dm.ItemsSQLSelect();
-    if (!dm.ItemsQuery.isOpen()) return "Kan ikke lese varelinjene: " + dm.ItemsQuery.lastError();
+    if (!dm.ItemsQuery.isOpen()) return DbFailure("Kan ikke lese varelinjene", dm.MyConnection);
     return {};
 }
 

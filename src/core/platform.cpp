@@ -82,9 +82,9 @@ bool DatabaseValueTarget(const QString& value, QString* target)
             *target = QUrl::fromLocalFile(real).toString(QUrl::FullyEncoded);
         return true;
     }
-    QUrl url(text, QUrl::StrictMode);
+    QUrl url(text);
     if (url.scheme().isEmpty() || (!text.contains(QLatin1String("://")) && url.scheme().compare(QLatin1String("mailto"), Qt::CaseInsensitive) != 0))
-        url = QUrl(QStringLiteral("http://") + text, QUrl::StrictMode);
+        url = QUrl(QStringLiteral("http://") + text);
     if (!url.isValid())
         return false;
     const QString scheme = url.scheme().toLower();

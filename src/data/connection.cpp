@@ -46,7 +46,7 @@ QByteArray Result::raw(int col) const
 QString Result::value(int col) const
 {
     if (isNull(col)) return {};
-    return QString::fromUtf8(row_[col], qsizetype(lengths_[col]));
+    return Utf8Text(row_[col], qsizetype(lengths_[col]));
 }
 
 long long Result::toLongLong(int col) const
@@ -427,7 +427,7 @@ QString Connection::escape(const QString& text) const
     QByteArray out(in.size() * 2 + 1, Qt::Uninitialized);
     unsigned long n = mysql_real_escape_string(db_, out.data(), in.constData(), (unsigned long)in.size());
     out.truncate(qsizetype(n));
-    return QString::fromUtf8(out);
+    return Utf8Text(out.constData(), out.size());
 }
 
 QString Connection::escapeLike(const QString& text) const
@@ -535,4 +535,15 @@ bool NumberFits(const QString& typed, double parsed)
         if (ch >= QLatin1Char('1') && ch <= QLatin1Char('9')) return false;
     }
     return true;
+}
+
+QString Utf8Text(const char* data, qsizetype size)
+{
+    QString marks;
+    while (size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
+        marks += QChar(0xFEFF);
+        data += 3;
+        size -= 3;
+    }
+    return marks.isEmpty() ? QString::fromUtf8(data, size) : marks + QString::fromUtf8(data, size);
 }

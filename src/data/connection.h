@@ -155,6 +155,10 @@ QString DbFailure(const QString& what, const Connection& c);
 // The same from an error number and the server's text.
 QString DbFailureText(const QString& what, unsigned err, const QString& serverText);
 
+// UTF-8 bytes as text, keeping byte-order marks at the start (the plain
+// conversion drops one there, which would change a stored value).
+QString Utf8Text(const char* data, qsizetype size);
+
 // Escaping without a connection, for the same character set (utf8mb4) and
 // the default SQL mode; used where SQL text is built before connecting.
 QString SqlEscape(const QString& text);

@@ -497,7 +497,7 @@ QVariant Dataset::parse(int col, const char* p, size_t len) const
     case FieldKind::Blob:
         return QByteArray(p, qsizetype(len));
     case FieldKind::Text:
-        return QString::fromUtf8(p, qsizetype(len));
+        return Utf8Text(p, qsizetype(len));
     }
     return {};
 }

@@ -75,7 +75,7 @@ bool updateTotals(TDatabaseModule& dm, Dataset& doc, const QString& key, bool on
     auto check = c.query("SELECT COUNT(*), MIN(IF(i.VATcode BETWEEN 0 AND 4, NULL, i.VATcode)) FROM items i WHERE " +
                          where);
     if (!check || !check->next()) {
-        showError("Kan ikke lese varelinjene: " + c.lastError());
+        showError(DbFailure(QStringLiteral("Kan ikke lese varelinjene"), c));
         return false;
     }
     if (check->toLongLong(0) == 0) return true;
