@@ -179,27 +179,31 @@ TEST_F(AdminScriptTest, ParallelDeliveriesSharingProductsKeepStockExact)
     QStringList numbers;
     std::map<QString, double> leaving;
     Connection& c = db->admin();
-    for (int o = 0; o < 16; ++o) {
+    constexpr int kRounds = 7, kProcesses = 8;
+    std::vector<qint64> ids;
+    for (int o = 0; o < kRounds * kProcesses; ++o) {
         const QString number = QString::number(90000 + o);
         ASSERT_TRUE(c.exec("INSERT INTO orders (ordernumber, companyid, subject) VALUES ('" + number + "', 2, 'Deling')"));
-        const qint64 id = c.lastInsertId();
-        // Every order takes every product, each starting somewhere else.
-        for (int k = 0; k < codes.size(); ++k) {
+        ids.push_back(c.lastInsertId());
+        numbers << number;
+    }
+    // Every order takes every product, each starting somewhere else, and
+    // the lines of the orders are entered in turns, as several people do.
+    for (int k = 0; k < codes.size(); ++k)
+        for (int o = 0; o < kRounds * kProcesses; ++o) {
             const QString code = codes[(o + k * (o % 2 ? 1 : -1) + 12) % codes.size()];
             const int count = 1 + (o + k) % 3;
             ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO items (orderid, productcode, itemcount) VALUES (%1, '%2', %3)")
-                                   .arg(id)
+                                   .arg(ids[size_t(o)])
                                    .arg(code)
                                    .arg(count)));
             leaving[code] += count;
         }
-        numbers << number;
-    }
-    for (int round = 0; round < 2; ++round) {
+    for (int round = 0; round < kRounds; ++round) {
         std::vector<std::unique_ptr<QProcess>> ps;
-        for (int w = 0; w < 8; ++w) {
+        for (int w = 0; w < kProcesses; ++w) {
             ps.push_back(std::make_unique<QProcess>());
-            start(*ps.back(), {"document", "deliver", numbers[round * 8 + w]});
+            start(*ps.back(), {"document", "deliver", numbers[round * kProcesses + w]});
         }
         for (auto& p : ps) {
             const AdminRun r = finish(*p);
@@ -384,4 +388,44 @@ TEST(AdminPrivateServer, StoppedWhenTheLastProgramLeaves)
     EXPECT_TRUE(server.isRunning());
     run({"server", "stop", "--remove"});
     EXPECT_FALSE(server.isRunning());
+}
+
+// A delivery the server picks as deadlock victim is run again and goes
+// through; the user never sees the deadlock.
+TEST_F(AdminScriptTest, DeadlockVictimIsRetried)
+{
+    Connection& c = db->admin();
+    ASSERT_TRUE(c.exec("INSERT INTO orders (ordernumber, companyid, subject) VALUES ('95000', 2, 'Offer')"));
+    const qint64 order = c.lastInsertId();
+    ASSERT_TRUE(c.exec(QStringLiteral("INSERT INTO items (orderid, productcode, itemcount) VALUES (%1, '100101', 2), "
+                                      "(%1, '100102', 3)")
+                           .arg(order)));
+    const double a = scalar("SELECT instock FROM product WHERE productcode='100101'").toDouble();
+    const double b = scalar("SELECT instock FROM product WHERE productcode='100102'").toDouble();
+
+    // Another workstation with much written already holds product 100102.
+    Connection other;
+    ASSERT_TRUE(other.open(db->params()));
+    ASSERT_TRUE(other.begin());
+    ASSERT_TRUE(other.exec("INSERT INTO calendar (subject) SELECT CONCAT('Rad ', seq) FROM seq_1_to_2000"));
+    ASSERT_TRUE(other.exec("SELECT id FROM product WHERE productcode='100102' FOR UPDATE"));
+
+    QProcess p;
+    start(p, {"document", "deliver", "95000"});
+    bool waiting = false;
+    for (int i = 0; i < 1000 && !waiting && !p.waitForFinished(10); ++i)
+        waiting = scalar("SELECT COUNT(*) FROM information_schema.processlist WHERE command='Query' AND "
+                         "id<>CONNECTION_ID() AND info LIKE '%product%' AND time_ms>300") != "0";
+    ASSERT_TRUE(waiting) << "the delivery never waited for the product";
+    // Now the other one wants what the delivery holds: a deadlock, and the
+    // delivery, with less written, is the victim.
+    EXPECT_TRUE(other.exec("SELECT id FROM product WHERE productcode='100101' FOR UPDATE")) << other.lastError().toStdString();
+    QThread::msleep(200);
+    ASSERT_TRUE(other.commit());
+
+    const AdminRun r = finish(p);
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    expectOneNorwegianSentence(r.err);
+    EXPECT_DOUBLE_EQ(scalar("SELECT instock FROM product WHERE productcode='100101'").toDouble(), a - 2);
+    EXPECT_DOUBLE_EQ(scalar("SELECT instock FROM product WHERE productcode='100102'").toDouble(), b - 3);
 }
