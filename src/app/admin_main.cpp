@@ -51,7 +51,8 @@ int usage()
              "  kvarnel-admin print orderlist|invoicelist --pdf FIL\n"
              "Felles valg for row, document og print: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
-             "Uten --host og --socket brukes den private databaseserveren.\n";
+             "Uten --host og --socket brukes den private databaseserveren.\n"
+             "Uten --password hentes passordet fra KVARNEL_PASSWORD; med --password - spørres det etter det.\n";
     err().flush();
     return 2;
 }

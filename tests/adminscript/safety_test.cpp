@@ -323,6 +323,21 @@ TEST_F(AdminScriptTest, DeliveryNeedsNoCreateRight)
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(scalar("SELECT instock FROM product WHERE productcode='100101'").toDouble(), before.toDouble() - 4);
 
+    // Or typed at a prompt ("--password -"), here on standard input as
+    // there is no terminal.
+    QProcess prompted;
+    QProcessEnvironment quiet = environment();
+    quiet.remove("KVARNEL_PASSWORD");
+    prompted.setProcessEnvironment(quiet);
+    prompted.setChildProcessModifier([] { ::setsid(); });
+    prompted.start(QStringLiteral(KVARNEL_ADMIN), {"row", "get", "company", "1", "--socket", TestServer().socketPath(),
+                                                   "--user", user, "--password", "-", "--database", db->name()});
+    prompted.write("hemmelig\n");
+    prompted.closeWriteChannel();
+    const AdminRun typed = finish(prompted);
+    EXPECT_EQ(typed.status, 0) << typed.err.toStdString();
+    EXPECT_EQ(typed.json()["id"].toInteger(), 1);
+
     // A wrong password is one sentence, without the server's English.
     env.insert("KVARNEL_PASSWORD", "feil");
     p.setProcessEnvironment(env);
