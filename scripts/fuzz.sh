@@ -10,7 +10,8 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 seconds=${1:-60}
 shift || true
-export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+# Paths relative to the checkout, so another clone (CI's) reuses the cache.
+export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKV_FUZZ=ON -DKV_SANITIZE=ON >/dev/null
 cmake --build build-fuzz --target fuzzers
