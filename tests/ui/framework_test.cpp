@@ -454,4 +454,23 @@ TEST_F(FrameworkTest, WindowsAndJumpsAreNamedByType)
     EXPECT_TRUE(Windows().find("TOrderListForm")->isVisible());
 }
 
+TEST_F(FrameworkTest, FirstOpeningShowsTheStandardPanelWhole)
+{
+    // Nothing stored yet, and the desktop's font bigger than when the
+    // window was made.
+    const QFont normal = QApplication::font();
+    QFont big = normal;
+    big.setPointSizeF(normal.pointSizeF() * 1.6);
+    QApplication::setFont(big);
+    data->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(data));
+    EXPECT_GE(data->height(), data->panel(0)->sizeHint().height());
+    for (QWidget* w : data->panel(0)->findChildren<QWidget*>()) {
+        if (!w->isVisible()) continue;
+        const QRect r(w->mapTo(data, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(data->rect().contains(r)) << w->metaObject()->className();
+    }
+    QApplication::setFont(normal);
+}
+
 #include "framework_test.moc"
