@@ -302,10 +302,11 @@ TEST_F(AppTest, TableSetupOpenedFromTheModalLoginTakesClicks)
         if (shown) {
             EXPECT_TRUE(QTest::qWaitForWindowExposed(setup));
             setup->CheckListBox1->setCurrentRow(0);
-            // A click goes through the window system, where a window blocked
-            // by a modal one drops it.
+            // The click goes in through the window system, where a window
+            // blocked by a modal one drops it.
             const QRect r = setup->CheckListBox1->visualItemRect(setup->CheckListBox1->item(3));
-            QTest::mouseClick(setup->CheckListBox1->viewport(), Qt::LeftButton, {}, r.center());
+            const QPoint at = setup->CheckListBox1->viewport()->mapTo(setup, r.center());
+            QTest::mouseClick(setup->windowHandle(), Qt::LeftButton, {}, at);
             clickedRow = setup->CheckListBox1->currentRow();
             setup->close();
         }
