@@ -9,7 +9,7 @@
 QString AppDataFolder();
 
 // The name of the user logged on to this workstation: $USER, else
-// $USERNAME, else empty.
+// $USERNAME, else the system account's name, else empty.
 QString GetNetworkUser();
 
 // Full path of the running program file. Before a QCoreApplication exists
@@ -22,5 +22,6 @@ void SetProgramFilePath(const QString& path);
 // Opens file through the desktop: an executable file is started with the
 // given parameters (split like a shell command line) in folder; anything
 // else (document, folder, web or mail address) is handed to xdg-open.
-// Detached, no result; a start that fails is written to the log.
-void StartProg(const QString& file, const QString& params = QString(), const QString& folder = QString());
+// Detached; false, with a log line, when nothing could be started (no
+// such program, or no xdg-open on this desktop).
+bool StartProg(const QString& file, const QString& params = QString(), const QString& folder = QString());
