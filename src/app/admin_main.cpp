@@ -1,10 +1,11 @@
 // kvarnel-admin: the administrator's command-line companion. It creates and
 // upgrades databases, runs the private server and does headless jobs, using
 // the same libraries as the desktop program.
+#include "admin_options.h"
+#include "admin_print.h"
 #include "admin_script.h"
 #include "data/connection.h"
 #include "data/privateserver.h"
-#include "print/printunit.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -57,11 +58,10 @@ int usage()
     return 2;
 }
 
-// Value of "--name value" in args, or def.
-QString option(const QStringList& args, const QString& name, const QString& def = QString())
+// Value of "--name value", or def.
+QString option(const QStringList&, const QString& name, const QString& def = QString())
 {
-    const qsizetype i = args.indexOf(name);
-    return (i >= 0 && i + 1 < args.size()) ? args[i + 1] : def;
+    return AdminOption(name.mid(2), def);
 }
 
 int serverCommand(const QStringList& args)
@@ -82,7 +82,7 @@ int serverCommand(const QStringList& args)
         return 0;
     }
     if (verb == "stop") {
-        const bool ok = args.contains("--remove") ? server.remove() : server.stop();
+        const bool ok = AdminFlag("remove") ? server.remove() : server.stop();
         if (!ok) {
             err() << "FEIL: " << server.error() << "\n";
             return 1;
@@ -113,7 +113,7 @@ int demoData(const QStringList& args)
         err() << "FEIL: " << e << "\n";
         return 1;
     }
-    if (args.contains("--replace") && !c.exec("DROP DATABASE IF EXISTS `" + db + "`")) {
+    if (AdminFlag("replace") && !c.exec("DROP DATABASE IF EXISTS `" + db + "`")) {
         err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke lage databasen"), c) << "\n";
         return 1;
     }
@@ -150,7 +150,7 @@ int createDatabase(const QStringList& args)
     const QString host = option(args, "--host");
     const QString socket = option(args, "--socket");
     const QString database = option(args, "--database", PrivateServer::DefaultDatabase());
-    const bool demo = args.contains("--demo");
+    const bool demo = AdminFlag("demo");
     if (host.isEmpty() && socket.isEmpty()) {
         PrivateServer server;
         HoldServerForThisProgram(server);
@@ -199,6 +199,10 @@ int main(int argc, char** argv)
             return 1;
         }
         args << word;
+    }
+    if (QString error; !ParseAdminCommandLine(args, &error)) {
+        err() << "FEIL: " << error << "\n";
+        return usage();
     }
     int rc = 2;
     if (args.size() < 2) rc = usage();

@@ -1,5 +1,7 @@
 #include "admin_script.h"
 
+#include "admin_options.h"
+
 #include "core/dialogs.h"
 #include "core/felles.h"
 #include "core/login.h"
@@ -57,27 +59,13 @@ private:
     Dialogs* previous_ = nullptr;
 };
 
-QString option(const QStringList& args, const QString& name, const QString& def = QString())
+QString option(const QStringList&, const QString& name, const QString& def = QString())
 {
-    const qsizetype i = args.indexOf(name);
-    return (i >= 0 && i + 1 < args.size()) ? args[i + 1] : def;
+    return AdminOption(name.mid(2), def);
 }
 
 // The words of the command without the options and their values.
-QStringList positional(const QStringList& args)
-{
-    static const QStringList withValue{"--host", "--port", "--socket", "--user", "--password", "--database", "--login"};
-    QStringList words;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        if (withValue.contains(args[i])) {
-            ++i;
-            continue;
-        }
-        if (args[i].startsWith("--")) continue;
-        words << args[i];
-    }
-    return words;
-}
+QStringList positional(const QStringList&) { return AdminWords(); }
 
 // Opens the module's connection from the options and takes the identity
 // of --login.
@@ -182,7 +170,7 @@ bool typedValue(const FieldInfo& f, const QString& text, QVariant& v)
             v = 0;
             return true;
         }
-        if (!TryStrToDouble(t, d) || !NumberFits(t, d)) return false;
+        if (!TryTypedToDouble(t, d) || !NumberFits(t, d)) return false;
         if (f.kind == FieldKind::Integer && (d != std::floor(d) || std::fabs(d) >= 9.2e18)) return false;
         v = f.kind == FieldKind::Integer ? QVariant(qlonglong(d)) : QVariant(d);
         return true;
@@ -287,7 +275,7 @@ int AdminRowCommand(const QStringList& args)
     const QStringList w = positional(args);  // row VERB TABLE [ID] pairs…
     if (w.size() < 3) return fail("Bruk: kvarnel-admin row insert|update|get|delete TABLE [ID] [kolonne=verdi …]");
     const QString verb = w[1];
-    ScriptDialogs dialogs(args.contains("--yes"));
+    ScriptDialogs dialogs(AdminFlag("yes"));
     TDatabaseModule dm;
     if (const QString e = connectModule(args, dm); !e.isEmpty()) return fail(e);
     Dataset* ds = datasetFor(dm, w[2]);
@@ -357,7 +345,7 @@ int AdminDocumentCommand(const QStringList& args)
     const QStringList w = positional(args);  // document VERB …
     if (w.size() < 3) return fail("Bruk: kvarnel-admin document VERB …");
     const QString verb = w[1];
-    ScriptDialogs dialogs(args.contains("--yes"));
+    ScriptDialogs dialogs(AdminFlag("yes"));
     TDatabaseModule dm;
     if (const QString e = connectModule(args, dm); !e.isEmpty()) return fail(e);
     // The rules have told what went wrong already when they said anything;
@@ -418,7 +406,7 @@ int AdminDocumentCommand(const QStringList& args)
         const qint64 line = parseId(w[2]);
         double qty = 0;
         if (line < 0) return fail("Ugyldig linje-id: " + w[2]);
-        if (!TryStrToDouble(w[3], qty) || qty < 0) return fail("Ugyldig antall: " + w[3]);
+        if (!TryTypedToDouble(w[3], qty) || qty < 0) return fail("Ugyldig antall: " + w[3]);
         const QString order = dm.MyConnection.scalar(
             QStringLiteral("SELECT o.ordernumber FROM items i JOIN orders o ON o.id=i.orderid WHERE i.id=%1").arg(line));
         if (order.isNull()) return fail(QStringLiteral("Finner ikke ordrelinje %1").arg(line));

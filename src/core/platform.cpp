@@ -10,6 +10,9 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace {
 QString g_programOverride;
 }
@@ -33,6 +36,11 @@ QString GetNetworkUser()
     QString u = qEnvironmentVariable("USER");
     if (u.isEmpty())
         u = qEnvironmentVariable("USERNAME");
+    // Started without a login shell's environment (a service, a desktop
+    // entry of some sessions): the system account still names the user.
+    if (u.isEmpty())
+        if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_name)
+            u = QString::fromLocal8Bit(pw->pw_name);
     return u;
 }
 
@@ -51,19 +59,23 @@ void SetProgramFilePath(const QString& path)
     g_programOverride = path;
 }
 
-void StartProg(const QString& file, const QString& params, const QString& folder)
+bool StartProg(const QString& file, const QString& params, const QString& folder)
 {
     if (file.isEmpty())
-        return;
+        return false;
     const QFileInfo fi(file);
     bool ok;
     if (fi.isFile() && fi.isExecutable()) {
         ok = QProcess::startDetached(fi.absoluteFilePath(), QProcess::splitCommand(params), folder);
     } else {
-        ok = QProcess::startDetached(QStringLiteral("xdg-open"), {file}, folder);
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        ok = !opener.isEmpty() && QProcess::startDetached(opener, {file}, folder);
+        if (opener.isEmpty())
+            LogLine(QStringLiteral("StartProg: xdg-open finnes ikke, kan ikke åpne ") + file);
     }
     if (!ok)
         LogLine(QStringLiteral("StartProg: kan ikke starte ") + file);
+    return ok;
 }
 
 bool DatabaseValueTarget(const QString& value, QString* target)

@@ -51,17 +51,13 @@ QDateTime parseDateTime(const char* p, size_t len)
 
 bool ParseTypedNumber(const QString& text, double& out)
 {
-    QString t = text.trimmed();
-    t.remove(' ');
-    t.remove(QChar(0xA0));
-    t.replace(',', '.');
-    if (t.isEmpty()) {
+    // An emptied field is 0; anything else is read the one way typed
+    // numbers are read everywhere (windows, kvarnel-admin).
+    if (text.trimmed().isEmpty()) {
         out = 0;
         return true;
     }
-    bool ok = false;
-    out = QLocale::c().toDouble(t, &ok);
-    return ok;
+    return TryTypedToDouble(text, out);
 }
 
 // ---------------------------------------------------------------------------
@@ -319,7 +315,9 @@ bool Dataset::refresh()
     if (!disabled_) emit rowsReset();
     int row = rowOfId(id);
     if (row < 0 && id > 0 && !complete_ && fetchRest()) row = rowOfId(id);
-    if (row < 0) row = qMin(oldRow, loadedCount() - 1);
+    // A re-read list always stands on a row when it has any, also after a
+    // select that found nothing left it without one.
+    if (row < 0 && loadedCount() > 0) row = qBound(0, oldRow, loadedCount() - 1);
     setCurrent(row, true);
     return true;
 }
@@ -669,6 +667,7 @@ bool Dataset::insert()
     if (beforeInsert && !beforeInsert(*this)) return false;
     buf_.assign(size_t(storedFields_), QVariant());
     changed_ = QBitArray(storedFields_);
+    rowBeforeInsert_ = cur_;
     overlays_.emplace_back(size_t(storedFields_));
     rows_.push_back(RowRef::ofOverlay(int(overlays_.size() - 1)));
     insertedRow_ = recordCount() - 1;
@@ -891,7 +890,10 @@ void Dataset::cancel()
             if (!disabled_) emit rowRemoved(row);
         }
         insertedRow_ = -1;
-        setCurrent(qMin(row, recordCount() - 1), true);
+        // Back to the row the user was on before the new one.
+        const int back = rowBeforeInsert_ >= 0 && rowBeforeInsert_ < recordCount() ? rowBeforeInsert_
+                                                                                   : qMin(row, recordCount() - 1);
+        setCurrent(back, true);
         emit stateChanged(state_);
         return;
     }

@@ -234,6 +234,7 @@ private:
     std::vector<QVariant> buf_;   // edit buffer
     QBitArray changed_;
     int insertedRow_ = -1;
+    int rowBeforeInsert_ = -1;  // where a cancelled insert returns to
     int disabled_ = 0;
     QString error_;
     int firstBatch_ = 0;

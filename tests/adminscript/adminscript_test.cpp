@@ -120,3 +120,30 @@ TEST_F(AdminScriptTest, BadInputIsRefusedWithNothingWritten)
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains("Finner ikke brukeren ingen"));
 }
+
+TEST_F(AdminScriptTest, NumbersAreReadAsTheWindowsReadThemAndOptionsAreChecked)
+{
+    AdminRun r = admin({"row", "insert", "orders", "companyid=1", "subject=Tall"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const qint64 orderId = r.json()["id"].toInteger();
+    r = admin({"row", "insert", "items", QStringLiteral("orderid=%1").arg(orderId), "productcode=300302",
+               "itemcount=2 000", "price=1 234,50"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_DOUBLE_EQ(r.json()["itemcount"].toDouble(), 2000);
+    EXPECT_DOUBLE_EQ(r.json()["price"].toDouble(), 1234.5);
+    const QString line = QString::number(r.json()["id"].toInteger());
+
+    // The quantity of a delivery is read the same way.
+    r = admin({"document", "deliver-line", line, "1 234,50"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_DOUBLE_EQ(r.json()["itemdelivered"].toDouble(), 1234.5);
+    r = admin({"document", "deliver-line", line, "1.234,50"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("Ugyldig antall")) << r.err.toStdString();
+
+    // A misspelt option is refused, not ignored.
+    r = admin({"row", "get", "orders", QString::number(orderId), "--databse", "x"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("Ukjent valg: --databse")) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+}
