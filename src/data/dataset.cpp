@@ -849,7 +849,7 @@ bool Dataset::post()
             const QString sql = QStringLiteral("UPDATE `%1` SET %2 WHERE id=%3").arg(table_, sets.join(','), QString::number(id));
             if (!conn_->exec(sql)) {
                 error_ = conn_->lastError();
-                CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke lagre endringen"), *conn_), QStringLiteral("Feil"));
+                ShowDbFailure(QStringLiteral("Kan ikke lagre endringen"), *conn_);
                 return false;
             }
             overlayOf(ref) = buf_;
@@ -859,7 +859,7 @@ bool Dataset::post()
                                            : QStringLiteral("INSERT INTO `%1` (%2) VALUES (%3)").arg(table_, cols.join(','), vals.join(','));
         if (!conn_->exec(sql)) {
             error_ = conn_->lastError();
-            CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke lagre den nye posten"), *conn_), QStringLiteral("Feil"));
+            ShowDbFailure(QStringLiteral("Kan ikke lagre den nye posten"), *conn_);
             return false;
         }
         const qint64 id = conn_->lastInsertId();
@@ -917,7 +917,7 @@ bool Dataset::remove()
     const qint64 id = currentId();
     if (!conn_->exec(QStringLiteral("DELETE FROM `%1` WHERE id=%2").arg(table_).arg(id))) {
         error_ = conn_->lastError();
-        CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke slette posten"), *conn_), QStringLiteral("Feil"));
+        ShowDbFailure(QStringLiteral("Kan ikke slette posten"), *conn_);
         return false;
     }
     const int row = cur_;
