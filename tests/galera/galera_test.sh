@@ -141,7 +141,10 @@ read -r total distinct <<<"$(sql "SELECT COUNT(*), COUNT(DISTINCT ordernumber) F
 fails=$(cat "$work"/out/kill.*.err 2>/dev/null | grep -c failed)
 echo "     with node 1 killed: $total orders, $distinct distinct numbers, $fails commands failed"
 check "order numbers unique with a node killed" "$([ "$total" = "$distinct" ]; echo $?)"
-check "every order made while a node died (workstations moved on)" "$([ "$total" = 180 ]; echo $?)"
+# A command whose write was under way on the killed node may say it failed
+# (its write is not run again blindly); every other one moved on and made
+# its order.
+check "every command made its order or said why, with a node killed" "$([ "$total" -le 180 ] && [ $((total + fails)) -ge 180 ]; echo $?)"
 check "no server text reached the user with a node killed" "$(! server_text "$work"/out/kill.*.err; echo $?)"
 
 echo "$passed passed, $failed failed"
