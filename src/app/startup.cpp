@@ -19,6 +19,7 @@
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
+#include "sales/saleswindows.h"
 #include "ui/commonlistform.h"
 #include "ui/listform.h"
 #include "ui/postinfoform.h"
@@ -61,6 +62,7 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add(QStringLiteral("TCompanyDataForm"), [] { return new TCompanyDataForm; });
     w.add(QStringLiteral("TCompanySelectForm"), [] { return new TCompanySelectForm; });
     w.add(QStringLiteral("TPostnummerForm"), [] { return new TPostnummerForm; });
+    RegisterSalesWindows(dm);
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.

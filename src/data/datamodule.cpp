@@ -217,6 +217,7 @@ void TDatabaseModule::setupDatasets()
     ItemsQuery.addLookupField("ponumber", "poid", lookup("po", "ordernumber"));
     ItemsQuery.addLookupField("offernumber", "offerid", lookup("offer", "ordernumber"));
     ItemsQuery.addLookupField("invoicenumber", "invoiceid", lookup("invoice", "ordernumber"));
+    ItemsQuery.addLookupField("projectnumber", "projectid", lookup("project", "projectnumber"));
     ProductTable.addLookupField("product_companyname", "vendor", lookup("company", "companyname"));
     CalendarTable.addLookupField("calendar_initials", "userid", lookup("users", "initials"));
     CalendarTable.addLookupField("projectnumber", "projectid", lookup("project", "projectnumber"));

@@ -45,7 +45,7 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent)
         f.setBold(true);
         horizontalHeader()->setFont(f);
     }
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DataGrid::TitleClick);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int c) { TitleClick(c); });
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) {
         if (i.isValid()) emit rowDoubleClicked();
     });
@@ -57,7 +57,7 @@ void DataGrid::setDataset(Dataset* ds, const std::vector<GridColumn>& columns)
     conns_.clear();
     ds_ = ds;
     GridModel* old = model_;
-    model_ = ds ? new GridModel(ds, this) : nullptr;
+    model_ = ds ? createModel(ds) : nullptr;
     if (model_) {
         model_->setRowColor(rowColor_);
         QStringList fields, titles;

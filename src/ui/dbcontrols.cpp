@@ -1,5 +1,7 @@
 #include "ui/dbcontrols.h"
 
+#include <QStandardItemModel>
+
 #include "data/connection.h"
 
 #include <QApplication>
@@ -273,7 +275,27 @@ void TDBComboBox::refresh()
     if (isEditable()) {
         if (currentText() != t) setEditText(t);
     } else {
-        setCurrentIndex(findText(t));
+        // A stored text the list does not offer (set elsewhere, or an older
+        // value) is shown as it is, as an entry that cannot be picked.
+        const int foreign = findData(true, Qt::UserRole + 1);
+        int i = findText(t);
+        if (i == foreign) i = -1;
+        if (i < 0 && !t.isEmpty()) {
+            if (foreign >= 0) {
+                setItemText(foreign, t);
+                i = foreign;
+            } else {
+                addItem(t);
+                i = count() - 1;
+                setItemData(i, true, Qt::UserRole + 1);
+                if (auto* m = qobject_cast<QStandardItemModel*>(model()))
+                    if (QStandardItem* item = m->item(i)) item->setEnabled(false);
+            }
+        } else if (foreign >= 0) {
+            removeItem(foreign);
+            if (i > foreign) --i;
+        }
+        setCurrentIndex(i);
     }
     loading_ = false;
 }
