@@ -60,17 +60,7 @@ bool PostRegister::load(const QString& path)
     QString line;
     while (!eoftextfile(f)) {
         if (readlntextfile(f, line) != 0) break;
-        if (line.size() < 4) continue;
-        const QString code = line.left(4);
-        if (entries_.contains(code)) continue;  // the first line of a code counts
-        PostnummerInfo e;
-        e.postnummer = code;
-        const QStringList parts = line.split(QLatin1Char('\t'));
-        if (parts.size() > 2) e.poststed = parts[1];  // up to the second tab
-        if (parts.size() > 3) e.kommunenr = parts[2];
-        if (parts.size() > 4) e.kommune = parts[3];
-        if (parts.size() > 4) e.kategori = parts.mid(4).join(QLatin1Char('\t'));
-        entries_.insert(code, e);
+        addLine(line);
     }
     closetextfile(f);
     stamp_ = fi.lastModified();
@@ -78,6 +68,21 @@ bool PostRegister::load(const QString& path)
     loaded_ = true;
     reported_ = false;
     return true;
+}
+
+void PostRegister::addLine(const QString& line)
+{
+    if (line.size() < 4) return;
+    const QString code = line.left(4);
+    if (entries_.contains(code)) return;  // the first line of a code counts
+    PostnummerInfo e;
+    e.postnummer = code;
+    const QStringList parts = line.split(QLatin1Char('\t'));
+    if (parts.size() > 2) e.poststed = parts[1];  // up to the second tab
+    if (parts.size() > 3) e.kommunenr = parts[2];
+    if (parts.size() > 4) e.kommune = parts[3];
+    if (parts.size() > 4) e.kategori = parts.mid(4).join(QLatin1Char('\t'));
+    entries_.insert(code, e);
 }
 
 bool PostRegister::find(const QString& code, PostnummerInfo& out)

@@ -39,6 +39,15 @@ public:
     int size() const { return int(entries_.size()); }
     // Forgets the cache and the report, as at the program's start.
     void reset();
+    // Takes one line of the register file into the cache (the first line
+    // of a code wins; lines shorter than a code are skipped).
+    void addLine(const QString& line);
+    // The cached entry of a code, without looking at the file.
+    const PostnummerInfo* cached(const QString& code) const
+    {
+        auto it = entries_.constFind(code);
+        return it == entries_.constEnd() ? nullptr : &*it;
+    }
 
 private:
     bool load(const QString& path);

@@ -1,31 +1,56 @@
 #include "data/docnumbers.h"
 
+#include "data/connection.h"
 #include "data/dataset.h"
 #include "data/recorddefaults.h"
 
 #include "core/dialogs.h"
 #include "core/textfil.h"
 
+#include <QThread>
+
+#include <utility>
+
 namespace {
-// How long a save waits for another workstation's save of the same kind of
-// document, in seconds.
-constexpr int kLockWait = 10;
+// Server errors after which a statement that changed nothing may simply run
+// again: a deadlock or lock wait, or a cluster that refused the write because
+// another server's conflicting write came first.
+bool worthRetrying(unsigned err) { return err == 1213 || err == 1205 || err == 1180; }
+constexpr int kAttempts = 8;
 } // namespace
+
+int AllocateDocumentNumber(Connection& conn, const QString& table)
+{
+    const QString name = conn.quote(table);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (attempt > 0) QThread::msleep(5 + 10 * attempt);
+        // LAST_INSERT_ID(expr) hands this connection the value it wrote.
+        if (!conn.exec(QStringLiteral("UPDATE kv_docnumber SET highest=LAST_INSERT_ID(highest+1) WHERE tablename=%1")
+                           .arg(name))) {
+            if (worthRetrying(conn.lastErrno())) continue;
+            return 0;
+        }
+        if (conn.affectedRows() == 1) return int(conn.lastInsertId());
+        // No counter row yet (a database from before it): made from the
+        // table's highest number, then stepped as usual.
+        bool ok = false;
+        const int highest = HighestDocumentNumber(conn, table, &ok);
+        if (!ok) return 0;
+        if (!conn.exec(QStringLiteral("INSERT IGNORE INTO kv_docnumber (tablename, highest) VALUES (%1, %2)")
+                           .arg(name)
+                           .arg(highest)) &&
+            !worthRetrying(conn.lastErrno()))
+            return 0;
+    }
+    return 0;
+}
 
 DocumentNumbering::DocumentNumbering(Dataset& ds, int& lastNumber, QObject* parent)
     : QObject(parent), ds_(ds), last_(lastNumber)
 {
-    // The lock is held from the number's choice until the row is written
-    // (or the insert is given up); whatever ends the insert releases it.
     connect(&ds_, &Dataset::stateChanged, this, [this](int state) {
-        if (state != Dataset::Insert) release();
+        if (state != Dataset::Insert) settle();
     });
-}
-
-QString DocumentNumbering::lockName() const
-{
-    // Locks are server-wide: the database name keeps companies apart.
-    return QStringLiteral("LEFT(CONCAT('kvarnel.', DATABASE(), '.%1'), 64)").arg(ds_.tableName());
 }
 
 bool DocumentNumbering::beforeInsert(Dataset&)
@@ -43,36 +68,35 @@ bool DocumentNumbering::beforePost(Dataset& ds)
     if (ds.state() != Dataset::Insert) return true;
     const QString typed = ds.asString("ordernumber").trimmed();
     if (!typed.isEmpty() && typed != provisional_) return true;
+    if (taken_ > 0) return true;  // a second try at saving keeps its number
 
     Connection& conn = *ds.connection();
-    if (!held_) {
-        const QString got = conn.scalar(QStringLiteral("SELECT GET_LOCK(%1, %2)").arg(lockName()).arg(kLockWait));
-        if (got != QLatin1String("1")) {
-            LogLine("FEIL: fikk ikke tildelt nytt nummer i " + ds.tableName() + " " + conn.lastError());
-            CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke tildele nytt nummer nå. Prøv å lagre igjen."),
-                                          QStringLiteral("Feil"));
-            return false;
-        }
-        held_ = true;
-    }
-    bool ok = false;
-    const int highest = HighestDocumentNumber(conn, ds.tableName(), &ok);
-    if (!ok) {
-        release();
-        CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke tildele nytt nummer: ") + conn.lastError(),
+    const int number = AllocateDocumentNumber(conn, ds.tableName());
+    if (number <= 0) {
+        LogLine("FEIL: fikk ikke tildelt nytt nummer i " + ds.tableName() + " " + conn.lastError());
+        CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke tildele nytt nummer nå. Prøv å lagre igjen."),
                                       QStringLiteral("Feil"));
         return false;
     }
-    last_ = highest;
-    provisional_ = QString::number(highest + 1);
+    taken_ = number;
+    last_ = number - 1;
+    provisional_ = QString::number(number);
     ds.setValue("ordernumber", provisional_);
     return true;
 }
 
-void DocumentNumbering::release()
+void DocumentNumbering::settle()
 {
-    if (!held_) return;
-    held_ = false;
-    if (ds_.connection()->isOpen())
-        ds_.connection()->exec(QStringLiteral("DO RELEASE_LOCK(%1)").arg(lockName()));
+    if (taken_ <= 0) return;
+    const int number = std::exchange(taken_, 0);
+    // Saved: the current row carries the number. Given up: the number goes
+    // back, unless a later one has been taken since or a row has it.
+    if (ds_.state() == Dataset::Browse && ds_.asString("ordernumber").trimmed() == QString::number(number)) return;
+    Connection& conn = *ds_.connection();
+    if (!conn.isOpen()) return;
+    conn.exec(QStringLiteral("UPDATE kv_docnumber SET highest=highest-1 WHERE tablename=%1 AND highest=%2 AND NOT "
+                             "EXISTS (SELECT 1 FROM `%3` WHERE ordernumber='%2')")
+                  .arg(conn.quote(ds_.tableName()))
+                  .arg(number)
+                  .arg(ds_.tableName()));
 }

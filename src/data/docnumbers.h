@@ -4,15 +4,23 @@
 // A new document shows the number after the highest whole number in its
 // table on the server (texts that are not numbers are passed over, and
 // numbers compare as numbers, whatever filter or order a window has put on
-// the dataset). The number is settled when the row is first saved: under a
-// server lock per table the highest number is read again and the row takes
-// the next one, so two workstations that open new documents at the same
-// time still save different numbers. A number the user typed himself is
-// kept as typed.
+// the dataset). The number is settled when the row is first saved: the
+// table's counter row in kv_docnumber is stepped by one in a statement of
+// its own, and the row takes the number it gives. The counter row is an
+// ordinary replicated row, so workstations on different servers of a
+// cluster get different numbers too: of two that step it at once, the
+// server or the cluster refuses one, which then steps it again. A number
+// the user typed himself is kept as typed, and a number taken for a row that
+// is then given up is handed back when no one has taken a later one.
 #include <QObject>
 #include <QString>
 
+class Connection;
 class Dataset;
+
+// Steps the counter of a document table and gives the new number; 0 (with
+// the connection's error) when the server cannot give one.
+int AllocateDocumentNumber(Connection& conn, const QString& table);
 
 class DocumentNumbering : public QObject {
 public:
@@ -24,15 +32,14 @@ public:
     bool beforeInsert(Dataset& ds);
     // After the new-record defaults: remembers the number they gave.
     void newRecord(Dataset& ds);
-    // Before a new row is written: takes the lock and the next free number.
+    // Before a new row is written: takes the next free number.
     bool beforePost(Dataset& ds);
 
 private:
-    void release();
-    QString lockName() const;
+    void settle();
 
     Dataset& ds_;
     int& last_;
     QString provisional_;
-    bool held_ = false;
+    int taken_ = 0;  // a number taken for the row being inserted
 };

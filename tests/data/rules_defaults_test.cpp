@@ -210,7 +210,7 @@ TEST_F(RulesTest, TwoWorkstationsNeverSaveTheSameNumber)
     ASSERT_TRUE(dm.OrderTable.post());
     EXPECT_EQ(dm.OrderTable.asString("ordernumber"), "2");
     EXPECT_EQ(scalar("SELECT GROUP_CONCAT(ordernumber ORDER BY id) FROM orders"), "1,2");
-    // The lock is given back: the other workstation can go on numbering.
+    // The other workstation goes on numbering after it.
     ASSERT_TRUE(other.OrderTable.insert());
     ASSERT_TRUE(other.OrderTable.post());
     EXPECT_EQ(other.OrderTable.asString("ordernumber"), "3");
@@ -240,6 +240,38 @@ TEST_F(RulesTest, SimultaneousSavesGetDistinctNumbers)
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM orders"), QString::number(stations * perStation));
     EXPECT_EQ(scalar("SELECT MIN(CAST(ordernumber AS UNSIGNED)) FROM orders"), "1");
     EXPECT_EQ(scalar("SELECT MAX(CAST(ordernumber AS UNSIGNED)) FROM orders"), QString::number(stations * perStation));
+}
+
+TEST_F(RulesTest, NumberOfAGivenUpRowGoesBack)
+{
+    ASSERT_TRUE(dm.OrderTable.open());
+    ASSERT_TRUE(dm.OrderTable.insert());
+    ASSERT_TRUE(dm.OrderTable.post());
+    EXPECT_EQ(dm.OrderTable.asString("ordernumber"), "1");
+
+    // The server refuses the next row after its number was taken; the user
+    // gives the row up, and the number is free again.
+    ASSERT_TRUE(db->admin().exec("CREATE TRIGGER refuse BEFORE INSERT ON orders FOR EACH ROW "
+                                 "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='nei'"));
+    ASSERT_TRUE(dm.OrderTable.insert());
+    EXPECT_FALSE(dm.OrderTable.post());
+    EXPECT_FALSE(dm.OrderTable.post());  // a second try keeps the same number
+    EXPECT_EQ(scalar("SELECT highest FROM kv_docnumber WHERE tablename='orders'"), "2");
+    dm.OrderTable.cancel();
+    EXPECT_EQ(scalar("SELECT highest FROM kv_docnumber WHERE tablename='orders'"), "1");
+
+    ASSERT_TRUE(db->admin().exec("DROP TRIGGER refuse"));
+    ASSERT_TRUE(dm.OrderTable.insert());
+    ASSERT_TRUE(dm.OrderTable.post());
+    EXPECT_EQ(dm.OrderTable.asString("ordernumber"), "2");
+
+    // Without its counter row (a database from before it) the table's
+    // highest number is the start.
+    ASSERT_TRUE(db->admin().exec("DELETE FROM kv_docnumber WHERE tablename='orders'"));
+    ASSERT_TRUE(db->admin().exec("UPDATE orders SET ordernumber='41' WHERE ordernumber='2'"));
+    ASSERT_TRUE(dm.OrderTable.insert());
+    ASSERT_TRUE(dm.OrderTable.post());
+    EXPECT_EQ(dm.OrderTable.asString("ordernumber"), "42");
 }
 
 // ---- item lines ------------------------------------------------------------

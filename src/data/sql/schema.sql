@@ -33,7 +33,7 @@
 SET NAMES utf8mb4;
 
 CREATE TABLE IF NOT EXISTS `kv_schema` (
-  `version` INT NOT NULL DEFAULT 0
+  `version` INT NOT NULL DEFAULT 0 PRIMARY KEY
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_danish_ci;
 
 -- Stock bookkeeping of item lines: per line and kind ('O' order delivery, 'P'
