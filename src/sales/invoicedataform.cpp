@@ -71,7 +71,7 @@ TInvoiceDataForm::TInvoiceDataForm(QWidget* parent) : TDocumentDataForm(DocKind:
                      {{"Vekt kg:", WeightEdit}, {"Volum m^3:", VolumeEdit}, {"Fortjeneste:", ProfitEdit}}});
 
     setupItemGrid({{"productcode", "Varenr.", 80},
-                   {"producttext", "Varetekst", 230},
+                   {"producttext", "Varetekst", 210},
                    {"price", "Pris", 70},
                    {"itemcount", "Antall", 55},
                    {"piece", "Enhet", 45},
@@ -79,7 +79,7 @@ TInvoiceDataForm::TInvoiceDataForm(QWidget* parent) : TDocumentDataForm(DocKind:
                    {"sum", "Sum", 85},
                    {"mark", "Merk", 70},
                    {"cost", "Kostpris", 70},
-                   {"sumcost", "Sum kostpris", 85},
+                   {"sumcost", "Sum kostpris", 90},
                    {"VATcode", "mk", 30},
                    {"itemdelivered", "Levert", 55},
                    {"itemremain", "Rest", 55}});

@@ -52,7 +52,7 @@ TOfferDataForm::TOfferDataForm(QWidget* parent) : TDocumentDataForm(DocKind::Off
                      {{"Avdeling:", DepartmentCombo}}});
 
     setupItemGrid({{"productcode", "Varenr.", 90},
-                   {"producttext", "Varetekst", 300},
+                   {"producttext", "Varetekst", 270},
                    {"price", "Pris", 80},
                    {"itemcount", "Antall", 60},
                    {"piece", "Enhet", 50},
