@@ -18,6 +18,7 @@
 #include "sales/saleswindows.h"
 
 #include <QProcess>
+#include <QTimer>
 #include <QRegularExpression>
 
 class SalesTest : public UiTest {
