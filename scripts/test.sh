@@ -1,9 +1,21 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test. Tests that need a database start their
-# own throwaway private server inside build/testroot and remove it afterwards.
+# Sets up, builds and runs every test, then builds the program again with
+# AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/) and runs the
+# whole suite there too; any sanitizer finding fails the run. Tests that need
+# a database start their own throwaway private server inside the build tree
+# and remove it afterwards. Arguments go to both ctest runs (e.g. -R rules).
+# KV_SANITIZE=0 skips the sanitizer run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
-cd build
-ctest --output-on-failure -j2 "$@"
+(cd build && ctest --output-on-failure -j2 "$@")
+
+if [ "${KV_SANITIZE:-1}" != 0 ]; then
+  export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_SANITIZE=ON >/dev/null
+  cmake --build build-asan
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  (cd build-asan && ctest --output-on-failure -j2 "$@")
+fi
