@@ -256,7 +256,11 @@ void TDatabaseModule::setupDatasets()
 bool TDatabaseModule::TableOpen(Dataset& ds, bool refresh, bool gotoLast)
 {
     bool ok;
-    if (refresh && ds.isOpen()) {
+    if (gotoLast) {
+        // Lists that open on their newest row read the last rows first.
+        if (!refresh) ds.close();
+        ok = ds.openAtEnd();
+    } else if (refresh && ds.isOpen()) {
         ok = ds.refresh();
     } else {
         ds.close();
@@ -268,7 +272,6 @@ bool TDatabaseModule::TableOpen(Dataset& ds, bool refresh, bool gotoLast)
         CurrentDialogs()->ShowMessage("Kan ikke åpne tabellen " + ds.tableName(), QStringLiteral("Feil"));
         return false;
     }
-    if (gotoLast) ds.last();
     LogLine(QStringLiteral("Åpner tabellen ") + full);
     return true;
 }

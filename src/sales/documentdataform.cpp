@@ -51,19 +51,24 @@ bool editing(const Dataset& ds) { return ds.state() == Dataset::Edit || ds.state
 TDocumentDataForm::TDocumentDataForm(DocKind kind, QWidget* parent)
     : TDataForm(parent), kind_(kind), dm_(DataModule()), doc_(docDataset(dm_, kind))
 {
-    const QString sql = QStringLiteral("SELECT id, companyname FROM company ORDER BY companyname");
     NumberEdit = edit("ordernumber", 90);
     DateEdit = new TDBDateEdit(doc_, "orderdate");
     DeliveryDateEdit = new TDBDateEdit(doc_, "deliverydate");
     SubjectEdit = edit("subject");
     TotalEdit = edit("ordertotal", 110, true);
-    CompanyCombo = lookup("companyid", sql);
+    CompanyCombo = lookup("companyid", "company", "companyname", "companyname");
     CompanyCombo->setMaxVisibleItems(25);
     CompanyCombo->setMinimumWidth(220);
-    UserCombo = lookup("userid", QStringLiteral("SELECT id, realname FROM users ORDER BY realname"));
+    UserCombo = lookup("userid", "users", "realname", "realname");
     ContactCombo = new TDBLookupComboBox;
     ContactCombo->setMaxVisibleItems(15);
     ContactCombo->setListSource(&dm_.ContactQuery, QStringLiteral("id"), QStringLiteral("realname"));
+    {
+        Connection* conn = &dm_.MyConnection;
+        ContactCombo->setLazy([conn](qint64 id) {
+            return conn->scalar(QStringLiteral("SELECT realname FROM contact WHERE id=%1").arg(id));
+        });
+    }
     ContactCombo->setField(doc_, QStringLiteral("external_contact"));
     StatusCombo = nullptr;  // the window's own list
     ConditionCombo = new TDBComboBox(doc_, "deliverycondition",
@@ -155,10 +160,18 @@ TDBEdit* TDocumentDataForm::edit(const QString& field, int width, bool readOnly)
     return e;
 }
 
-TDBLookupComboBox* TDocumentDataForm::lookup(const QString& field, const QString& sql)
+TDBLookupComboBox* TDocumentDataForm::lookup(const QString& field, const QString& table, const QString& text,
+                                              const QString& order)
 {
     auto* c = new TDBLookupComboBox;
-    c->setListQuery(&dm_.MyConnection, sql);
+    c->setListQuery(&dm_.MyConnection,
+                    QStringLiteral("SELECT id, %1 FROM `%2` ORDER BY %3").arg(text, table, order));
+    // Long registers: the list is read when it drops down, the shown name
+    // from its own row.
+    Connection* conn = &dm_.MyConnection;
+    c->setLazy([conn, table, text](qint64 id) {
+        return conn->scalar(QStringLiteral("SELECT %1 FROM `%2` WHERE id=%3").arg(text, table).arg(id));
+    });
     c->setField(doc_, field);
     return c;
 }

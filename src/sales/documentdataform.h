@@ -99,8 +99,9 @@ protected:
     // (label, control) rows.
     using Row = std::pair<QString, QWidget*>;
     QWidget* addColumnsPanel(const std::vector<std::vector<Row>>& columns);
-    // A lookup over a query's (key, text) rows.
-    TDBLookupComboBox* lookup(const QString& field, const QString& sql);
+    // A lookup of field over table's ids, showing text (an SQL expression),
+    // listed in order.
+    TDBLookupComboBox* lookup(const QString& field, const QString& table, const QString& text, const QString& order);
     TDBEdit* edit(const QString& field, int width = 0, bool readOnly = false);
     // The item grid with these columns, the item-line menu and the footer.
     void setupItemGrid(const std::vector<GridColumn>& columns);

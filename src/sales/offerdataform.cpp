@@ -32,8 +32,8 @@ TOfferDataForm::TOfferDataForm(QWidget* parent) : TDocumentDataForm(DocKind::Off
                       {"Tilbudssum:", TotalEdit},
                       {"Fortjeneste:", ProfitEdit}}});
 
-    ProjectCombo = lookup("projectid", "SELECT id, CONCAT(projectnumber, ' ', projectname) FROM project ORDER BY projectnumber");
-    SystemCombo = lookup("systemid", "SELECT id, CONCAT(systemnumber, ' ', systemname) FROM subproject ORDER BY systemnumber");
+    ProjectCombo = lookup("projectid", "project", "CONCAT(projectnumber, ' ', projectname)", "projectnumber");
+    SystemCombo = lookup("systemid", "subproject", "CONCAT(systemnumber, ' ', systemname)", "systemnumber");
     PriceLockBox = new TDBCheckBox(QStringLiteral("Fast pris"), ds, "pricelock");
     PriceLockBox->setValues(1, 0);
     LockedPriceEdit = edit("lockedprice", 110);

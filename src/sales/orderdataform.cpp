@@ -44,10 +44,10 @@ TOrderDataForm::TOrderDataForm(QWidget* parent) : TDocumentDataForm(DocKind::Ord
                       {"MVA:", VATEdit},
                       {"Kode:", VatCodeEdit}}});
 
-    ProjectCombo = lookup("projectid", "SELECT id, CONCAT(projectnumber, ' ', projectname) FROM project ORDER BY projectnumber");
-    SystemCombo = lookup("systemid", "SELECT id, CONCAT(systemnumber, ' ', systemname) FROM subproject ORDER BY systemnumber");
-    AssetCombo = lookup("assetid", "SELECT id, CONCAT(assetnumber, ' ', assetname) FROM asset ORDER BY assetnumber");
-    JobCombo = lookup("jobid", "SELECT id, CONCAT(job, ' ', subject) FROM jobs ORDER BY job");
+    ProjectCombo = lookup("projectid", "project", "CONCAT(projectnumber, ' ', projectname)", "projectnumber");
+    SystemCombo = lookup("systemid", "subproject", "CONCAT(systemnumber, ' ', systemname)", "systemnumber");
+    AssetCombo = lookup("assetid", "asset", "CONCAT(assetnumber, ' ', assetname)", "assetnumber");
+    JobCombo = lookup("jobid", "jobs", "CONCAT(job, ' ', subject)", "job");
     PriceLockBox = new TDBCheckBox(QStringLiteral("Fast pris"), ds, "pricelock");
     PriceLockBox->setValues(1, 0);
     LockedPriceEdit = edit("lockedprice", 110);

@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QTimer>
 
 const QColor DataGrid::TitleColor(128, 0, 128);
 
@@ -72,6 +74,20 @@ void DataGrid::setDataset(Dataset* ds, const std::vector<GridColumn>& columns)
     for (int i = 0; i < int(columns.size()); ++i)
         if (columns[size_t(i)].width > 0) setColumnWidth(i, columns[size_t(i)].width);
     if (!ds) return;
+    // Read from the end, the rows before the shown ones are read when the
+    // grid is scrolled to its top; the rows in view stay in view.
+    conns_.push_back(connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) {
+        if (v != verticalScrollBar()->minimum() || !ds_ || !ds_->readFromEnd()) return;
+        QTimer::singleShot(0, this, [this] {
+            if (!ds_ || !ds_->readFromEnd() || verticalScrollBar()->value() != verticalScrollBar()->minimum()) return;
+            const int shown = model_ ? model_->rowCount() : 0;
+            const int top = qMax(0, rowAt(0));
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            ds_->fetchRest();
+            QApplication::restoreOverrideCursor();
+            if (model_) scrollTo(model_->index(model_->rowCount() - shown + top, 0), QAbstractItemView::PositionAtTop);
+        });
+    }));
     conns_.push_back(connect(ds, &Dataset::currentChanged, this, &DataGrid::followDataset));
     conns_.push_back(connect(ds, &Dataset::rowsReset, this, &DataGrid::followDataset));
     conns_.push_back(connect(ds, &Dataset::rowInserted, this, &DataGrid::followDataset));

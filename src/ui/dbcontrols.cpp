@@ -319,8 +319,24 @@ void TDBLookupComboBox::setListSource(Dataset* list, const QString& keyField, co
     keyField_ = keyField;
     textField_ = textField;
     conn_ = nullptr;
-    if (list) listConn_ = connect(list, &Dataset::rowsReset, this, &TDBLookupComboBox::reloadList);
+    if (list)
+        listConn_ = connect(list, &Dataset::rowsReset, this, [this] {
+            if (keyText_) listLoaded_ = false;
+            else reloadList();
+        });
     reloadList();
+}
+
+void TDBLookupComboBox::setLazy(std::function<QString(qint64)> keyText)
+{
+    keyText_ = std::move(keyText);
+    listLoaded_ = false;
+}
+
+void TDBLookupComboBox::showPopup()
+{
+    if (keyText_ && !listLoaded_) fillList();
+    QComboBox::showPopup();
 }
 
 void TDBLookupComboBox::setListQuery(Connection* conn, const QString& sql)
@@ -334,9 +350,25 @@ void TDBLookupComboBox::setListQuery(Connection* conn, const QString& sql)
 
 void TDBLookupComboBox::reloadList()
 {
+    if (!keyText_) {
+        fillList();
+        return;
+    }
+    // Read when it drops down (or a key is chosen from it).
     loading_ = true;
     clear();
     addItem(QString(), qlonglong(0));
+    listLoaded_ = false;
+    loading_ = false;
+    refresh();
+}
+
+void TDBLookupComboBox::fillList()
+{
+    loading_ = true;
+    clear();
+    addItem(QString(), qlonglong(0));
+    listLoaded_ = true;
     if (list_ && list_->isOpen()) {
         const int k = list_->fieldIndex(keyField_), t = list_->fieldIndex(textField_);
         if (k >= 0 && t >= 0)
@@ -352,7 +384,12 @@ void TDBLookupComboBox::reloadList()
 
 void TDBLookupComboBox::showEvent(QShowEvent* e)
 {
-    if (conn_) reloadList();
+    if (keyText_) {
+        listLoaded_ = false;
+        refresh();
+    } else if (conn_) {
+        reloadList();
+    }
     QComboBox::showEvent(e);
 }
 
@@ -360,6 +397,7 @@ qint64 TDBLookupComboBox::currentKey() const { return currentIndex() >= 0 ? curr
 
 void TDBLookupComboBox::chooseKey(qint64 key)
 {
+    if (keyText_ && !listLoaded_) fillList();
     const int i = findData(qlonglong(key));
     if (i < 0) return;
     setCurrentIndex(i);
@@ -370,7 +408,13 @@ void TDBLookupComboBox::refresh()
 {
     loading_ = true;
     const QVariant v = link_.value();
-    setCurrentIndex(v.isNull() ? -1 : findData(v.toLongLong()));
+    int i = v.isNull() ? -1 : findData(v.toLongLong());
+    if (i < 0 && keyText_ && !v.isNull() && v.toLongLong() != 0) {
+        // Not read yet: this one entry, from its own row.
+        addItem(keyText_(v.toLongLong()), v.toLongLong());
+        i = count() - 1;
+    }
+    setCurrentIndex(i);
     loading_ = false;
 }
 
