@@ -23,13 +23,18 @@
 
 TDocumentDataForm::MailFunction TDocumentDataForm::SendEpost;
 
+class TOrderDataForm;
+class TOfferDataForm;
+class TInvoiceDataForm;
+class TPODataForm;
+
 QString DocumentWindowClass(DocKind kind)
 {
     switch (kind) {
-    case DocKind::Order: return QStringLiteral("TOrderDataForm");
-    case DocKind::Offer: return QStringLiteral("TOfferDataForm");
-    case DocKind::Invoice: return QStringLiteral("TInvoiceDataForm");
-    case DocKind::PO: return QStringLiteral("TPODataForm");
+    case DocKind::Order: return WindowName<TOrderDataForm>();
+    case DocKind::Offer: return WindowName<TOfferDataForm>();
+    case DocKind::Invoice: return WindowName<TInvoiceDataForm>();
+    case DocKind::PO: return WindowName<TPODataForm>();
     }
     return {};
 }
@@ -122,12 +127,12 @@ int& TDocumentDataForm::currentDocId() const
 QString TDocumentDataForm::memoWindow() const
 {
     switch (kind_) {
-    case DocKind::Offer: return QStringLiteral("TOfferMemoForm");
-    case DocKind::Invoice: return QStringLiteral("TInvoiceMemoForm");
-    case DocKind::PO: return QStringLiteral("TPOMemoForm");
+    case DocKind::Offer: return WindowName<TOfferMemoForm>();
+    case DocKind::Invoice: return WindowName<TInvoiceMemoForm>();
+    case DocKind::PO: return WindowName<TPOMemoForm>();
     case DocKind::Order: break;
     }
-    return QStringLiteral("TOrderMemoForm");
+    return WindowName<TOrderMemoForm>();
 }
 
 qint64 TDocumentDataForm::shownId() const
@@ -176,7 +181,7 @@ TDBLookupComboBox* TDocumentDataForm::lookup(const QString& field, const QString
     return c;
 }
 
-QWidget* TDocumentDataForm::addColumnsPanel(const std::vector<std::vector<Row>>& columns)
+QWidget* TDocumentDataForm::addColumnsPanel(std::initializer_list<std::initializer_list<FieldRow>> columns)
 {
     auto* p = new QWidget;
     auto* g = new QGridLayout(p);
@@ -186,18 +191,17 @@ QWidget* TDocumentDataForm::addColumnsPanel(const std::vector<std::vector<Row>>&
     int col = 0;
     for (const auto& column : columns) {
         int row = 0;
-        for (const Row& r : column) {
-            if (!r.first.isEmpty()) {
-                auto* l = new QLabel(r.first);
-                l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                if (qobject_cast<QPlainTextEdit*>(r.second)) l->setAlignment(Qt::AlignRight | Qt::AlignTop);
-                l->setBuddy(r.second);
+        for (const FieldRow& r : column) {
+            const bool memo = qobject_cast<QPlainTextEdit*>(r.control) != nullptr;
+            if (!r.label.isEmpty()) {
+                auto* l = new QLabel(r.label);
+                l->setAlignment(Qt::AlignRight | (memo ? Qt::AlignTop : Qt::AlignVCenter));
+                l->setBuddy(r.control);
                 g->addWidget(l, row, col);
             }
-            g->addWidget(r.second, row, col + 1);
             // A memo takes three rows.
-            row += qobject_cast<QPlainTextEdit*>(r.second) ? 3 : 1;
-            if (qobject_cast<QPlainTextEdit*>(r.second)) g->addWidget(r.second, row - 3, col + 1, 3, 1);
+            g->addWidget(r.control, row, col + 1, memo ? 3 : 1, 1);
+            row += memo ? 3 : 1;
         }
         g->setColumnStretch(col + 1, 1);
         col += 2;
@@ -423,15 +427,15 @@ void TDocumentDataForm::PopupMenu2Popup()
     const bool open = isVisible() && shownId() > 0;
     const bool hasLine = open && items.isOpen() && !items.isEmpty() && items.recNo() >= 0;
     SlettVare1->setEnabled(hasLine);
-    Varedata1->setEnabled(hasLine && Windows().has(QStringLiteral("TProductDataForm")));
+    Varedata1->setEnabled(hasLine && Windows().has<TProductDataForm>());
     Kopier1->setEnabled(hasLine);
     SlettAlle1->setEnabled(hasLine);
     KlippUt1->setEnabled(hasLine);
     LimInn1->setEnabled(open && QFile::exists(ItemsTempFile()));
     OppdaterVarer1->setEnabled(open);
-    HentVare1->setEnabled(open && Windows().has(QStringLiteral("TItemsAddForm")));
-    Vareregister1->setEnabled(open && Windows().has(QStringLiteral("TProductListForm")));
-    LesTerminal1->setEnabled(open && Windows().has(QStringLiteral("TProductTerminalForm")));
+    HentVare1->setEnabled(open && Windows().has<TItemsAddForm>());
+    Vareregister1->setEnabled(open && Windows().has<TProductListForm>());
+    LesTerminal1->setEnabled(open && Windows().has<TProductTerminalForm>());
 }
 
 void TDocumentDataForm::SlettVare1Click()
@@ -450,7 +454,7 @@ void TDocumentDataForm::Varedata1Click()
         CurrentDialogs()->ShowMessage(QStringLiteral("Finner ikke varen i vareregisteret"), QStringLiteral("VAREDATA"));
         return;
     }
-    if (!Windows().has(QStringLiteral("TProductDataForm"))) return;
+    if (!Windows().has<TProductDataForm>()) return;
     // The product record window shows the product dataset's current row:
     // that row is the product, whatever the list was filtered on.
     Dataset& products = dm_.ProductTable;
@@ -458,7 +462,7 @@ void TDocumentDataForm::Varedata1Click()
         products.setFilter("id=" + QString::number(p.id));
         dm_.TableOpen(products, true, false);
     }
-    Windows().show(QStringLiteral("TProductDataForm"));
+    Windows().show<TProductDataForm>();
 }
 
 void TDocumentDataForm::Kopier1Click()
@@ -531,16 +535,16 @@ void TDocumentDataForm::HentVare1Click()
     SelectOwnLines(false);
     currentDocId() = int(shownId());
     ItemsAddMode = 1;
-    Windows().showModal(QStringLiteral("TItemsAddForm"));
+    Windows().showModal(WindowName<TItemsAddForm>());
 }
 
 void TDocumentDataForm::Vareregister1Click()
 {
     if (!saveDoc() || shownId() <= 0) return;
-    Windows().show(QStringLiteral("TProductListForm"));
+    Windows().show<TProductListForm>();
 }
 
-void TDocumentDataForm::LesTerminal1Click() { Windows().show(QStringLiteral("TProductTerminalForm")); }
+void TDocumentDataForm::LesTerminal1Click() { Windows().show<TProductTerminalForm>(); }
 
 // --- Memo windows ------------------------------------------------------------------
 

@@ -97,8 +97,7 @@ public:
 protected:
     // The header panels: standard, extended; laid out from columns of
     // (label, control) rows.
-    using Row = std::pair<QString, QWidget*>;
-    QWidget* addColumnsPanel(const std::vector<std::vector<Row>>& columns);
+    QWidget* addColumnsPanel(std::initializer_list<std::initializer_list<FieldRow>> columns);
     // A lookup of field over table's ids, showing text (an SQL expression),
     // listed in order.
     TDBLookupComboBox* lookup(const QString& field, const QString& table, const QString& text, const QString& order);
@@ -143,3 +142,31 @@ private:
     QString placementKey_;
     bool onlyPosition_ = false;
 };
+
+class TOrderMemoForm : public TDocMemoForm {
+    Q_OBJECT
+public:
+    explicit TOrderMemoForm(QWidget* parent = nullptr) : TDocMemoForm(DocKind::Order, parent) {}
+};
+class TOfferMemoForm : public TDocMemoForm {
+    Q_OBJECT
+public:
+    explicit TOfferMemoForm(QWidget* parent = nullptr) : TDocMemoForm(DocKind::Offer, parent) {}
+};
+class TInvoiceMemoForm : public TDocMemoForm {
+    Q_OBJECT
+public:
+    explicit TInvoiceMemoForm(QWidget* parent = nullptr) : TDocMemoForm(DocKind::Invoice, parent) {}
+};
+class TPOMemoForm : public TDocMemoForm {
+    Q_OBJECT
+public:
+    explicit TPOMemoForm(QWidget* parent = nullptr) : TDocMemoForm(DocKind::PO, parent) {}
+};
+
+// Windows of other registers the document windows open, named by type.
+class TProductDataForm;
+class TProductListForm;
+class TProductTerminalForm;
+class TCalendarRegListForm;
+class TItemsAddForm;

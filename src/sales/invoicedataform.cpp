@@ -49,14 +49,7 @@ TInvoiceDataForm::TInvoiceDataForm(QWidget* parent) : TDocumentDataForm(DocKind:
     PriceLockBox = new TDBCheckBox(QStringLiteral("Fast pris"), ds, "pricelock");
     PriceLockBox->setValues(1, 0);
     LockedPriceEdit = edit("lockedprice", 110);
-    auto* lock = new QWidget;
-    {
-        auto* h = new QHBoxLayout(lock);
-        h->setContentsMargins(0, 0, 0, 0);
-        h->addWidget(PriceLockBox);
-        h->addWidget(LockedPriceEdit);
-        h->addStretch();
-    }
+    QWidget* lock = inRow({PriceLockBox, LockedPriceEdit, new QWidget}, 2);
     PriceLockTextEdit = edit("pricelocktext");
     WeightEdit = edit("weight", 90);
     VolumeEdit = edit("volume", 90);
@@ -94,8 +87,8 @@ TInvoiceDataForm::TInvoiceDataForm(QWidget* parent) : TDocumentDataForm(DocKind:
     SendEpost1 = addMenuItem(QStringLiteral("Send på epost"), [this] { SendEpost1Click(); },
                              QKeySequence(Qt::CTRL | Qt::Key_E));
     Terminal1 = addMenuItem(QStringLiteral("Hent fra Håndterminal"),
-                            [] { Windows().show(QStringLiteral("TProductTerminalForm")); }, QKeySequence(Qt::Key_F4));
-    VisNotat1 = addMenuItem(QStringLiteral("Vis notat"), [] { Windows().show(QStringLiteral("TInvoiceMemoForm")); });
+                            [] { Windows().show<TProductTerminalForm>(); }, QKeySequence(Qt::Key_F4));
+    VisNotat1 = addMenuItem(QStringLiteral("Vis notat"), [] { Windows().show<TInvoiceMemoForm>(); });
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TInvoiceDataForm::UpdateMenu);
     connect(ds, &Dataset::stateChanged, this, &TInvoiceDataForm::UpdateMenu);
     connect(ds, &Dataset::currentChanged, this, &TInvoiceDataForm::UpdateMenu);
@@ -107,8 +100,8 @@ void TInvoiceDataForm::UpdateMenu()
     const bool has = doc().isOpen() && !doc().isEmpty();
     Utskrift1->setEnabled(has);
     SendEpost1->setEnabled(has && SendEpost && QFile::exists(pdfFile(QStringLiteral("F"))));
-    Terminal1->setEnabled(has && Windows().has(QStringLiteral("TProductTerminalForm")));
-    VisNotat1->setEnabled(has && Windows().has(QStringLiteral("TInvoiceMemoForm")));
+    Terminal1->setEnabled(has && Windows().has<TProductTerminalForm>());
+    VisNotat1->setEnabled(has && Windows().has<TInvoiceMemoForm>());
 }
 
 void TInvoiceDataForm::Oppdater1Click()

@@ -1,6 +1,7 @@
 #include "sales/offerdataform.h"
 
 #include "data/datamodule.h"
+#include "printui/printoptionforms.h"
 #include "ui/windowregistry.h"
 
 #include <QAction>
@@ -37,14 +38,7 @@ TOfferDataForm::TOfferDataForm(QWidget* parent) : TDocumentDataForm(DocKind::Off
     PriceLockBox = new TDBCheckBox(QStringLiteral("Fast pris"), ds, "pricelock");
     PriceLockBox->setValues(1, 0);
     LockedPriceEdit = edit("lockedprice", 110);
-    auto* lock = new QWidget;
-    {
-        auto* h = new QHBoxLayout(lock);
-        h->setContentsMargins(0, 0, 0, 0);
-        h->addWidget(PriceLockBox);
-        h->addWidget(LockedPriceEdit);
-        h->addStretch();
-    }
+    QWidget* lock = inRow({PriceLockBox, LockedPriceEdit, new QWidget}, 2);
     PriceLockTextEdit = edit("pricelocktext");
     DepartmentCombo = new TDBComboBox(ds, "department", {}, true);
     addColumnsPanel({{{"Prosjekt:", ProjectCombo}, {"System:", SystemCombo}},
@@ -69,7 +63,7 @@ TOfferDataForm::TOfferDataForm(QWidget* parent) : TDocumentDataForm(DocKind::Off
 
     enableRefresh();
     Utskrift1 = addMenuItem(QStringLiteral("Utskrift"), [this] { Utskrift1Click(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
-    VisNotat1 = addMenuItem(QStringLiteral("Vis notat"), [] { Windows().show(QStringLiteral("TOfferMemoForm")); });
+    VisNotat1 = addMenuItem(QStringLiteral("Vis notat"), [] { Windows().show<TOfferMemoForm>(); });
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TOfferDataForm::UpdateMenu);
     connect(ds, &Dataset::currentChanged, this, &TOfferDataForm::UpdateMenu);
     UpdateMenu();
@@ -78,8 +72,8 @@ TOfferDataForm::TOfferDataForm(QWidget* parent) : TDocumentDataForm(DocKind::Off
 void TOfferDataForm::UpdateMenu()
 {
     const bool has = doc().isOpen() && !doc().isEmpty();
-    Utskrift1->setEnabled(has && Windows().has(QStringLiteral("TOfferPrintForm")));
-    VisNotat1->setEnabled(has && Windows().has(QStringLiteral("TOfferMemoForm")));
+    Utskrift1->setEnabled(has && Windows().has<TOfferPrintForm>());
+    VisNotat1->setEnabled(has && Windows().has<TOfferMemoForm>());
 }
 
 void TOfferDataForm::Oppdater1Click()
@@ -92,5 +86,5 @@ void TOfferDataForm::Oppdater1Click()
 
 void TOfferDataForm::Utskrift1Click()
 {
-    withOwnLines([] { Windows().show(QStringLiteral("TOfferPrintForm")); });
+    withOwnLines([] { Windows().show<TOfferPrintForm>(); });
 }

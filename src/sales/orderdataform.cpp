@@ -2,6 +2,7 @@
 
 #include "core/sysreg.h"
 #include "data/datamodule.h"
+#include "printui/printoptionforms.h"
 #include "data/ordertotals.h"
 #include "print/printunit.h"
 #include "ui/windowregistry.h"
@@ -51,14 +52,7 @@ TOrderDataForm::TOrderDataForm(QWidget* parent) : TDocumentDataForm(DocKind::Ord
     PriceLockBox = new TDBCheckBox(QStringLiteral("Fast pris"), ds, "pricelock");
     PriceLockBox->setValues(1, 0);
     LockedPriceEdit = edit("lockedprice", 110);
-    auto* lock = new QWidget;
-    {
-        auto* h = new QHBoxLayout(lock);
-        h->setContentsMargins(0, 0, 0, 0);
-        h->addWidget(PriceLockBox);
-        h->addWidget(LockedPriceEdit);
-        h->addStretch();
-    }
+    QWidget* lock = inRow({PriceLockBox, LockedPriceEdit, new QWidget}, 2);
     PriceLockTextEdit = edit("pricelocktext");
     WeightEdit = edit("weight", 90);
     VolumeEdit = edit("volume", 90);
@@ -96,7 +90,7 @@ TOrderDataForm::TOrderDataForm(QWidget* parent) : TDocumentDataForm(DocKind::Ord
 
     enableRefresh();
     Terminal1 = addMenuItem(QStringLiteral("Hent fra Håndterminal"), [] {
-        Windows().show(QStringLiteral("TProductTerminalForm"));
+        Windows().show<TProductTerminalForm>();
     }, QKeySequence(Qt::Key_F4));
     SendEpost1 = addMenuItem(QStringLiteral("Send på epost"), [this] { SendEpost1Click(); },
                              QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -118,7 +112,7 @@ TOrderDataForm::TOrderDataForm(QWidget* parent) : TDocumentDataForm(DocKind::Ord
     Pakkseddel1 = sub(QStringLiteral("Pakkseddel"), [this] { PrintDeliveryNote(false); },
                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     Plukkliste1 = sub(QStringLiteral("Plukkliste"), [this] { PrintDeliveryNote(true); });
-    VisNotat1 = addMenuItem(QStringLiteral("Vis notat"), [] { Windows().show(QStringLiteral("TOrderMemoForm")); });
+    VisNotat1 = addMenuItem(QStringLiteral("Vis notat"), [] { Windows().show<TOrderMemoForm>(); });
     VisTimer1 = addMenuItem(QStringLiteral("Vis timer på ordre"), [this] { VisTimer1Click(); });
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TOrderDataForm::UpdateMenu);
     connect(ds, &Dataset::stateChanged, this, &TOrderDataForm::UpdateMenu);
@@ -129,15 +123,15 @@ TOrderDataForm::TOrderDataForm(QWidget* parent) : TDocumentDataForm(DocKind::Ord
 void TOrderDataForm::UpdateMenu()
 {
     const bool has = doc().isOpen() && !doc().isEmpty();
-    Terminal1->setEnabled(has && Windows().has(QStringLiteral("TProductTerminalForm")));
+    Terminal1->setEnabled(has && Windows().has<TProductTerminalForm>());
     SendEpost1->setEnabled(has && SendEpost && QFile::exists(pdfFile(QStringLiteral("O"))));
-    Ordreutskrift1->setEnabled(has && Windows().has(QStringLiteral("TOrderPrintForm")));
+    Ordreutskrift1->setEnabled(has && Windows().has<TOrderPrintForm>());
     LeverOrdre1->setEnabled(has);
     LeverHele1->setEnabled(has);
     Pakkseddel1->setEnabled(has);
     Plukkliste1->setEnabled(has);
-    VisNotat1->setEnabled(has && Windows().has(QStringLiteral("TOrderMemoForm")));
-    VisTimer1->setEnabled(has && Windows().has(QStringLiteral("TCalendarRegListForm")));
+    VisNotat1->setEnabled(has && Windows().has<TOrderMemoForm>());
+    VisTimer1->setEnabled(has && Windows().has<TCalendarRegListForm>());
 }
 
 void TOrderDataForm::Oppdater1Click()
@@ -178,7 +172,7 @@ bool TOrderDataForm::PrintDeliveryNote(bool pickingList)
 
 void TOrderDataForm::Ordreutskrift1Click()
 {
-    withOwnLines([] { Windows().showModal(QStringLiteral("TOrderPrintForm")); });
+    withOwnLines([] { Windows().showModal(WindowName<TOrderPrintForm>()); });
     UpdateMenu();
 }
 
@@ -193,7 +187,7 @@ void TOrderDataForm::VisTimer1Click()
 {
     Dataset& cal = DataModule().CalendarTable;
     cal.setFilter("orderid=" + QString::number(shownId()));
-    QWidget* w = Windows().find(QStringLiteral("TCalendarRegListForm"));
+    QWidget* w = Windows().find(WindowName<TCalendarRegListForm>());
     if (w && w->isVisible()) DataModule().TableOpen(cal, true, false);
-    Windows().show(QStringLiteral("TCalendarRegListForm"));
+    Windows().show<TCalendarRegListForm>();
 }

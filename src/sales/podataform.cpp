@@ -2,6 +2,7 @@
 
 #include "core/dialogs.h"
 #include "data/datamodule.h"
+#include "printui/printoptionforms.h"
 #include "data/ordertotals.h"
 #include "ui/windowregistry.h"
 
@@ -47,14 +48,7 @@ TPODataForm::TPODataForm(QWidget* parent) : TDocumentDataForm(DocKind::PO, paren
     PriceLockBox = new TDBCheckBox(QStringLiteral("Fast pris"), ds, "pricelock");
     PriceLockBox->setValues(1, 0);
     LockedPriceEdit = edit("lockedprice", 110);
-    auto* lock = new QWidget;
-    {
-        auto* h = new QHBoxLayout(lock);
-        h->setContentsMargins(0, 0, 0, 0);
-        h->addWidget(PriceLockBox);
-        h->addWidget(LockedPriceEdit);
-        h->addStretch();
-    }
+    QWidget* lock = inRow({PriceLockBox, LockedPriceEdit, new QWidget}, 2);
     PriceLockTextEdit = edit("pricelocktext");
     WeightEdit = edit("weight", 90);
     VolumeEdit = edit("volume", 90);
@@ -90,8 +84,8 @@ TPODataForm::TPODataForm(QWidget* parent) : TDocumentDataForm(DocKind::PO, paren
     SendEpost1 = addMenuItem(QStringLiteral("Send på epost"), [this] { SendEpost1Click(); },
                              QKeySequence(Qt::CTRL | Qt::Key_E));
     Terminal1 = addMenuItem(QStringLiteral("Hent fra Håndterminal"),
-                            [] { Windows().show(QStringLiteral("TProductTerminalForm")); }, QKeySequence(Qt::Key_F4));
-    VisNotat1 = addMenuItem(QStringLiteral("Vis notat"), [] { Windows().show(QStringLiteral("TPOMemoForm")); });
+                            [] { Windows().show<TProductTerminalForm>(); }, QKeySequence(Qt::Key_F4));
+    VisNotat1 = addMenuItem(QStringLiteral("Vis notat"), [] { Windows().show<TPOMemoForm>(); });
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TPODataForm::UpdateMenu);
     connect(ds, &Dataset::currentChanged, this, &TPODataForm::UpdateMenu);
     UpdateMenu();
@@ -100,10 +94,10 @@ TPODataForm::TPODataForm(QWidget* parent) : TDocumentDataForm(DocKind::PO, paren
 void TPODataForm::UpdateMenu()
 {
     const bool has = doc().isOpen() && !doc().isEmpty();
-    Utskrift1->setEnabled(has && Windows().has(QStringLiteral("TPOprintForm")));
+    Utskrift1->setEnabled(has && Windows().has<TPOprintForm>());
     SendEpost1->setEnabled(has && SendEpost && QFile::exists(pdfFile(QStringLiteral("B"))));
-    Terminal1->setEnabled(has && Windows().has(QStringLiteral("TProductTerminalForm")));
-    VisNotat1->setEnabled(has && Windows().has(QStringLiteral("TPOMemoForm")));
+    Terminal1->setEnabled(has && Windows().has<TProductTerminalForm>());
+    VisNotat1->setEnabled(has && Windows().has<TPOMemoForm>());
 }
 
 void TPODataForm::StatusChosen(const QString& status)
@@ -120,7 +114,7 @@ void TPODataForm::StatusChosen(const QString& status)
 
 void TPODataForm::Utskrift1Click()
 {
-    withOwnLines([] { Windows().show(QStringLiteral("TPOprintForm")); });
+    withOwnLines([] { Windows().show<TPOprintForm>(); });
 }
 
 void TPODataForm::SendEpost1Click()

@@ -14,23 +14,23 @@
 void RegisterSalesWindows(TDatabaseModule& dm)
 {
     WindowRegistry& w = Windows();
-    w.add(QStringLiteral("TOrderListForm"), [] { return new TOrderListForm; });
-    w.add(QStringLiteral("TOrderDataForm"), [] { return new TOrderDataForm; });
-    w.add(QStringLiteral("TOfferListForm"), [] { return new TOfferListForm; });
-    w.add(QStringLiteral("TOfferDataForm"), [] { return new TOfferDataForm; });
-    w.add(QStringLiteral("TInvoiceListForm"), [] { return new TInvoiceListForm; });
-    w.add(QStringLiteral("TInvoiceDataForm"), [] { return new TInvoiceDataForm; });
-    w.add(QStringLiteral("TPOListForm"), [] { return new TPOListForm; });
-    w.add(QStringLiteral("TPODataForm"), [] { return new TPODataForm; });
-    w.add(QStringLiteral("TItemsListForm"), [] { return new TItemsListForm; });
-    w.add(QStringLiteral("TItemsAddForm"), [] { return new TItemsAddForm; });
-    w.add(QStringLiteral("TOrderMemoForm"), [] { return new TDocMemoForm(DocKind::Order); });
-    w.add(QStringLiteral("TOfferMemoForm"), [] { return new TDocMemoForm(DocKind::Offer); });
-    w.add(QStringLiteral("TInvoiceMemoForm"), [] { return new TDocMemoForm(DocKind::Invoice); });
-    w.add(QStringLiteral("TPOMemoForm"), [] { return new TDocMemoForm(DocKind::PO); });
-    w.add(QStringLiteral("TOrderPrintForm"), [&dm] { return new TOrderPrintForm(dm); });
-    w.add(QStringLiteral("TOfferPrintForm"), [&dm] { return new TOfferPrintForm(dm); });
-    w.add(QStringLiteral("TPOprintForm"), [&dm] { return new TPOprintForm(dm); });
+    w.add<TOrderListForm>();
+    w.add<TOrderDataForm>();
+    w.add<TOfferListForm>();
+    w.add<TOfferDataForm>();
+    w.add<TInvoiceListForm>();
+    w.add<TInvoiceDataForm>();
+    w.add<TPOListForm>();
+    w.add<TPODataForm>();
+    w.add<TItemsListForm>();
+    w.add<TItemsAddForm>();
+    w.add<TOrderMemoForm>();
+    w.add<TOfferMemoForm>();
+    w.add<TInvoiceMemoForm>();
+    w.add<TPOMemoForm>();
+    w.add<TOrderPrintForm>([&dm] { return new TOrderPrintForm(dm); });
+    w.add<TOfferPrintForm>([&dm] { return new TOfferPrintForm(dm); });
+    w.add<TPOprintForm>([&dm] { return new TPOprintForm(dm); });
     // Printouts go through the printer dialog and may be previewed.
     InstallPrintWindows();
 }
