@@ -56,7 +56,7 @@ TDocumentListForm::TDocumentListForm(DocKind kind, QWidget* parent) : TListForm(
     }
     placementKey = objectName();
     ds->setOrder(NumberOrder());
-    std::vector<GridColumn> columns = {{"ordernumber", numberTitle, 70},
+    std::vector<GridColumn> columns = {{"ordernumber", numberTitle, 85},
                                        {"orderdate", "Dato", 80},
                                        {"companyname", "Navn", 250},
                                        {"status", "Status", 100},

@@ -63,9 +63,9 @@ TInvoiceDataForm::TInvoiceDataForm(QWidget* parent) : TDocumentDataForm(DocKind:
                       {"Transportmåte:", TransportCombo}},
                      {{"Vekt kg:", WeightEdit}, {"Volum m^3:", VolumeEdit}, {"Fortjeneste:", ProfitEdit}}});
 
-    setupItemGrid({{"productcode", "Varenr.", 80},
-                   {"producttext", "Varetekst", 210},
-                   {"price", "Pris", 70},
+    setupItemGrid({{"productcode", "Varenr.", 85},
+                   {"producttext", "Varetekst", 190},
+                   {"price", "Pris", 85},
                    {"itemcount", "Antall", 55},
                    {"piece", "Enhet", 45},
                    {"discount", "Rabatt", 50},

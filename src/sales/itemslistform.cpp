@@ -13,11 +13,12 @@ TItemsListForm::TItemsListForm(QWidget* parent) : TListForm(parent)
     setObjectName(QStringLiteral("ItemsListForm"));
     setWindowTitle(QStringLiteral("Varetransaksjoner"));
     placementKey = QStringLiteral("ItemsListForm");
-    resize(1000, 480);
+    resize(1030, 480);
     TDatabaseModule& dm = DataModule();
-    setDataset(&dm.ItemsQuery, {{"date", "Dato", 110},
+    dm.ItemsQuery.setDisplayFormat("date", "dd.MM.yyyy");
+    setDataset(&dm.ItemsQuery, {{"date", "Dato", 80},
                                 {"productcode", "Varenr.", 90},
-                                {"producttext", "Varetekst", 220},
+                                {"producttext", "Varetekst", 190},
                                 {"itemcount", "Antall", 60},
                                 {"itemdelivered", "Levert", 60},
                                 {"itemremain", "Rest", 60},

@@ -66,20 +66,20 @@ TOrderDataForm::TOrderDataForm(QWidget* parent) : TDocumentDataForm(DocKind::Ord
                       {"Transportmåte:", TransportCombo}},
                      {{"Vekt kg:", WeightEdit}, {"Volum m^3:", VolumeEdit}, {"Fortjeneste:", ProfitEdit}}});
 
-    setupItemGrid({{"productcode", "Varenr.", 75},
-                   {"producttext", "Varetekst", 185},
-                   {"price", "Pris", 65},
+    setupItemGrid({{"productcode", "Varenr.", 85},
+                   {"producttext", "Varetekst", 165},
+                   {"price", "Pris", 80},
                    {"itemcount", "Antall", 50},
-                   {"piece", "Enhet", 40},
-                   {"discount", "Rabatt", 48},
-                   {"sum", "Sum", 75},
+                   {"piece", "Enhet", 45},
+                   {"discount", "Rabatt", 50},
+                   {"sum", "Sum", 80},
                    {"mark", "Merk", 55},
                    {"cost", "Kostpris", 65},
                    {"sumcost", "Sum kostpris", 85},
                    {"VATcode", "mk", 28},
                    {"itemdelivered", "Levert", 50},
-                   {"itemremain", "Rest", 50},
-                   {"serial", "Serienr.", 70}});
+                   {"itemremain", "Rest", 45},
+                   {"serial", "Serienr.", 65}});
     ItemGrid->ctrlEnter = [this] { Varedata1Click(); };
     setDataset(ds);
 
