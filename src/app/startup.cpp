@@ -20,6 +20,7 @@
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
+#include "sales/saleswindows.h"
 #include "ui/commonlistform.h"
 #include "ui/listform.h"
 #include "ui/postinfoform.h"
@@ -62,6 +63,7 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TCompanyDataForm>();
     w.add<TCompanySelectForm>();
     w.add<TPostnummerForm>();
+    RegisterSalesWindows(dm);
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.
