@@ -1,4 +1,4 @@
-#include "crm/postnummer.h"
+#include "contacts/postnummer.h"
 
 #include "core/sysreg.h"
 #include "core/textfil.h"
