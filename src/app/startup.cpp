@@ -14,6 +14,7 @@
 #include "crm/companydataform.h"
 #include "crm/companylistform.h"
 #include "crm/companyselectform.h"
+#include "crm/postnummer.h"
 #include "crm/postnummerform.h"
 #include "core/platformlookup.h"
 #include "core/sysreg.h"
@@ -110,6 +111,8 @@ void closeOnTerminationSignals(QApplication& app, QWidget* mainWindow)
 int RunKvarnel(QApplication& app)
 {
     StartKvarnelCore(app.arguments());
+    // A new install looks up postal codes at once, from the shipped register.
+    InstallFirstPostRegister();
     QApplication::setApplicationName(QStringLiteral("Kvarnel 6"));
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -8,6 +8,8 @@
 // unreadable file is reported once (the text-file error message) and not
 // at every look-up; look-ups then find nothing, and callers that fill in a
 // place name can tell "not in the register" from "no register".
+#include "net/httpdownload.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QString>
@@ -58,6 +60,24 @@ private:
     bool reported_ = false;
     QHash<QString, PostnummerInfo> entries_;
 };
+
+// The register as the program ships it (code and place only; made from
+// public data, see data/tilbud5-LICENSE.txt), and its licence notice.
+QByteArray ShippedPostRegister();
+QString ShippedPostRegisterLicence();
+// On a first start: writes the shipped register when there is no register
+// file yet, so look-ups work at once. Returns true when it wrote one.
+bool InstallFirstPostRegister();
+// Why a file is not a postal-code register (empty when it is one): its
+// first line must be four digits, a tab and a place name.
+QString CheckPostRegisterFile(const QString& path);
+// The address the postal service publishes its register at (setting
+// "PostRegisterURL" of section STANDARD in the main settings file).
+QString PostRegisterURL();
+
+// Downloads the register from url over the register file; the old file
+// stays unless the new one is complete and passes CheckPostRegisterFile.
+DownloadResult DownloadPostRegister(const QString& url, DownloadOptions options = {});
 
 // The place name of a postal code; empty when the code is not in the
 // register or there is no register.

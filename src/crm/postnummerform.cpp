@@ -77,9 +77,9 @@ void TPostnummerForm::HentPostnummer()
     }
     auto orAsk = [](const QString& s) { return s.isEmpty() ? QStringLiteral("?") : s; };
     PoststedLabel->setText(e.poststed);
-    KommunenrLabel->setText(e.kommunenr);
+    KommunenrLabel->setText(orAsk(e.kommunenr));
     FylkeLabel->setText(orAsk(FylkeNavn(e.kommunenr)));
-    KommuneLabel->setText(e.kommune);
+    KommuneLabel->setText(orAsk(e.kommune));
     KategoriLabel->setText(KategoriNavn(e.kategori));
 }
 

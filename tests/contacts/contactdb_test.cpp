@@ -207,3 +207,44 @@ TEST_F(ContactDbTest, ContactNamesAndMobileNumbersAreFormatted)
     EXPECT_EQ(scalar("SELECT CONCAT(realname, '|', mobilephone) FROM contact WHERE id=11"), "Øyvind Åsen|912 34 567");
     EXPECT_EQ(scalar("SELECT CONCAT(realname, '|', mobilephone) FROM contact WHERE id=10"), "Kari Nordmann|912 34 567");
 }
+
+TEST_F(ContactDbTest, NewInstallGetsTheShippedRegisterAndKeepsAnExistingOne)
+{
+    PostRegister::instance().reset();
+    QFile::remove(PostRegisterPath());
+    ASSERT_TRUE(InstallFirstPostRegister());
+    EXPECT_EQ(FinnPostSted("5003"), "BERGEN");
+    EXPECT_EQ(FinnPostSted("9990"), "BÅTSFJORD");
+    EXPECT_EQ(FinnPostSted("0000"), "");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(CheckPostRegisterFile(PostRegisterPath()).isEmpty());
+    EXPECT_TRUE(QFile::exists(TrelvoPath("import") + "tilbud5-LICENSE.txt"));
+
+    // A register that is there (a download) is never replaced by it.
+    ASSERT_EQ(WriteCp1252Lines(PostRegisterPath(), {"5003\tBERGEN SENTRUM\t4601\tBERGEN\tG"}), 0);
+    EXPECT_FALSE(InstallFirstPostRegister());
+    EXPECT_EQ(FinnPostSted("5003"), "BERGEN SENTRUM");
+    PostRegister::instance().reset();
+}
+
+TEST(PostRegisterFile, FirstLineDecidesWhetherAFileIsARegister)
+{
+    QTemporaryDir dir;
+    struct Case {
+        QByteArray bytes;
+        bool ok;
+    };
+    const Case cases[] = {
+        {"0301\tOSLO\t0301\tOSLO\tP\r\n", true}, {"0301\tOSLO", true},          {"0301\t\t0301", false},
+        {"<!DOCTYPE html>\n", false},             {"", false},                  {"301\tOSLO\n", false},
+        {"03a1\tOSLO\n", false},                  {"\xEF\xBB\xBF" "0301\tOSLO", false},
+    };
+    for (const Case& c : cases) {
+        QFile f(dir.path() + "/r.txt");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.bytes);
+        f.close();
+        EXPECT_EQ(CheckPostRegisterFile(f.fileName()).isEmpty(), c.ok) << c.bytes.constData();
+    }
+    EXPECT_FALSE(CheckPostRegisterFile(dir.path() + "/mangler.txt").isEmpty());
+}
