@@ -10,6 +10,7 @@
 #include "print/printunit.h"
 #include "print/utskrift.h"
 #include "core/login.h"
+#include "data/logindatasets.h"
 #include "data/privateserver.h"
 
 #include <QGuiApplication>
@@ -131,22 +132,6 @@ QString rawFetch(const char* sql, bool touch)
     return QStringLiteral("%1 rader, %2 MB data").arg(rows).arg(bytes / 1e6, 0, 'f', 1);
 }
 
-// The login's datasets, opened in the login's order.
-void openLoginDatasets(TDatabaseModule& dm)
-{
-    for (Dataset* d : {&dm.UserTable, &dm.GroupTable, &dm.CompanyTable}) dm.TableOpen(*d);
-    dm.ContactSQLSelect();
-    for (Dataset* d : {&dm.CalendarTable, &dm.ProductTable, &dm.ProjectTable, &dm.SubProjectTable, &dm.NewsTable})
-        dm.TableOpen(*d);
-    dm.DocumentSQLSelect();
-    for (Dataset* d : {&dm.AssetTable, &dm.BannerTable}) dm.TableOpen(*d);
-    dm.JobSQLSelect();
-    dm.ItemsSQLSelect();
-    for (Dataset* d : {&dm.OrderTable, &dm.AccountTable, &dm.EntriesTable, &dm.POTable, &dm.OfferTable,
-               &dm.InvoiceTable})
-        dm.TableOpen(*d);
-}
-
 void line(const char* what, const Figure& prog, const Figure& raw, const Figure& client)
 {
     std::printf("%-34s %8.3f s %8ld MB | C API %8.3f s %6ld MB | mariadb %8.3f s %6ld MB | tid %.2fx / %.2fx  minne %.2fx\n",
@@ -241,7 +226,7 @@ int main(int argc, char** argv)
     const Figure login = measure([](QElapsedTimer&) {
         TDatabaseModule dm;
         dm.MyConnection.open(g_params);
-        openLoginDatasets(dm);
+        OpenLoginDatasets(dm);
         // Every row of every dataset, as the raw clients below read them.
         for (Dataset* d : dm.datasets()) d->recordCount();
         return QString();
@@ -278,7 +263,7 @@ int main(int argc, char** argv)
     const Figure loginLazy = measure([](QElapsedTimer&) {
         TDatabaseModule dm;
         dm.MyConnection.open(g_params);
-        openLoginDatasets(dm);
+        OpenLoginDatasets(dm);
         return QString();
     }, 2);
     line("Login as the program does it", loginLazy, loginRaw, loginClient);

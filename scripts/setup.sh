@@ -14,6 +14,7 @@ PACKAGES=(
   poppler-utils zbar-tools
   python3 python3-aiosmtpd python3-vobject openssl
   xvfb xauth
+  qt6-translations-l10n
 )
 
 missing=()

@@ -1,12 +1,15 @@
 // kvarnel-admin: the administrator's command-line companion. It creates and
 // upgrades databases, runs the private server and does headless jobs, using
 // the same libraries as the desktop program.
+#include "admin_options.h"
+#include "admin_print.h"
 #include "admin_script.h"
 #include "data/connection.h"
 #include "data/privateserver.h"
-#include "print/printunit.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QStringDecoder>
 
 #include <memory>
 #include <QElapsedTimer>
@@ -56,16 +59,16 @@ int usage()
              "  kvarnel-admin postal download [URL]\n"
              "Felles valg for row, document, print, vcard og format: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
-             "Uten --host og --socket brukes den private databaseserveren.\n";
+             "Uten --host og --socket brukes den private databaseserveren.\n"
+             "Uten --password hentes passordet fra KVARNEL_PASSWORD; med --password - spørres det etter det.\n";
     err().flush();
     return 2;
 }
 
-// Value of "--name value" in args, or def.
-QString option(const QStringList& args, const QString& name, const QString& def = QString())
+// Value of "--name value", or def.
+QString option(const QStringList&, const QString& name, const QString& def = QString())
 {
-    const qsizetype i = args.indexOf(name);
-    return (i >= 0 && i + 1 < args.size()) ? args[i + 1] : def;
+    return AdminOption(name.mid(2), def);
 }
 
 int serverCommand(const QStringList& args)
@@ -78,12 +81,15 @@ int serverCommand(const QStringList& args)
             err() << "FEIL: " << server.error() << "\n";
             return 1;
         }
+        // Started by hand, it runs until stopped by hand.
+        QFile keep(server.keepFile());
+        if (keep.open(QIODevice::WriteOnly)) keep.close();
         out() << "Databaseserveren kjører (socket " << server.socketPath() << ")"
               << (server.createdNow() ? ", nyopprettet med demodata" : "") << "\n";
         return 0;
     }
     if (verb == "stop") {
-        const bool ok = args.contains("--remove") ? server.remove() : server.stop();
+        const bool ok = AdminFlag("remove") ? server.remove() : server.stop();
         if (!ok) {
             err() << "FEIL: " << server.error() << "\n";
             return 1;
@@ -114,12 +120,12 @@ int demoData(const QStringList& args)
         err() << "FEIL: " << e << "\n";
         return 1;
     }
-    if (args.contains("--replace") && !c.exec("DROP DATABASE IF EXISTS `" + db + "`")) {
-        err() << "FEIL: " << c.lastError() << "\n";
+    if (AdminFlag("replace") && !c.exec("DROP DATABASE IF EXISTS `" + db + "`")) {
+        err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke lage databasen"), c) << "\n";
         return 1;
     }
     if (!CreateDatabaseWithSchema(c, db)) {
-        err() << "FEIL: " << c.lastError() << "\n";
+        err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke lage databasen"), c) << "\n";
         return 1;
     }
     if (c.scalar("SELECT COUNT(*) FROM company", "0") != "0") {
@@ -128,8 +134,18 @@ int demoData(const QStringList& args)
     }
     QElapsedTimer t;
     t.start();
+    // Making the large company takes minutes of single statements.
+    if (size == "large") {
+        ConnectParams p = c.params();
+        p.readTimeout = 0;
+        p.database = db;
+        if (!c.open(p)) {
+            err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke koble til databasen igjen"), c) << "\n";
+            return 1;
+        }
+    }
     if (!c.execScript(size == "large" ? LargeDemoDataScript() : DemoDataScript())) {
-        err() << "FEIL: " << c.lastError() << "\n";
+        err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke laste inn demodata"), c) << "\n";
         return 1;
     }
     out() << "Demodata (" << size << ") lastet inn i " << db << " på " << t.elapsed() / 1000.0 << " s\n";
@@ -141,9 +157,10 @@ int createDatabase(const QStringList& args)
     const QString host = option(args, "--host");
     const QString socket = option(args, "--socket");
     const QString database = option(args, "--database", PrivateServer::DefaultDatabase());
-    const bool demo = args.contains("--demo");
+    const bool demo = AdminFlag("demo");
     if (host.isEmpty() && socket.isEmpty()) {
         PrivateServer server;
+        HoldServerForThisProgram(server);
         if (!server.start() || !server.provision(database, demo)) {
             err() << "FEIL: " << server.error() << "\n";
             return 1;
@@ -158,7 +175,7 @@ int createDatabase(const QStringList& args)
     }
     const QString db = QString(database).remove('`');
     if (!CreateDatabaseWithSchema(c, db) || (demo && !c.execScript(DemoDataScript()))) {
-        err() << "FEIL: " << c.lastError() << "\n";
+        err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke lage databasen"), c) << "\n";
         return 1;
     }
     out() << "Databasen " << db << " er klar\n";
@@ -174,7 +191,26 @@ int main(int argc, char** argv)
     const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
     if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(printing ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
-    const QStringList args = app->arguments();
+    // The words exactly as given: text that is not valid UTF-8 is refused,
+    // not changed, and a leading byte-order mark is kept.
+    QStringList args;
+    for (int i = 0; i < argc; ++i) {
+        QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        QString word = decode(QByteArrayView(argv[i]));
+        if (decode.hasError()) {
+            const qsizetype eq = word.indexOf('=');
+            err() << (eq > 0 && !word.startsWith("--") ? "Ugyldig verdi for " + word.left(eq) + ": teksten er ikke gyldig UTF-8"
+                                                       : QStringLiteral("Ugyldig tekst i kommandolinjen: ikke gyldig UTF-8"))
+                  << "\n";
+            err().flush();
+            return 1;
+        }
+        args << word;
+    }
+    if (QString error; !ParseAdminCommandLine(args, &error)) {
+        err() << "FEIL: " << error << "\n";
+        return usage();
+    }
     int rc = 2;
     if (args.size() < 2) rc = usage();
     else if (args[1] == "server") rc = serverCommand(args);
@@ -189,6 +225,8 @@ int main(int argc, char** argv)
     else if (args[1] == "download") rc = AdminDownloadCommand(args);
     else if (args[1] == "postal") rc = AdminPostalCommand(args);
     else rc = usage();
+    // A private server this command started stops when no program uses it.
+    LeaveServerForThisProgram();
     out().flush();
     err().flush();
     return rc;

@@ -1,5 +1,6 @@
 // kvarnel-admin's address-book, mail and download commands: the same
 // services the contact, mail and download windows use.
+#include "admin_options.h"
 #include "admin_script.h"
 
 #include "contacts/contactformat.h"
@@ -33,28 +34,9 @@ int fail(const QString& message)
     return 1;
 }
 
-QString option(const QStringList& args, const QString& name, const QString& def = QString())
-{
-    const qsizetype i = args.indexOf(name);
-    return (i >= 0 && i + 1 < args.size()) ? args[i + 1] : def;
-}
+QString option(const QStringList&, const QString& name) { return AdminOption(name.mid(2)); }
 
-// The words after the command that are neither options nor their values.
-QStringList words(const QStringList& args)
-{
-    static const QStringList withValue{"--host", "--port", "--socket", "--user", "--password", "--database", "--login",
-                                       "--contact", "--company", "--to", "--subject", "--attach", "--body"};
-    QStringList w;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        if (withValue.contains(args[i])) {
-            ++i;
-            continue;
-        }
-        if (args[i].startsWith("--")) continue;
-        w << args[i];
-    }
-    return w;
-}
+QStringList words(const QStringList&) { return AdminWords(); }
 
 bool positiveId(const QString& text, qint64& id)
 {
@@ -92,13 +74,13 @@ int AdminVcardCommand(const QStringList& args)
     const QString file = w[2];
     if (w[1] == "export") {
         qint64 id = 0;
-        if (args.contains("--contact")) {
+        if (AdminFlag("contact")) {
             if (!positiveId(option(args, "--contact"), id)) return fail("Ugyldig kontakt-id");
             Contact_WHERE = "contact.id=" + QString::number(id);
-        } else if (args.contains("--company")) {
+        } else if (AdminFlag("company")) {
             if (!positiveId(option(args, "--company"), id)) return fail("Ugyldig firma-id");
             Contact_WHERE = "contact.companyid=" + QString::number(id);
-        } else if (args.contains("--all")) {
+        } else if (AdminFlag("all")) {
             Contact_WHERE.clear();
         } else {
             return fail(usage);
@@ -111,7 +93,7 @@ int AdminVcardCommand(const QStringList& args)
         return 0;
     }
     if (w[1] == "import") {
-        const VCardImportResult r = ImportVCardFile(dm, file, args.contains("--create-companies"));
+        const VCardImportResult r = ImportVCardFile(dm, file, AdminFlag("create-companies"));
         if (!r.error.isEmpty()) return fail(r.error);
         out() << r.imported << " kontakter lest fra " << file;
         if (r.companiesCreated) out() << ", " << r.companiesCreated << " nye firmaer";
@@ -132,11 +114,11 @@ int AdminFormatCommand(const QStringList& args)
     FormatRules rules;
     if (w[1] == "phones") rules.fmtPhone = true;
     else rules.fmtName = true;
-    rules.add47 = args.contains("--add47");
-    rules.rm47 = args.contains("--rm47") && !rules.add47;
-    rules.updateCity = args.contains("--update-city");
-    rules.upperCity = args.contains("--upper-city");
-    const bool dry = args.contains("--dry-run");
+    rules.add47 = AdminFlag("add47");
+    rules.rm47 = AdminFlag("rm47") && !rules.add47;
+    rules.updateCity = AdminFlag("update-city");
+    rules.upperCity = AdminFlag("upper-city");
+    const bool dry = AdminFlag("dry-run");
     TDatabaseModule dm;
     if (const QString e = AdminConnectModule(args, dm); !e.isEmpty()) return fail(e);
     const bool companies = w[2] == "companies";

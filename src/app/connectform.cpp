@@ -6,9 +6,10 @@
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
+#include "data/logindatasets.h"
 #include "data/privateserver.h"
-#include "core/sysreg.h"
 #include "ui/windowregistry.h"
+#include "ui/windowtypes.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -329,7 +330,16 @@ void TDatabaseConnectForm::BitBtn1Click()
 
 void TDatabaseConnectForm::DatabaseEditDblClick()
 {
-    Windows().show(QStringLiteral("TTableSetupForm"));
+    QWidget* setup = Windows().find(WindowName<TTableSetupForm>());
+    if (!setup) return;
+    // The login runs modally, which blocks every window but its own: the
+    // set-up becomes a window of the login's, so it can be used beside it.
+    if (setup->parentWidget() != this) {
+        const bool wasVisible = setup->isVisible();
+        setup->setParent(this, setup->windowFlags() | Qt::Window);
+        if (wasVisible) setup->show();
+    }
+    Windows().show<TTableSetupForm>();
 }
 
 bool TDatabaseConnectForm::eventFilter(QObject* o, QEvent* e)
@@ -345,34 +355,6 @@ void TDatabaseConnectForm::stepLabel(const QString& text)
 {
     ProgressLabel->setText(text);
     ProgressPanel->repaint();
-}
-
-void TDatabaseConnectForm::OT(Dataset& ds, const QString& table)
-{
-    ProgressBar1->setValue(ProgressBar1->value() + 1);
-    {
-        MainIniSection s(QStringLiteral("KVARNEL_SQL"));
-        if (GetRegBoolean(QStringLiteral("NO_") + table))
-            return;
-    }
-    stepLabel(TableRealNames.value(TableNames.indexOf(table), table));
-    dm_.TableOpen(ds, false, false);
-}
-
-void TDatabaseConnectForm::OQ(Dataset& ds, const QString& table, const std::function<QString()>& rebuild)
-{
-    ProgressBar1->setValue(ProgressBar1->value() + 1);
-    {
-        MainIniSection s(QStringLiteral("KVARNEL_SQL"));
-        if (GetRegBoolean(QStringLiteral("NO_") + table))
-            return;
-    }
-    if (rebuild)
-        ds.setSql(rebuild());
-    stepLabel(TableRealNames.value(TableNames.indexOf(table), table));
-    ds.close();
-    if (!ds.open())
-        LogLine(QStringLiteral("SQLERROR: ") + ds.sql());
 }
 
 void TDatabaseConnectForm::readIdentity(const QString& typedUser)
@@ -444,13 +426,18 @@ bool TDatabaseConnectForm::ConnectButtonClick()
     ConnectParams params;
     QString error;
     bool ok = (g_resolver ? g_resolver : ServerResolver(DefaultServerResolver))(server, params, error);
+    bool refused = false;  // the server answered, but not to these credentials
     if (ok) {
         params.user = user;
         params.password = password;
         params.database = database;
         ok = dm_.MyConnection.open(params);
-        if (!ok)
+        if (!ok) {
             error = dm_.MyConnection.lastError();
+            // 1045: access denied for this user and password; 1698: the
+            // same for an account without a password.
+            refused = dm_.MyConnection.lastErrno() == 1045 || dm_.MyConnection.lastErrno() == 1698;
+        }
     } else {
         dm_.MyConnection.close();
     }
@@ -461,7 +448,10 @@ bool TDatabaseConnectForm::ConnectButtonClick()
         LogLine(QStringLiteral("DB: Kan ikke koble til ") + shown);
         if (!error.isEmpty())
             LogLine(QStringLiteral("DB: ") + error);
-        CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke koble til ") + shown, QStringLiteral("FEIL"));
+        CurrentDialogs()->ShowMessage(refused ? QStringLiteral("Kan ikke koble til ") + shown +
+                                                    QStringLiteral(": feil brukernavn eller passord.")
+                                              : QStringLiteral("Kan ikke koble til ") + shown,
+                                      QStringLiteral("FEIL"));
         // Back to the fields, so that the user can correct them and try
         // again, or leave with "&Avbryt" or the close box.
         layoutPanels(false, true);
@@ -486,41 +476,20 @@ bool TDatabaseConnectForm::ConnectButtonClick()
 
     // Users: the login identity, then the members of the user's group.
     dm_.UserTable.setFilter(QStringLiteral("username=") + dm_.MyConnection.quote(user));
-    OT(dm_.UserTable, QStringLiteral("users"));
-    readIdentity(user);
-    dm_.UserTable.setFilter(QStringLiteral("defaultgroup=") + QString::number(MyLoginGroup));
-    if (dm_.UserTable.isOpen()) {
-        dm_.UserTable.close();
-        dm_.UserTable.open();
-    }
-
-    OT(dm_.GroupTable, QStringLiteral("groups"));
-    OT(dm_.CompanyTable, QStringLiteral("company"));
-    OQ(dm_.ContactQuery, QStringLiteral("contact"), [] {
-        QString sql;
-        return kv_Select(Contact_SELECTFIELD, QStringLiteral("contact"), Contact_JOINTABLE, sql, Contact_ORDER,
-                         QString(), QString(), Contact_JOINFIELD);
-    });
-    OT(dm_.CalendarTable, QStringLiteral("calendar"));
-    OT(dm_.ProductTable, QStringLiteral("product"));
-    OT(dm_.ProjectTable, QStringLiteral("project"));
-    OT(dm_.SubProjectTable, QStringLiteral("subproject"));
-    OT(dm_.NewsTable, QStringLiteral("news"));
-    OQ(dm_.DocumentQuery, QStringLiteral("document"), [] {
-        QString sql;
-        return kv_Select(Document_SELECTFIELD, QStringLiteral("document"), Document_JOINTABLE, sql, Document_ORDER,
-                         QString(), QString(), Document_JOINFIELD);
-    });
-    OT(dm_.AssetTable, QStringLiteral("asset"));
-    OT(dm_.BannerTable, QStringLiteral("banner"));
-    OQ(dm_.JobQuery, QStringLiteral("jobs"));
-    OQ(dm_.ItemsQuery, QStringLiteral("items"));
-    OT(dm_.OrderTable, QStringLiteral("orders"));
-    OT(dm_.AccountTable, QStringLiteral("accounts"));
-    OT(dm_.EntriesTable, QStringLiteral("entries"));
-    OT(dm_.POTable, QStringLiteral("po"));
-    OT(dm_.OfferTable, QStringLiteral("offer"));
-    OT(dm_.InvoiceTable, QStringLiteral("invoice"));
+    LoginHooks hooks;
+    hooks.step = [this](int step, const QString& label, bool opens) {
+        ProgressBar1->setValue(step + 1);
+        if (opens) stepLabel(label);
+    };
+    hooks.afterUsers = [this, &user] {
+        readIdentity(user);
+        dm_.UserTable.setFilter(QStringLiteral("defaultgroup=") + QString::number(MyLoginGroup));
+        if (dm_.UserTable.isOpen()) {
+            dm_.UserTable.close();
+            dm_.UserTable.open();
+        }
+    };
+    OpenLoginDatasets(dm_, hooks);
 
     repaint();
     wait.release();

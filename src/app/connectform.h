@@ -78,8 +78,6 @@ protected:
 private:
     void layoutPanels(bool progress, bool withServer);
     void readIdentity(const QString& typedUser);
-    void OT(Dataset& ds, const QString& table);
-    void OQ(Dataset& ds, const QString& table, const std::function<QString()>& rebuild = {});
     void stepLabel(const QString& text);
 
     TDatabaseModule& dm_;

@@ -9,7 +9,6 @@
 #include "core/platform.h"
 #include "core/sysreg.h"
 #include "data/datamodule.h"
-#include "core/sysreg.h"
 #include "ui/windowplacement.h"
 #include "ui/windowregistry.h"
 
@@ -17,6 +16,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -108,19 +108,20 @@ TMainform::TMainform(QWidget* parent) : QMainWindow(parent)
     ToolPanel = makePanel("ToolPanel", QStringLiteral("HideToolPanel"));
     QPushButton* files =
         addButton(ToolPanel, QStringLiteral("Filer"), QStringLiteral("folder-open"), QString());
-    connect(files, &QPushButton::clicked, this, [] { StartProg(TrelvoPath(QStringLiteral("data\\docs"))); });
+    connect(files, &QPushButton::clicked, this, [this] { OpenFolder(TrelvoPath(QStringLiteral("data\\docs"))); });
     QPushButton* pdf = addButton(ToolPanel, QStringLiteral("PDF-mappe"), QStringLiteral("folder-documents"), QString());
-    connect(pdf, &QPushButton::clicked, this, [] {
+    connect(pdf, &QPushButton::clicked, this, [this] {
         QString folder;
         {
             MainIniSection s(QStringLiteral("STANDARD"));
             folder = GetRegStr(QStringLiteral("PDF-mappe"));
         }
-        StartProg(folder);
+        OpenFolder(folder);
     });
     addButton(ToolPanel, QStringLiteral("Kalkulator"), QStringLiteral("accessories-calculator"),
               QStringLiteral("TKalkulatorForm"));
 
+    fitButtons();
     for (const Module& m : modules_)
         v->addWidget(m.panel);
     v->addStretch(1);
@@ -171,6 +172,22 @@ QFrame* TMainform::makePanel(const char* name, const QString& hideKey)
     connect(hide, &QToolButton::clicked, this, [this, panel] { HidePanel(panel); });
     modules_.push_back({panel, hideKey, hide});
     return panel;
+}
+
+void TMainform::fitButtons()
+{
+    // Every button as wide and tall as the largest text needs in the font
+    // in use, at least the designed size; the panels follow.
+    QSize size(kButtonWidth, kButtonHeight);
+    for (QPushButton* b : buttons_)
+        size = size.expandedTo(b->sizeHint());
+    for (QPushButton* b : buttons_)
+        b->setFixedSize(size);
+    const int panelHeight = std::max(kPanelHeight, size.height() + 14);
+    for (const Module& m : modules_) {
+        m.panel->setFixedHeight(panelHeight);
+        m.hideButton->setFixedSize(14, size.height());
+    }
 }
 
 QPushButton* TMainform::addButton(QFrame* panel, const QString& caption, const QString& iconName,
@@ -300,6 +317,22 @@ void TMainform::openWindow(const QString& windowClass, const char* method)
         QMetaObject::invokeMethod(w, method);
 }
 
+bool TMainform::OpenFolder(const QString& folder)
+{
+    if (folder.isEmpty()) return false;
+    QDir().mkpath(folder);
+    if (StartProg(folder)) return true;
+    // Said once a run; the log has every attempt.
+    if (!openerReported_) {
+        openerReported_ = true;
+        CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke åpne mappen ") + folder +
+                                          QStringLiteral(": skrivebordet har ikke noe program som åpner mapper "
+                                                         "(xdg-open)."),
+                                      QStringLiteral("Feil"));
+    }
+    return false;
+}
+
 int TMainform::ClientHeight() const
 {
     int h = statusBar()->sizeHint().height();
@@ -311,9 +344,9 @@ int TMainform::ClientHeight() const
 
 void TMainform::AdjustForm()
 {
-    int width = 0;
+    int width = menuBar()->sizeHint().width();
     for (const Module& m : modules_)
-        width = std::max(width, m.panel->sizeHint().width());
+        width = std::max(width, m.panel->minimumSizeHint().width());
     setFixedSize(width, menuBar()->sizeHint().height() + ClientHeight());
 }
 
@@ -378,6 +411,15 @@ void TMainform::FormShow()
     UpdateAvailability();
     if (runLoginOnShow)
         QTimer::singleShot(0, this, &TMainform::DatabaseConnectExecute);
+}
+
+void TMainform::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::FontChange && !buttons_.empty()) {
+        fitButtons();
+        AdjustForm();
+    }
+    QMainWindow::changeEvent(e);
 }
 
 void TMainform::showEvent(QShowEvent* e)

@@ -44,6 +44,9 @@ public:
     void FormClose();
     // Enables what can be opened now that the windows exist.
     void UpdateAvailability();
+    // "Filer" and "PDF-mappe": opens folder (made when missing) on the
+    // desktop; when that cannot be done, says so once a run.
+    bool OpenFolder(const QString& folder);
     // The status bar text after a login.
     void ShowLoginStatus();
     QString statusText() const;
@@ -71,6 +74,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
@@ -84,6 +88,7 @@ private:
     QAction* addAction(QMenu* menu, const QString& caption, const QString& windowClass, bool modal = false);
     void openWindow(const QString& windowClass, const char* method = nullptr);
     void buildMenu();
+    void fitButtons();
     void readHiddenPanels();
 
     std::vector<Module> modules_;
@@ -92,4 +97,5 @@ private:
     std::vector<QAction*> actions_;
     bool shown_ = false;
     bool closedDone_ = false;
+    bool openerReported_ = false;
 };

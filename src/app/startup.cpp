@@ -10,6 +10,7 @@
 #include "app/mainform.h"
 #include "app/oppstartform.h"
 #include "app/tablesetupform.h"
+#include "app/translations.h"
 #include "core/dialogs.h"
 #include "crm/companydataform.h"
 #include "crm/companylistform.h"
@@ -48,20 +49,20 @@ StartOptions StartKvarnelCore(const QStringList& arguments)
 void RegisterWindows(TDatabaseModule& dm)
 {
     WindowRegistry& w = Windows();
-    w.add(QStringLiteral("TMainform"), [] { return new TMainform; });
-    w.add(QStringLiteral("TDatabaseConnectForm"), [&dm] { return new TDatabaseConnectForm(dm); });
-    w.add(QStringLiteral("TTableSetupForm"), [] { return new TTableSetupForm; });
-    w.add(QStringLiteral("TMappeOppsettForm"), [] { return new TMappeOppsettForm; });
-    w.add(QStringLiteral("TIPTestForm"), [] { return new TIPTestForm; });
-    w.add(QStringLiteral("TOppstartForm"), [] { return new TOppstartForm; });
-    w.add(QStringLiteral("TActivityForm"), [] { return new TActivityForm; });
-    w.add(QStringLiteral("TSQLForm"), [] { return new TSQLForm; });
-    w.add(QStringLiteral("TPostinfoForm"), [] { return new TPostinfoForm; });
-    w.add(QStringLiteral("TCommonListForm"), [] { return new TCommonListForm; });
-    w.add(QStringLiteral("TCompanyListForm"), [] { return new TCompanyListForm; });
-    w.add(QStringLiteral("TCompanyDataForm"), [] { return new TCompanyDataForm; });
-    w.add(QStringLiteral("TCompanySelectForm"), [] { return new TCompanySelectForm; });
-    w.add(QStringLiteral("TPostnummerForm"), [] { return new TPostnummerForm; });
+    w.add<TMainform>();
+    w.add<TDatabaseConnectForm>([&dm] { return new TDatabaseConnectForm(dm); });
+    w.add<TTableSetupForm>();
+    w.add<TMappeOppsettForm>();
+    w.add<TIPTestForm>();
+    w.add<TOppstartForm>();
+    w.add<TActivityForm>();
+    w.add<TSQLForm>();
+    w.add<TPostinfoForm>();
+    w.add<TCommonListForm>();
+    w.add<TCompanyListForm>();
+    w.add<TCompanyDataForm>();
+    w.add<TCompanySelectForm>();
+    w.add<TPostnummerForm>();
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.
@@ -114,6 +115,7 @@ int RunKvarnel(QApplication& app)
     // A new install looks up postal codes at once, from the shipped register.
     InstallFirstPostRegister();
     QApplication::setApplicationName(QStringLiteral("Kvarnel 6"));
+    LoadQtTranslations(app);
     QApplication::setQuitOnLastWindowClosed(false);
 
     WidgetDialogs dialogs;

@@ -310,6 +310,27 @@ bool TryStrToDouble(const QString& text, double& out)
     return true;
 }
 
+bool TryTypedToDouble(const QString& text, double& out)
+{
+    const QString t = text.trimmed();
+    QString digits;
+    digits.reserve(t.size());
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const QChar c = t[i];
+        const bool blank = c == QLatin1Char(' ') || c == QChar(0xA0) || c == QChar(0x202F);
+        if (blank) {
+            // Only a blank between two digits groups them.
+            if (i == 0 || i + 1 >= t.size() || !t[i - 1].isDigit() || !t[i + 1].isDigit()) {
+                out = 0;
+                return false;
+            }
+            continue;
+        }
+        digits += c;
+    }
+    return TryStrToDouble(digits, out);
+}
+
 bool TryStrToInt(const QString& text, int& out)
 {
     out = 0;

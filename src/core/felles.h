@@ -64,6 +64,11 @@ double StrToDouble(const QString& text);
 // "e"); nothing else. False (and out = 0) for anything that is not one
 // number, also for out-of-range values.
 bool TryStrToDouble(const QString& text, double& out);
+// A number a user typed, in a window or on kvarnel-admin's command line: as
+// TryStrToDouble, with blanks (space, no-break space) between the digits
+// taken as thousands separators. "1 234,50" and "1234.5" -> 1234.5;
+// "1.234,50", "12 kr" and "" are refused.
+bool TryTypedToDouble(const QString& text, double& out);
 // Strict reading of a decimal integer (blanks at both ends ignored,
 // optional sign); false (and out = 0) otherwise or when out of range.
 bool TryStrToInt(const QString& text, int& out);

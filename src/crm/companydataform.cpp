@@ -1,5 +1,6 @@
 #include "crm/companydataform.h"
 
+#include "core/dialogs.h"
 #include "core/platform.h"
 #include "crm/companylistform.h"
 #include "crm/postnummer.h"
@@ -17,25 +18,17 @@
 #include <QToolButton>
 
 namespace {
-QToolButton* smallButton(QWidget* parent, const QString& text, const QString& tip)
+
+// Web and mail addresses come from the shared database: opened in the
+// browser or mail program, never started as a program.
+void openValue(const QString& value)
 {
-    auto* b = new QToolButton(parent);
-    b->setText(text);
-    b->setToolTip(tip);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
+    if (!OpenDatabaseValue(value))
+        CurrentDialogs()->ShowMessage(
+            QStringLiteral("Kan ikke åpne «%1»: bare web- og e-postadresser kan åpnes herfra.").arg(value.left(100)),
+            QStringLiteral("Feil"));
 }
 
-QWidget* withButton(QWidget* field, QToolButton* button)
-{
-    auto* w = new QWidget;
-    auto* h = new QHBoxLayout(w);
-    h->setContentsMargins(0, 0, 0, 0);
-    h->setSpacing(2);
-    h->addWidget(field, 1);
-    h->addWidget(button);
-    return w;
-}
 } // namespace
 
 TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
@@ -48,8 +41,6 @@ TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
     Dataset* ds = &dm.CompanyTable;
 
     // Panel 1: the name and the ways to reach the company.
-    QFormLayout* f1;
-    addFormPanel(&f1);
     CompanyNameEdit = new TDBEdit(ds, QStringLiteral("companyname"));
     {
         QFont f = CompanyNameEdit->font();
@@ -60,37 +51,34 @@ TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
     PhoneEdit = new TDBEdit(ds, QStringLiteral("phone"));
     TelefaxEdit = new TDBEdit(ds, QStringLiteral("telefax"));
     EmailEdit = new TDBEdit(ds, QStringLiteral("email"));
-    EmailButton = smallButton(this, QStringLiteral("@"), QStringLiteral("Skriv epost"));
+    EmailButton = smallButton(QStringLiteral("@"), QStringLiteral("Skriv epost"),
+                              [this] { openValue(QStringLiteral("mailto:") + EmailEdit->text()); });
     HomepageEdit = new TDBEdit(ds, QStringLiteral("homepage"));
-    HomepageButton = smallButton(this, QStringLiteral("www"), QStringLiteral("Åpne hjemmesiden"));
+    HomepageButton = smallButton(QStringLiteral("www"), QStringLiteral("Åpne hjemmesiden"),
+                                 [this] { openValue(HomepageEdit->text()); });
     ContactCombo = new TDBLookupComboBox;
     ContactCombo->setListSource(&dm.ContactQuery, QStringLiteral("id"), QStringLiteral("realname"));
     ContactCombo->setField(ds, QStringLiteral("defaultcontact"));
-    ContactButton = smallButton(this, QStringLiteral("..."), QStringLiteral("Vis kontaktpersonen"));
-    f1->addRow(QStringLiteral("Firmanavn:"), CompanyNameEdit);
-    f1->addRow(QStringLiteral("Telefon:"), PhoneEdit);
-    f1->addRow(QStringLiteral("Telefax:"), TelefaxEdit);
-    f1->addRow(QStringLiteral("Epost:"), withButton(EmailEdit, EmailButton));
-    f1->addRow(QStringLiteral("Hjemmeside:"), withButton(HomepageEdit, HomepageButton));
-    f1->addRow(QStringLiteral("Kontakt:"), withButton(ContactCombo, ContactButton));
-    connect(EmailButton, &QToolButton::clicked, this,
-            [this] { StartProg(QStringLiteral("mailto:") + EmailEdit->text()); });
-    connect(HomepageButton, &QToolButton::clicked, this, [this] { StartProg(HomepageEdit->text()); });
-    connect(ContactButton, &QToolButton::clicked, this, [this] {
+    ContactButton = smallButton(QStringLiteral("..."), QStringLiteral("Vis kontaktpersonen"), [this] {
         Dataset& contacts = DataModule().ContactQuery;
         const qint64 id = ContactCombo->currentKey();
         if (id > 0 && contacts.isOpen()) contacts.locate(QStringLiteral("id"), id);
-        Windows().show(QStringLiteral("TContactDataForm"));
+        Windows().show<TContactDataForm>();
     });
+    addFieldPanel({{QStringLiteral("Firmanavn:"), CompanyNameEdit},
+                   {QStringLiteral("Telefon:"), PhoneEdit},
+                   {QStringLiteral("Telefax:"), TelefaxEdit},
+                   {QStringLiteral("Epost:"), withButton(EmailEdit, EmailButton)},
+                   {QStringLiteral("Hjemmeside:"), withButton(HomepageEdit, HomepageButton)},
+                   {QStringLiteral("Kontakt:"), withButton(ContactCombo, ContactButton)}});
 
     // Panel 2: addresses, numbers and roles, in the order the Tab key walks.
-    QFormLayout* f2;
-    addFormPanel(&f2);
     StreetAddressEdit = new TDBEdit(ds, QStringLiteral("streetaddress"));
     PostalAddressEdit = new TDBEdit(ds, QStringLiteral("postaladdress"));
     PostalCodeEdit = new TDBEdit(ds, QStringLiteral("postalcode"));
     PostalCodeEdit->setFixedWidth(52);
-    PostalCodeButton = smallButton(this, QStringLiteral("?"), QStringLiteral("Vis postnummeret"));
+    PostalCodeButton = smallButton(QStringLiteral("?"), QStringLiteral("Vis postnummeret"),
+                                   [this] { PostalCodeButtonClick(); });
     CityEdit = new TDBEdit(ds, QStringLiteral("city"));
     CustNoEdit = new TDBEdit(ds, QStringLiteral("custno"));
     OrgNumberEdit = new TDBEdit(ds, QStringLiteral("orgnumber"));
@@ -106,15 +94,6 @@ TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
     MyContactCombo->setListQuery(&dm.MyConnection, QStringLiteral("SELECT id, initials FROM users ORDER BY initials"));
     MyContactCombo->setField(ds, QStringLiteral("mycontact"));
 
-    auto* place = new QWidget;
-    {
-        auto* h = new QHBoxLayout(place);
-        h->setContentsMargins(0, 0, 0, 0);
-        h->setSpacing(2);
-        h->addWidget(PostalCodeEdit);
-        h->addWidget(PostalCodeButton);
-        h->addWidget(CityEdit, 1);
-    }
     auto* roles = new QWidget;
     {
         auto* g = new QGridLayout(roles);
@@ -127,15 +106,15 @@ TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
         g->addWidget(PartnerBox, 1, 1);
         g->addWidget(BlacklistedBox, 2, 1);
     }
-    f2->addRow(QStringLiteral("Gateadresse:"), StreetAddressEdit);
-    f2->addRow(QStringLiteral("Postadresse:"), PostalAddressEdit);
-    f2->addRow(QStringLiteral("Poststed:"), place);
-    f2->addRow(QStringLiteral("Kundenr.:"), CustNoEdit);
-    f2->addRow(QStringLiteral("Org. nr.:"), OrgNumberEdit);
-    f2->addRow(QStringLiteral("Bransje:"), BranchCombo);
-    f2->addRow(QStringLiteral("Bankkonto:"), BankAccountEdit);
-    f2->addRow(QString(), roles);
-    f2->addRow(QStringLiteral("Vår kontakt:"), MyContactCombo);
+    addFieldPanel({{QStringLiteral("Gateadresse:"), StreetAddressEdit},
+                   {QStringLiteral("Postadresse:"), PostalAddressEdit},
+                   {QStringLiteral("Poststed:"), inRow({PostalCodeEdit, PostalCodeButton, CityEdit}, 2)},
+                   {QStringLiteral("Kundenr.:"), CustNoEdit},
+                   {QStringLiteral("Org. nr.:"), OrgNumberEdit},
+                   {QStringLiteral("Bransje:"), BranchCombo},
+                   {QStringLiteral("Bankkonto:"), BankAccountEdit},
+                   {QString(), roles},
+                   {QStringLiteral("Vår kontakt:"), MyContactCombo}});
     const QWidget* const order[] = {StreetAddressEdit, PostalAddressEdit, PostalCodeEdit, CityEdit,
                                     CustNoEdit,        OrgNumberEdit,     BranchCombo,    BankAccountEdit,
                                     CustomerBox,       VendorBox,         EquipVendorBox, TaxBox,
@@ -143,7 +122,6 @@ TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
     PostalCodeEdit->installEventFilter(this);
-    connect(PostalCodeButton, &QToolButton::clicked, this, &TCompanyDataForm::PostalCodeButtonClick);
 
     // Panel 3: the note.
     auto* p3 = new QWidget;
@@ -170,7 +148,7 @@ TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
     });
     Postinformasjon1 = addMenuItem(QStringLiteral("Postinformasjon"), [] {
         DataModule().CommonSource = &DataModule().CompanyTable;
-        Windows().show(QStringLiteral("TPostinfoForm"));
+        Windows().show<TPostinfoForm>();
     });
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TCompanyDataForm::updateWindowItems);
     updateWindowItems();
@@ -178,13 +156,12 @@ TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
 
 void TCompanyDataForm::updateWindowItems()
 {
-    Kontakter1->setEnabled(Windows().has(QStringLiteral("TContactListForm")));
-    Timeregistreringer1->setEnabled(Windows().has(QStringLiteral("TCalendarListForm")) &&
-                                    Windows().has(QStringLiteral("TCompanyListForm")));
-    Dokumenter1->setEnabled(Windows().has(QStringLiteral("TDocumentListForm")) &&
-                            Windows().has(QStringLiteral("TCompanyListForm")));
-    Postinformasjon1->setEnabled(Windows().has(QStringLiteral("TPostinfoForm")));
-    ContactButton->setEnabled(Windows().has(QStringLiteral("TContactDataForm")));
+    WindowRegistry& w = Windows();
+    Kontakter1->setEnabled(w.has<TContactListForm>());
+    Timeregistreringer1->setEnabled(w.has<TCalendarListForm>() && w.has<TCompanyListForm>());
+    Dokumenter1->setEnabled(w.has<TDocumentListForm>() && w.has<TCompanyListForm>());
+    Postinformasjon1->setEnabled(w.has<TPostinfoForm>());
+    ContactButton->setEnabled(w.has<TContactDataForm>());
 }
 
 void TCompanyDataForm::FormShow()
@@ -221,7 +198,7 @@ void TCompanyDataForm::PostalCodeButtonClick()
     auto* f = Windows().get<TPostnummerForm>();
     if (!f) return;
     f->ePostNr->setText(PostalCodeEdit->text());
-    Windows().show(QStringLiteral("TPostnummerForm"));
+    Windows().show<TPostnummerForm>();
 }
 
 void TCompanyDataForm::Kontakter1Click()
@@ -229,9 +206,9 @@ void TCompanyDataForm::Kontakter1Click()
     Dataset* ds = dataset();
     if (!ds) return;
     Contact_WHERE = "companyid=" + QString::number(ds->currentId());
-    QWidget* list = Windows().find(QStringLiteral("TContactListForm"));
+    QWidget* list = Windows().find(WindowName<TContactListForm>());
     if (list && list->isVisible()) DataModule().ContactSQLSelect();
-    else Windows().show(QStringLiteral("TContactListForm"));
+    else Windows().show<TContactListForm>();
 }
 
 bool TCompanyDataForm::eventFilter(QObject* o, QEvent* e)

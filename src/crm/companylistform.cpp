@@ -26,7 +26,7 @@ TCompanyListForm::TCompanyListForm(QWidget* parent) : TListForm(parent)
                                   {"city", "Poststed", 200}});
     Grid->setRowColor(&TCompanyListForm::CompanyRowColor);
     setSearchFields({"companyname", "postaladdress", "streetaddress", "city", "object_text", "postalcode"});
-    setRecordWindow(QStringLiteral("TCompanyDataForm"));
+    setRecordWindow<TCompanyDataForm>();
 
     Kunder1 = addFixedFilter(QStringLiteral("Kunder"), QStringLiteral("customer=1"));
     Leverandorer1 = addFixedFilter(QStringLiteral("Leverandører"), QStringLiteral("vendor=1"));
@@ -34,35 +34,22 @@ TCompanyListForm::TCompanyListForm(QWidget* parent) : TListForm(parent)
     Partner1 = addFixedFilter(QStringLiteral("Avtale eller partner"), QStringLiteral("partner=1"));
     Svartelistet1 = addFixedFilter(QStringLiteral("Svartelistet"), QStringLiteral("blacklisted=1"));
 
-    VisTilhorende1 = addSubMenu(QStringLiteral("Vis tilhørende"));
-    Kontakter1 = addWindowItem(VisTilhorende1, QStringLiteral("Kontakter"), QStringLiteral("TContactListForm"),
-                               [this] { Kontakter1Click(); });
-    Dokumenter1 = addWindowItem(VisTilhorende1, QStringLiteral("Dokumenter"), QStringLiteral("TDocumentListForm"),
-                                [this] { Dokumenter1Click(); });
-    Timeregistreringer1 = addWindowItem(VisTilhorende1, QStringLiteral("Timeregistreringer"),
-                                        QStringLiteral("TCalendarListForm"), [this] { Timeregistreringer1Click(); });
-    Varetransaksjoner1 = addWindowItem(VisTilhorende1, QStringLiteral("Varetransaksjoner"),
-                                       QStringLiteral("TItemsListForm"), [this] { Varetransaksjoner1Click(); });
-    Tilbud1 = addWindowItem(VisTilhorende1, QStringLiteral("Tilbud"), QStringLiteral("TOfferListForm"), [this] {
-        ShowFiltered(DataModule().OfferTable, "companyid=" + QString::number(currentCompany()),
-                     QStringLiteral("TOfferListForm"));
-    });
-    Ordrer1 = addWindowItem(VisTilhorende1, QStringLiteral("Ordrer"), QStringLiteral("TOrderListForm"), [this] {
-        ShowFiltered(DataModule().OrderTable, "companyid=" + QString::number(currentCompany()),
-                     QStringLiteral("TOrderListForm"));
-    });
-    Innkjop1 = addWindowItem(VisTilhorende1, QStringLiteral("Innkjøp"), QStringLiteral("TPOListForm"), [this] {
-        ShowFiltered(DataModule().POTable, "companyid=" + QString::number(currentCompany()),
-                     QStringLiteral("TPOListForm"));
-    });
-    Fakturaer1 = addWindowItem(VisTilhorende1, QStringLiteral("Fakturaer"), QStringLiteral("TInvoiceListForm"), [this] {
-        ShowFiltered(DataModule().InvoiceTable, "companyid=" + QString::number(currentCompany()),
-                     QStringLiteral("TInvoiceListForm"));
-    });
+    // "Vis tilhørende": the lists of what belongs to the current company.
+    Kontakter1 = addWindowItem<TContactListForm>(jumpMenu(), QStringLiteral("Kontakter"), [this] { Kontakter1Click(); });
+    Dokumenter1 =
+        addWindowItem<TDocumentListForm>(jumpMenu(), QStringLiteral("Dokumenter"), [this] { Dokumenter1Click(); });
+    Timeregistreringer1 =
+        addJump<TCalendarListForm>(QStringLiteral("Timeregistreringer"), dm.CalendarTable, "external_company");
+    Varetransaksjoner1 = addWindowItem<TItemsListForm>(jumpMenu(), QStringLiteral("Varetransaksjoner"),
+                                                       [this] { Varetransaksjoner1Click(); });
+    Tilbud1 = addJump<TOfferListForm>(QStringLiteral("Tilbud"), dm.OfferTable, "companyid");
+    Ordrer1 = addJump<TOrderListForm>(QStringLiteral("Ordrer"), dm.OrderTable, "companyid");
+    Innkjop1 = addJump<TPOListForm>(QStringLiteral("Innkjøp"), dm.POTable, "companyid");
+    Fakturaer1 = addJump<TInvoiceListForm>(QStringLiteral("Fakturaer"), dm.InvoiceTable, "companyid");
 
     Avansert1 = addSubMenu(QStringLiteral("Avansert"));
-    FormaterFirmaer1 = addWindowItem(Avansert1, QStringLiteral("Formatér firmaer"), QStringLiteral("TCompanyFormatForm"),
-                                     [] { Windows().show(QStringLiteral("TCompanyFormatForm")); });
+    FormaterFirmaer1 = addWindowItem<TCompanyFormatForm>(Avansert1, QStringLiteral("Formatér firmaer"),
+                                                         [] { Windows().show<TCompanyFormatForm>(); });
 }
 
 QColor TCompanyListForm::CompanyRowColor(const Dataset& ds, int row)
@@ -88,24 +75,20 @@ void TCompanyListForm::Dokumenter1Click()
     ShowDocuments(QStringLiteral("document.companyid="), currentCompany());
 }
 
-void TCompanyListForm::Timeregistreringer1Click()
-{
-    ShowFiltered(DataModule().CalendarTable, "external_company=" + QString::number(currentCompany()),
-                 QStringLiteral("TCalendarListForm"));
-}
+void TCompanyListForm::Timeregistreringer1Click() { Timeregistreringer1->trigger(); }
 
 void TCompanyListForm::Varetransaksjoner1Click()
 {
     Items_WHERE = "customerid=" + QString::number(currentCompany());
     DataModule().ItemsSQLSelect();
-    Windows().show(QStringLiteral("TItemsListForm"));
+    Windows().show<TItemsListForm>();
 }
 
 void TCompanyListForm::changeEvent(QEvent* e)
 {
     // The drag-and-drop tool follows the active list.
     if (e->type() == QEvent::ActivationChange && isActiveWindow())
-        if (QWidget* tool = Windows().find(QStringLiteral("TDataToolForm")))
+        if (QWidget* tool = Windows().find(WindowName<TDataToolForm>()))
             QMetaObject::invokeMethod(tool, "SetTable", Q_ARG(int, 101));
     TListForm::changeEvent(e);
 }

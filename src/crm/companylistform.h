@@ -16,7 +16,6 @@ public:
     static QColor CompanyRowColor(const Dataset& ds, int row);
 
     QAction *Kunder1, *Leverandorer1, *Utstyrleverandorer1, *Partner1, *Svartelistet1;
-    QMenu* VisTilhorende1;
     QAction *Kontakter1, *Dokumenter1, *Timeregistreringer1, *Varetransaksjoner1, *Tilbud1, *Ordrer1, *Innkjop1,
         *Fakturaer1;
     QMenu* Avansert1;

@@ -170,6 +170,8 @@ signals:
     void written();                   // a row was saved to or deleted from the server
 
 private:
+    // Refuses a value the column cannot hold exactly, naming the column.
+    bool refuseValue(const FieldInfo& f);
     // One row: packed in the arena (see RowArena) or, once written here,
     // an index into overlays_, told apart by the low bit (arena rows are
     // aligned to two bytes).
@@ -232,6 +234,7 @@ private:
     std::vector<QVariant> buf_;   // edit buffer
     QBitArray changed_;
     int insertedRow_ = -1;
+    int rowBeforeInsert_ = -1;  // where a cancelled insert returns to
     int disabled_ = 0;
     QString error_;
     int firstBatch_ = 0;

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSlider>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 TDataForm::TDataForm(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -83,7 +84,12 @@ void TDataForm::setDataset(Dataset* ds)
     IdEdit->setField(ds, QStringLiteral("id"));
     // The menu follows the row's state at once, so a shortcut typed while
     // the menu is closed acts on the state the row is in now.
-    if (ds) stateConn_ = connect(ds, &Dataset::stateChanged, this, &TDataForm::PopupMenu1Popup);
+    if (ds)
+        stateConn_ = connect(ds, &Dataset::stateChanged, this, [this](int state) {
+            PopupMenu1Popup();
+            // A new row starts in the first field, wherever the focus was.
+            if (state == Dataset::Insert && isVisible()) focusFirstField();
+        });
     PopupMenu1Popup();
 }
 
@@ -108,6 +114,58 @@ QWidget* TDataForm::addFormPanel(QFormLayout** form)
     f->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     *form = f;
     return addPanel(p);
+}
+
+QWidget* TDataForm::addFieldPanel(std::initializer_list<FieldRow> rows)
+{
+    QFormLayout* f;
+    QWidget* p = addFormPanel(&f);
+    for (const FieldRow& r : rows) {
+        if (r.label.isEmpty())
+            f->addRow(r.control);
+        else
+            f->addRow(r.label, r.control);
+    }
+    TrackBar1Change();
+    return p;
+}
+
+QToolButton* TDataForm::smallButton(const QString& text, const QString& tip, std::function<void()> onClick)
+{
+    auto* b = new QToolButton(this);
+    b->setText(text);
+    b->setToolTip(tip);
+    b->setFocusPolicy(Qt::NoFocus);
+    if (onClick) connect(b, &QToolButton::clicked, this, [onClick = std::move(onClick)] { onClick(); });
+    return b;
+}
+
+QWidget* TDataForm::withButton(QWidget* field, QToolButton* button)
+{
+    return inRow({field, button}, 0);
+}
+
+QWidget* TDataForm::inRow(std::initializer_list<QWidget*> controls, int stretchIndex)
+{
+    auto* w = new QWidget;
+    auto* h = new QHBoxLayout(w);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(2);
+    int i = 0;
+    for (QWidget* c : controls) h->addWidget(c, i++ == stretchIndex ? 1 : 0);
+    return w;
+}
+
+void TDataForm::focusFirstField()
+{
+    if (panels_.empty()) return;
+    QWidget* first = panels_.front();
+    for (QWidget* w = first->nextInFocusChain(); w && w != first; w = w->nextInFocusChain()) {
+        if (!first->isAncestorOf(w)) continue;
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || w->isHidden()) continue;
+        w->setFocus(Qt::OtherFocusReason);
+        return;
+    }
 }
 
 void TDataForm::setClientWidth(int w)
@@ -215,6 +273,7 @@ void TDataForm::FormShow()
     TrackBar1Change();
     guardShortcuts();
     PopupMenu1Popup();
+    if (ds_ && ds_->state() == Dataset::Insert) focusFirstField();
 }
 
 void TDataForm::FormClose()

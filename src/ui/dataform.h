@@ -10,6 +10,8 @@
 // The placement is restored on show and stored on close; the slider's
 // position travels with it as the placement's free value.
 #include "ui/dbcontrols.h"
+#include "ui/windowregistry.h"
+#include "ui/windowtypes.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -21,7 +23,15 @@ class QAction;
 class QFormLayout;
 class QMenu;
 class QSlider;
+class QToolButton;
 class QVBoxLayout;
+
+// One row of a panel laid out from a table: a caption and its control (an
+// empty caption gives the control the whole row).
+struct FieldRow {
+    QString label;
+    QWidget* control;
+};
 
 class TDataForm : public QWidget {
     Q_OBJECT
@@ -41,6 +51,18 @@ public:
     QWidget* addPanel(QWidget* panel);
     // A new panel with a two-column form (caption, control) to fill.
     QWidget* addFormPanel(QFormLayout** form);
+    // A new panel laid out from a table of (caption, control) rows:
+    //   addFieldPanel({{"Firmanavn:", NameEdit}, {"Epost:", withButton(EmailEdit, EmailButton)}});
+    QWidget* addFieldPanel(std::initializer_list<FieldRow> rows);
+    // A small button beside a field ("@", "www", "?", "..."): it takes no
+    // focus, so Tab walks the fields only.
+    QToolButton* smallButton(const QString& text, const QString& tip, std::function<void()> onClick = {});
+    // field and button on one line, the field taking the room.
+    static QWidget* withButton(QWidget* field, QToolButton* button);
+    // Controls on one line; the one at stretchIndex takes the room.
+    static QWidget* inRow(std::initializer_list<QWidget*> controls, int stretchIndex = -1);
+    // Gives the focus to the first field of the first panel.
+    void focusFirstField();
     int panelCount() const { return int(panels_.size()); }
     QWidget* panel(int i) const { return panels_[size_t(i)]; }
     // Fixed client width (0: as the panels need).

@@ -99,7 +99,11 @@ void TDBEdit::refresh()
     setMaxLength(f && f->kind == FieldKind::Text && f->maxChars > 0 ? f->maxChars : 32767);
     setAlignment(numeric() ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
     const QString t = link_.displayText();
-    if (t != text()) setText(t);
+    if (t != text()) {
+        setText(t);
+        // A text longer than the field shows its start, not its end.
+        if (!hasFocus()) setCursorPosition(0);
+    }
 }
 
 void TDBEdit::userEdited(const QString& t)

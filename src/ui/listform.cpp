@@ -3,7 +3,6 @@
 #include "core/dialogs.h"
 #include "core/sysreg.h"
 #include "data/datamodule.h"
-#include "core/sysreg.h"
 #include "ui/windowplacement.h"
 #include "ui/windowregistry.h"
 
@@ -133,6 +132,25 @@ QAction* TListForm::addWindowItem(QMenu* menu, const QString& caption, const QSt
     windowItems_.emplace_back(a, windowClass);
     a->setEnabled(Windows().has(windowClass));
     return a;
+}
+
+QMenu* TListForm::jumpMenu()
+{
+    if (!VisTilhorende1) {
+        VisTilhorende1 = addSubMenu(QStringLiteral("Vis tilhørende"));
+        VisTilhorende1->setObjectName(QStringLiteral("VisTilhorende1"));
+    }
+    return VisTilhorende1;
+}
+
+QAction* TListForm::addJump(const QString& caption, const QString& windowClass, Dataset& dataset,
+                            const QString& keyField)
+{
+    QPointer<Dataset> target(&dataset);
+    return addWindowItem(jumpMenu(), caption, windowClass, [this, target, windowClass, keyField] {
+        if (!target || !ds_) return;
+        ShowFiltered(*target, keyField + QLatin1Char('=') + QString::number(ds_->currentId()), windowClass);
+    });
 }
 
 QAction* TListForm::enablePrint(std::function<void()> print)

@@ -8,6 +8,8 @@
 // columns, the fields its search looks in, its fixed filters, its record
 // window and its extra menu items, all given in its constructor.
 #include "ui/datagrid.h"
+#include "ui/windowregistry.h"
+#include "ui/windowtypes.h"
 
 #include <QHash>
 #include <QPointer>
@@ -46,6 +48,11 @@ public:
     void setSearchFields(const QStringList& fields) { searchFields_ = fields; }
     // The record window "Ny" and "Rediger" show (its class name).
     void setRecordWindow(const QString& className) { recordWindow_ = className; }
+    template <class T>
+    void setRecordWindow()
+    {
+        recordWindow_ = WindowName<T>();
+    }
     // A fixed filter under "Filter", before "Vis alle".
     QAction* addFixedFilter(const QString& caption, const QString& condition);
     // A sub-menu of the popup menu ("Vis tilhørende", "Avansert").
@@ -53,6 +60,22 @@ public:
     // An item that opens windowClass; enabled only while that window exists.
     QAction* addWindowItem(QMenu* menu, const QString& caption, const QString& windowClass,
                            std::function<void()> action);
+    template <class T>
+    QAction* addWindowItem(QMenu* menu, const QString& caption, std::function<void()> action)
+    {
+        return addWindowItem(menu, caption, WindowName<T>(), std::move(action));
+    }
+    // A jump under "Vis tilhørende": target list window T over dataset,
+    // filtered on keyField = this list's current id.
+    //   addJump<TOrderListForm>("Ordrer", DataModule().OrderTable, "companyid");
+    template <class T>
+    QAction* addJump(const QString& caption, Dataset& dataset, const QString& keyField)
+    {
+        return addJump(caption, WindowName<T>(), dataset, keyField);
+    }
+    QAction* addJump(const QString& caption, const QString& windowClass, Dataset& dataset, const QString& keyField);
+    // The "Vis tilhørende" sub-menu, made on first use.
+    QMenu* jumpMenu();
     // Adds "Utskrift av listen" (Ctrl+P) running print.
     QAction* enablePrint(std::function<void()> print);
 
@@ -61,6 +84,7 @@ public:
     QMenu* PopupMenu1;
     QAction *Ny1, *Rediger1, *Slett1, *Oppdater1, *Utskrift1 = nullptr;
     QMenu* Filter1;
+    QMenu* VisTilhorende1 = nullptr;
     QAction *Sketter1, *Alle1;
 
     // --- Handlers -----------------------------------------------------------

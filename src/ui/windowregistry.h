@@ -16,6 +16,24 @@
 
 class TDatabaseModule;
 
+// The registry name of window class T ("TCompanyListForm"), taken from the
+// type itself, so it works on a class that is only declared: a jump can
+// name a window that another file defines, and a misspelt name does not
+// compile.
+template <class T>
+QString WindowName()
+{
+    // "QString WindowName() [with T = TCompanyListForm]" (GCC and Clang).
+    static const QString name = [](const char* pretty) {
+        const QString f = QString::fromLatin1(pretty);
+        const int at = f.indexOf(QLatin1String("T = ")) + 4;
+        int end = f.indexOf(QLatin1Char(';'), at);
+        if (end < 0) end = f.indexOf(QLatin1Char(']'), at);
+        return f.mid(at, end - at).trimmed();
+    }(__PRETTY_FUNCTION__);
+    return name;
+}
+
 class WindowRegistry {
 public:
     using Factory = std::function<QWidget*()>;
@@ -26,6 +44,18 @@ public:
     // Registers how to make a window. A name registered again replaces the
     // earlier factory (before createAll only).
     void add(const QString& className, Factory factory);
+    // Registers window class T under its own name, made with new T.
+    template <class T>
+    void add()
+    {
+        add(WindowName<T>(), [] { return new T; });
+    }
+    // The same with a factory of its own (for constructor arguments).
+    template <class T, class F>
+    void add(F factory)
+    {
+        add(WindowName<T>(), Factory([f = std::move(factory)]() -> QWidget* { return f(); }));
+    }
     bool isRegistered(const QString& className) const;
     // Makes every registered window that does not exist yet: those of
     // CreationOrder in that order, then the others in registration order.
@@ -35,9 +65,19 @@ public:
     template <class T>
     T* get() const
     {
-        return qobject_cast<T*>(find(QString::fromLatin1(T::staticMetaObject.className())));
+        return qobject_cast<T*>(find(WindowName<T>()));
     }
     bool has(const QString& className) const { return find(className) != nullptr; }
+    template <class T>
+    bool has() const
+    {
+        return has(WindowName<T>());
+    }
+    template <class T>
+    bool show()
+    {
+        return show(WindowName<T>());
+    }
     // Shows the window as an ordinary window and brings it to the front.
     // False when it does not exist.
     bool show(const QString& className);

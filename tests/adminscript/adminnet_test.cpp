@@ -1,6 +1,6 @@
 // kvarnel-admin's vcard, format, mail, download and postal commands, run as
 // a script runs them, against the test database and loopback servers.
-#include "testsupport.h"
+#include "adminrun.h"
 
 #include "net/loopback.h"
 
@@ -10,37 +10,8 @@
 
 namespace {
 
-struct AdminResult {
-    int status = -1;
-    QString out, err;
-};
-
-class AdminNetTest : public ::testing::Test {
+class AdminNetTest : public AdminScriptTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(home.isValid());
-        db = std::make_unique<TestDatabase>(true);
-        ASSERT_TRUE(db->ok());
-    }
-    AdminResult admin(QStringList args, bool withDb = true)
-    {
-        if (withDb)
-            args << "--socket" << TestServer().socketPath() << "--user" << "root" << "--database" << db->name();
-        args << "--login" << "demo";
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("APPDATA", home.path());
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(KVARNEL_ADMIN), args);
-        p.waitForFinished(60000);
-        AdminResult r;
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.out = QString::fromUtf8(p.readAllStandardOutput());
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
-    }
-    QString scalar(const QString& sql) { return db->admin().scalar(sql); }
     static void write(const QString& path, const QByteArray& data)
     {
         QDir().mkpath(QFileInfo(path).absolutePath());
@@ -53,8 +24,6 @@ protected:
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
-    QTemporaryDir home;
-    std::unique_ptr<TestDatabase> db;
 };
 
 } // namespace
@@ -65,7 +34,7 @@ TEST_F(AdminNetTest, VcardExportAndImport)
     ASSERT_TRUE(db->admin().exec("INSERT INTO contact (realname, companyid, title) VALUES "
                                  "('Åse Ås', 901, 'Leder, salg'), ('Bjørn Berg', 901, '')"));
     const QString file = home.path() + "/firma.vcf";
-    AdminResult r = admin({"vcard", "export", "--company", "901", file});
+    AdminRun r = admin({"vcard", "export", "--company", "901", file});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.out.trimmed(), "2 kontakter skrevet til " + file);
     const QByteArray bytes = read(file);
@@ -88,7 +57,7 @@ TEST_F(AdminNetTest, VcardExportAndImport)
 TEST_F(AdminNetTest, FormatDryRunShowsAndChangesNothing)
 {
     ASSERT_TRUE(db->admin().exec("INSERT INTO company (id, companyname, phone) VALUES (902, 'fjell bygg as', '22334455')"));
-    AdminResult r = admin({"format", "phones", "companies", "--dry-run"});
+    AdminRun r = admin({"format", "phones", "companies", "--dry-run"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(R"({"after":"22 33 44 55","before":"22334455","field":"phone","id":902})")) << r.out.toStdString();
     EXPECT_EQ(scalar("SELECT phone FROM company WHERE id=902"), "22334455");
@@ -112,9 +81,8 @@ TEST_F(AdminNetTest, MailSendUsesTheUsersSmtpSettings)
     QByteArray pdf("%PDF-1.4\n");
     for (int i = 0; i < 5000; ++i) pdf += char(i);
     write(home.path() + "/O1007.PDF", pdf);
-    AdminResult r = admin({"mail", "send", "--to", "kunde@firma.no, kari@firma.no", "--subject", "Ordre 1007", "--attach",
-                   home.path() + "/O1007.PDF"},
-                  false);
+    AdminRun r = admin({"mail", "send", "--to", "kunde@firma.no, kari@firma.no", "--subject", "Ordre 1007", "--attach",
+                   home.path() + "/O1007.PDF"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QJsonObject m = ReceivedMail(out);
     EXPECT_EQ(m["subject"].toString(), "Ordre 1007");
@@ -123,7 +91,7 @@ TEST_F(AdminNetTest, MailSendUsesTheUsersSmtpSettings)
     ASSERT_EQ(m["attachments"].toArray().size(), 1);
     EXPECT_TRUE(QByteArray::fromHex(m["attachments"].toArray()[0].toObject()["data"].toString().toLatin1()) == pdf);
 
-    r = admin({"mail", "send", "--to", "ikke en adresse", "--subject", "x"}, false);
+    r = admin({"mail", "send", "--to", "ikke en adresse", "--subject", "x"});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.startsWith("Ugyldig epostadresse")) << r.err.toStdString();
 }
@@ -138,21 +106,21 @@ TEST_F(AdminNetTest, DownloadAndPostalRegister)
     const QString base = QString("http://127.0.0.1:%1/").arg(srv.port());
     const QString target = home.path() + "/ned/fil.txt";
 
-    AdminResult r = admin({"download", base + "files/tilbud5.txt", target}, false);
+    AdminRun r = admin({"download", base + "files/tilbud5.txt", target});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(read(target), read(www + "/tilbud5.txt"));
-    r = admin({"download", base + "status/404", target}, false);
+    r = admin({"download", base + "status/404", target});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains("er ikke endret"));
     EXPECT_EQ(read(target), read(www + "/tilbud5.txt"));
 
     const QString reg = home.path() + "/Trelvo/import/tilbud5.txt";
     write(reg, "9999\tGAMMEL\t\t\t\r\n");
-    r = admin({"postal", "download", base + "files/feil.txt"}, false);
+    r = admin({"postal", "download", base + "files/feil.txt"});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains("Filen er ikke et postnummerregister")) << r.err.toStdString();
     EXPECT_EQ(read(reg), "9999\tGAMMEL\t\t\t\r\n");
-    r = admin({"postal", "download", base + "files/tilbud5.txt"}, false);
+    r = admin({"postal", "download", base + "files/tilbud5.txt"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(read(reg), read(www + "/tilbud5.txt"));
 }

@@ -1,51 +1,7 @@
 // kvarnel-admin's row and document commands, run as a script runs them:
 // the built program, its JSON output, its exit status and its messages.
-#include "testsupport.h"
+#include "adminrun.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
-
-namespace {
-
-struct AdminRun {
-    int status = -1;
-    QString out, err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out.trimmed().split('\n').last().toUtf8()).object(); }
-};
-
-class AdminScriptTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(home.isValid());
-        db = std::make_unique<TestDatabase>(true);
-        ASSERT_TRUE(db->ok());
-    }
-    AdminRun admin(QStringList args, bool asDemo = true)
-    {
-        args << "--socket" << TestServer().socketPath() << "--user" << "root" << "--database" << db->name();
-        if (asDemo) args << "--login" << "demo";
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("APPDATA", home.path());
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(KVARNEL_ADMIN), args);
-        p.waitForFinished(60000);
-        AdminRun r;
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.out = QString::fromUtf8(p.readAllStandardOutput());
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
-    }
-    QString scalar(const QString& sql) { return db->admin().scalar(sql); }
-
-    QTemporaryDir home;
-    std::unique_ptr<TestDatabase> db;
-};
-
-} // namespace
 
 // Customer, order with two lines, delivery, the lines copied into an invoice,
 // the invoice posted: every step through the rules.
@@ -163,4 +119,31 @@ TEST_F(AdminScriptTest, BadInputIsRefusedWithNothingWritten)
     const AdminRun r = admin({"row", "insert", "company", "companyname=X", "--login", "ingen"}, false);
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains("Finner ikke brukeren ingen"));
+}
+
+TEST_F(AdminScriptTest, NumbersAreReadAsTheWindowsReadThemAndOptionsAreChecked)
+{
+    AdminRun r = admin({"row", "insert", "orders", "companyid=1", "subject=Tall"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const qint64 orderId = r.json()["id"].toInteger();
+    r = admin({"row", "insert", "items", QStringLiteral("orderid=%1").arg(orderId), "productcode=300302",
+               "itemcount=2 000", "price=1 234,50"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_DOUBLE_EQ(r.json()["itemcount"].toDouble(), 2000);
+    EXPECT_DOUBLE_EQ(r.json()["price"].toDouble(), 1234.5);
+    const QString line = QString::number(r.json()["id"].toInteger());
+
+    // The quantity of a delivery is read the same way.
+    r = admin({"document", "deliver-line", line, "1 234,50"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_DOUBLE_EQ(r.json()["itemdelivered"].toDouble(), 1234.5);
+    r = admin({"document", "deliver-line", line, "1.234,50"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("Ugyldig antall")) << r.err.toStdString();
+
+    // A misspelt option is refused, not ignored.
+    r = admin({"row", "get", "orders", QString::number(orderId), "--databse", "x"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("Ukjent valg: --databse")) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
 }

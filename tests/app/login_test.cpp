@@ -3,10 +3,13 @@
 #include "apptest.h"
 
 #include "app/mainform.h"
+#include "app/tablesetupform.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QListWidget>
+#include <QTimer>
 #include <QProgressBar>
 #include <QTcpServer>
 #include <QPushButton>
@@ -117,11 +120,13 @@ TEST_F(AppTest, FailedConnectionsReportAndLeaveNothingBehind)
     struct Case {
         const char* name;
         QString user, password, server, database;
+        QString reason;  // after the server name in the message
     };
     const Case cases[] = {
-        {"unreachable server", "demo", "demo", closed, db->name()},
-        {"wrong password", "demo", "feil", "", db->name()},
-        {"missing database", "demo", "demo", "", "finnes_ikke"},
+        {"unreachable server", "demo", "demo", closed, db->name(), ""},
+        {"wrong password", "demo", "feil", "", db->name(), ": feil brukernavn eller passord."},
+        {"unknown user", "ukjent", "demo", "", db->name(), ": feil brukernavn eller passord."},
+        {"missing database", "demo", "demo", "", "finnes_ikke", ""},
     };
     setSqlKey("Username", "forrige");
     for (const Case& c : cases) {
@@ -132,7 +137,7 @@ TEST_F(AppTest, FailedConnectionsReportAndLeaveNothingBehind)
         EXPECT_FALSE(login(f, c.user, c.password, c.server, c.database));
         const QString shown = c.server.isEmpty() ? QStringLiteral("den lokale databaseserveren") : c.server;
         ASSERT_EQ(dialogs().messages.size(), 1u);
-        EXPECT_EQ(dialogs().messages[0].text, QStringLiteral("Kan ikke koble til ") + shown);
+        EXPECT_EQ(dialogs().messages[0].text, QStringLiteral("Kan ikke koble til ") + shown + c.reason);
         EXPECT_EQ(dialogs().messages[0].caption, QStringLiteral("FEIL"));
         EXPECT_TRUE(logTexts().contains(QStringLiteral("DB: Kan ikke koble til ") + shown));
         EXPECT_EQ(MyLoginStatus, -1);
@@ -155,7 +160,7 @@ TEST_F(AppTest, UserWithoutUsersRowLogsInWithEmptyIdentity)
     MyLoginCompany = 7;
     TDatabaseConnectForm f(*dm);
     // The server's administrator has no row in users.
-    ASSERT_TRUE(login(f, "root", ""));
+    ASSERT_TRUE(login(f, "root", TestServer().adminPassword()));
     EXPECT_EQ(MyLoginStatus, 1);
     EXPECT_EQ(MyLoginID, 0);
     EXPECT_EQ(MyLoginGroup, 0);
@@ -221,14 +226,14 @@ TEST_F(AppTest, ReloginReplacesIdentityButKeepsCompanyWhenNewUserHasNone)
     TDatabaseConnectForm f(*dm);
     ASSERT_TRUE(login(f, "demo", "demo"));
     ASSERT_EQ(MyLoginCompany, 1);
-    ASSERT_TRUE(login(f, "root", ""));
+    ASSERT_TRUE(login(f, "root", TestServer().adminPassword()));
     EXPECT_EQ(MyLoginUsername, QStringLiteral("root"));
     EXPECT_EQ(MyLoginRealName, QStringLiteral("Systemansvarlig"));
     EXPECT_EQ(MyLoginInitials, QStringLiteral("SA"));
     EXPECT_EQ(MyLoginDepartment, QStringLiteral("IT"));
     EXPECT_EQ(MyLoginGroup, 110);
     EXPECT_EQ(MyLoginCompany, 1);
-    EXPECT_EQ(MyLoginPassword, QString());
+    EXPECT_EQ(MyLoginPassword, TestServer().adminPassword());
     EXPECT_TRUE(dm->CompanyTable.isOpen());
     EXPECT_EQ(dm->MyConnection.params().user, QStringLiteral("root"));
 }
@@ -278,4 +283,36 @@ TEST_F(AppTest, StatusBarShowsWhoIsLoggedIn)
     ASSERT_TRUE(login(f, "demo", "demo"));
     main.ShowLoginStatus();
     EXPECT_EQ(main.statusText(), QStringLiteral("demo@   Kari Nordvik"));
+}
+
+TEST_F(AppTest, TableSetupOpenedFromTheModalLoginTakesClicks)
+{
+    Windows().add<TDatabaseConnectForm>([this] { return new TDatabaseConnectForm(*dm); });
+    Windows().add<TTableSetupForm>();
+    Windows().createAll();
+    auto* login = Windows().get<TDatabaseConnectForm>();
+    auto* setup = Windows().get<TTableSetupForm>();
+    ASSERT_TRUE(login && setup);
+    int clickedRow = -2;
+    bool shown = false;
+    QTimer::singleShot(0, login, [&] {
+        login->OptionButtonClick();
+        QTest::mouseDClick(login->DatabaseEdit, Qt::LeftButton);
+        shown = setup->isVisible();
+        if (shown) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(setup));
+            setup->CheckListBox1->setCurrentRow(0);
+            // The click goes in through the window system, where a window
+            // blocked by a modal one drops it.
+            const QRect r = setup->CheckListBox1->visualItemRect(setup->CheckListBox1->item(3));
+            const QPoint at = setup->CheckListBox1->viewport()->mapTo(setup, r.center());
+            QTest::mouseClick(setup->windowHandle(), Qt::LeftButton, {}, at);
+            clickedRow = setup->CheckListBox1->currentRow();
+            setup->close();
+        }
+        login->reject();
+    });
+    login->exec();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(clickedRow, 3);
 }

@@ -10,8 +10,10 @@
 #include "core/platformlookup.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -186,14 +188,62 @@ TEST_F(MainTest, PositionIsRestoredAndSaved)
     TMainform main;
     main.runLoginOnShow = false;
     main.show();
-    EXPECT_EQ(main.pos(), QPoint(40, 30));
+    EXPECT_EQ(main.geometry().topLeft(), QPoint(40, 30));
     EXPECT_NE(main.width(), 999);
-    main.move(70, 80);
+    main.setGeometry(QRect(QPoint(70, 80), main.size()));
     main.FormClose();
     UserIniSection s;
     SetStdSec("VINDU-MainForm6");
     EXPECT_EQ(GetRegInt("Left"), 70);
     EXPECT_EQ(GetRegInt("Top"), 80);
+}
+
+TEST_F(MainTest, ButtonsAndPanelsFitTheirTextsAtAnyFontSize)
+{
+    const QFont normal = QApplication::font();
+    for (const double scale : {1.0, 1.6}) {
+        SCOPED_TRACE(scale);
+        QFont f = normal;
+        f.setPointSizeF(normal.pointSizeF() * scale);
+        QApplication::setFont(f);
+        TMainform main;
+        main.runLoginOnShow = false;
+        main.show();
+        const QRect inside = main.rect();
+        for (const auto& m : main.modules())
+            for (QPushButton* b : m.panel->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+                SCOPED_TRACE(b->text().toStdString());
+                EXPECT_GE(b->width(), b->sizeHint().width());
+                EXPECT_GE(b->height(), b->sizeHint().height());
+                const QRect r(b->mapTo(&main, QPoint(0, 0)), b->size());
+                EXPECT_TRUE(inside.contains(r)) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+                EXPECT_LE(b->geometry().bottom(), m.panel->contentsRect().bottom());
+            }
+    }
+    QApplication::setFont(normal);
+}
+
+TEST_F(MainTest, FolderButtonsWithoutADesktopOpenerSaySoOnce)
+{
+    // No xdg-open anywhere on the path.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(workDir()));
+    TMainform main;
+    main.runLoginOnShow = false;
+    main.show();
+    LogStrings.clear();
+    main.button("Filer")->click();
+    main.button("Filer")->click();
+    main.button("PDF-mappe")->click();
+    qputenv("PATH", path);
+    ASSERT_EQ(dialogs().messages.size(), 1u);
+    EXPECT_TRUE(dialogs().messages[0].text.startsWith("Kan ikke åpne mappen "));
+    EXPECT_EQ(dialogs().messages[0].caption, "Feil");
+    int lines = 0;
+    for (const QString& l : logTexts())
+        if (l.startsWith("StartProg: kan ikke starte ")) ++lines;
+    EXPECT_GE(lines, 2);
+    EXPECT_TRUE(QDir(TrelvoPath("data/docs")).exists());
 }
 
 TEST_F(MainTest, TableSetupAndStartupOptionsRoundTripTheirKeys)

@@ -4,10 +4,13 @@
 
 #include "app/mainform.h"
 #include "app/startup.h"
+#include "app/translations.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 #include <QTimer>
 
 #include <functional>
@@ -94,4 +97,19 @@ TEST_F(RunTest, CancelInTheLoginWindowEndsWithoutConnecting)
     EXPECT_EQ(MyLoginStatus, 0);
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM users WHERE inifile IS NOT NULL AND inifile<>''"), "0");
     EXPECT_TRUE(QFileInfo::exists(logFile()));
+}
+
+TEST(Translations, QtDialogsSpeakNorwegian)
+{
+    ASSERT_TRUE(LoadQtTranslations(*qApp));
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QStringList texts;
+    for (auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+        texts << box.button(b)->text().remove('&');
+    EXPECT_EQ(texts, QStringList({"Ja", "Nei", "Avbryt"}));
+    for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
 }

@@ -145,6 +145,28 @@ void checkNumberTable()
     EXPECT_DOUBLE_EQ(RoundHalfAway(-0.125, 2), -0.13);
 }
 
+TEST(Felles, TypedNumbersAreReadOneWay)
+{
+    // The one reading of typed numbers, shared by the windows and
+    // kvarnel-admin.
+    const struct {
+        const char* in;
+        bool ok;
+        double value;
+    } cases[] = {
+        {"1 234,50", true, 1234.5},   {"1234.5", true, 1234.5},      {" -12,5 ", true, -12.5},
+        {"1\u00a0234", true, 1234},  {"1 000 000", true, 1000000},  {"2e3", true, 2000},
+        {"1.234,50", false, 0},       {"12 kr", false, 0},           {"1  234", false, 0},
+        {"1 ,5", false, 0},           {"", false, 0},                {"abc", false, 0},
+    };
+    for (const auto& c : cases) {
+        double d = -1;
+        const QString in = QString::fromUtf8(c.in);
+        EXPECT_EQ(TryTypedToDouble(in, d), c.ok) << c.in;
+        EXPECT_DOUBLE_EQ(d, c.value) << c.in;
+    }
+}
+
 // Switches LC_NUMERIC to a locale with a decimal comma for its lifetime.
 // When none is installed, one is built with localedef into a temporary
 // folder (LOCPATH) if the locale sources are there.

@@ -6,7 +6,9 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -262,15 +264,20 @@ TEST_F(StoreTest, UserIniScopePutsBackTheFileItFound)
     EXPECT_FALSE(UsingUserIni());
 }
 
-TEST_F(StoreTest, UserNameFallsBackToBruker)
+TEST_F(StoreTest, UserNameComesFromTheEnvironmentOrTheSystemAccount)
 {
     qunsetenv("USER");
     qunsetenv("USERNAME");
     Tvungenbruker.clear();
     MyLoginUsername.clear();
-    EXPECT_EQ(GetNetworkUser(), QString());
-    EXPECT_EQ(GetBrukerNavn(), QStringLiteral("BRUKER"));
-    EXPECT_EQ(UserIniFileName(), Inifilpath + QStringLiteral("BRUKER.INI"));
+    // Without the variables the system account still names the user, so
+    // the per-user file is the user's own and not a shared one.
+    const passwd* pw = ::getpwuid(::getuid());
+    ASSERT_TRUE(pw && pw->pw_name && *pw->pw_name);
+    const QString account = QString::fromLocal8Bit(pw->pw_name);
+    EXPECT_EQ(GetNetworkUser(), account);
+    EXPECT_EQ(GetBrukerNavn(), account.toUpper());
+    EXPECT_EQ(UserIniFileName(), Inifilpath + account.toUpper() + QStringLiteral(".INI"));
 
     MyLoginUsername.clear();
     qputenv("USERNAME", "per");

@@ -3,9 +3,26 @@
 
 #include "data/privateserver.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
+
 namespace {
 
 using Lists = PrintTest;
+
+// Runs "kvarnel-admin args…" (args[0] is the program's name) and returns
+// its exit status; its settings live in a folder of their own.
+int AdminPrint(const QStringList& args)
+{
+    QTemporaryDir home;
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("APPDATA", home.path());
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(KVARNEL_ADMIN), args.mid(1));
+    if (!p.waitForFinished(60000)) return -1;
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
 
 }  // namespace
 

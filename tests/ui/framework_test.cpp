@@ -7,6 +7,7 @@
 #include "ui/listform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -203,9 +204,10 @@ TEST_F(FrameworkTest, PlacementOutsideTheScreenIsPulledBack)
     EXPECT_LE(list.x(), screen.width() - list.width());
     EXPECT_LE(list.y(), screen.height() - list.height());
 
-    list.move(40, 50);
+    list.setGeometry(QRect(QPoint(40, 50), list.size()));
     list.close();
     EXPECT_EQ(stored("TestListForm", "Left"), "40");
+    EXPECT_EQ(stored("TestListForm", "Top"), "50");
     EXPECT_EQ(stored("TestListForm", "Diverse"), "");
 }
 
@@ -317,6 +319,158 @@ TEST_F(FrameworkTest, ListMenuCreatesOpensAndDeletes)
     list.Grid->setFocus();
     QTest::keyClick(list.Grid, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(companies().filter(), "");
+}
+
+TEST_F(FrameworkTest, PlacementSurvivesSaveRestoreSaveUnchanged)
+{
+    // The stored numbers are what the next run restores: a round trip
+    // through show and close (a restart) must give them back unchanged,
+    // however big the frame around the window is.
+    struct Case {
+        const char* name;
+        bool maximized;
+    };
+    for (const Case& c : {Case{"normal", false}, Case{"maximised", true}}) {
+        SCOPED_TRACE(c.name);
+        store("TestListForm", "Left", "100");
+        store("TestListForm", "Top", "120");
+        store("TestListForm", "Width", "500");
+        store("TestListForm", "Height", "300");
+        store("TestListForm", "Maximized", c.maximized ? "1" : "0");
+        for (int restart = 0; restart < 3; ++restart) {
+            CompanyList list;
+            list.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+            EXPECT_EQ(list.isMaximized(), c.maximized);
+            list.close();
+            EXPECT_EQ(stored("TestListForm", "Left"), "100") << restart;
+            EXPECT_EQ(stored("TestListForm", "Top"), "120") << restart;
+            EXPECT_EQ(stored("TestListForm", "Width"), "500") << restart;
+            EXPECT_EQ(stored("TestListForm", "Height"), "300") << restart;
+            EXPECT_EQ(stored("TestListForm", "Maximized"), c.maximized ? "1" : "0");
+        }
+    }
+}
+
+TEST_F(FrameworkTest, ReReadListStandsOnARowAfterASearchWithoutHits)
+{
+    CompanyList list;
+    list.show();
+    data->show();
+    struct Case {
+        const char* name;
+        std::function<void()> reRead;
+    };
+    const Case cases[] = {
+        {"Vis alle", [&] { list.Alle1Click(); }},
+        {"title sort", [&] { list.Grid->TitleClick(1); }},
+        {"Oppdater", [&] { list.Oppdater1Click(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        companies().setOrder("companyname");
+        dialogs().inputAnswers.push_back("finnes ikke i noe firma");
+        list.Sketter1Click();
+        ASSERT_EQ(companies().recordCount(), 0);
+        EXPECT_EQ(companies().recNo(), -1);
+        // "Vis alle" clears the filter itself; the others re-read a filter
+        // cleared elsewhere (a jump sets it without re-reading).
+        if (std::string(c.name) != "Vis alle") companies().setFilter("");
+        c.reRead();
+        ASSERT_GT(companies().recordCount(), 0);
+        EXPECT_EQ(companies().recNo(), 0);
+        EXPECT_EQ(list.Grid->currentIndex().row(), 0);
+        EXPECT_EQ(data->Name->text(), companies().asString("companyname"));
+        EXPECT_FALSE(data->Name->isReadOnly());
+    }
+}
+
+TEST_F(FrameworkTest, NewRowStartsInTheFirstFieldAndCancelGoesBack)
+{
+    CompanyList list;
+    list.show();
+    showActive(*data);
+    companies().moveTo(2);
+    const qint64 id = companies().currentId();
+
+    // Ctrl+N in the record window, typed in a later field.
+    data->City->setFocus();
+    QTest::keyClick(data->City, Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(companies().state(), Dataset::Insert);
+    EXPECT_EQ(QApplication::focusWidget(), data->Name);
+    QTest::keyClick(data->Name, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(companies().state(), Dataset::Browse);
+    EXPECT_EQ(companies().currentId(), id);
+    EXPECT_EQ(list.Grid->currentIndex().row(), 2);
+
+    // "Ny" in the list while the record window is open.
+    data->City->setFocus();
+    list.Ny1Click();
+    ASSERT_EQ(companies().state(), Dataset::Insert);
+    EXPECT_EQ(data->focusWidget(), data->Name);
+    data->Avbryt1Click();
+    EXPECT_EQ(companies().currentId(), id);
+}
+
+TEST_F(FrameworkTest, LongTextShowsItsStart)
+{
+    const QString name = "Et svært langt firmanavn " + QString(50, QLatin1Char('x'));  // 75 of 80
+    ASSERT_TRUE(db->admin().exec("UPDATE company SET companyname='" + name + "' WHERE id=" +
+                                 QString::number(companies().currentId())));
+    ASSERT_TRUE(companies().refresh());
+    data->show();
+    EXPECT_EQ(data->Name->text(), name);
+    EXPECT_EQ(data->Name->cursorPosition(), 0);
+    data->Nestepost1Click();
+    data->Forrigepost1Click();
+    EXPECT_EQ(data->Name->cursorPosition(), 0);
+}
+
+TEST_F(FrameworkTest, WindowsAndJumpsAreNamedByType)
+{
+    // The name comes from the type, also for a window only declared here.
+    EXPECT_EQ(WindowName<TListForm>(), QString(TListForm::staticMetaObject.className()));
+    EXPECT_EQ(WindowName<TOrderListForm>(), "TOrderListForm");
+
+    CompanyList list;
+    QAction* orders = list.addJump<TOrderListForm>("Ordrer", dm->OrderTable, "companyid");
+    EXPECT_EQ(orders->parent(), &list);
+    ASSERT_NE(list.VisTilhorende1, nullptr);
+    EXPECT_EQ(list.VisTilhorende1->title(), "Vis tilhørende");
+    EXPECT_TRUE(list.VisTilhorende1->actions().contains(orders));
+    list.PopupMenu1Popup();
+    EXPECT_FALSE(orders->isEnabled());  // no order list yet
+
+    // A stand-in order list, registered under the type's name.
+    Windows().add(WindowName<TOrderListForm>(), [] { return new QWidget(nullptr, Qt::Window); });
+    Windows().createAll();
+    EXPECT_TRUE(Windows().has<TOrderListForm>());
+    list.show();
+    list.PopupMenu1Popup();
+    ASSERT_TRUE(orders->isEnabled());
+    companies().moveTo(1);
+    orders->trigger();
+    EXPECT_EQ(dm->OrderTable.filter(), "companyid=" + QString::number(companies().currentId()));
+    EXPECT_TRUE(Windows().find("TOrderListForm")->isVisible());
+}
+
+TEST_F(FrameworkTest, FirstOpeningShowsTheStandardPanelWhole)
+{
+    // Nothing stored yet, and the desktop's font bigger than when the
+    // window was made.
+    const QFont normal = QApplication::font();
+    QFont big = normal;
+    big.setPointSizeF(normal.pointSizeF() * 1.6);
+    QApplication::setFont(big);
+    data->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(data));
+    EXPECT_GE(data->height(), data->panel(0)->sizeHint().height());
+    for (QWidget* w : data->panel(0)->findChildren<QWidget*>()) {
+        if (!w->isVisible()) continue;
+        const QRect r(w->mapTo(data, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(data->rect().contains(r)) << w->metaObject()->className();
+    }
+    QApplication::setFont(normal);
 }
 
 #include "framework_test.moc"
