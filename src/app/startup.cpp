@@ -15,12 +15,20 @@
 #include "crm/companydataform.h"
 #include "crm/companylistform.h"
 #include "crm/companyselectform.h"
+#include "crm/contactdataform.h"
+#include "crm/contactimportexportform.h"
+#include "crm/contactlistform.h"
+#include "crm/formatforms.h"
+#include "crm/personsselectform.h"
 #include "crm/postnummer.h"
 #include "crm/postnummerform.h"
 #include "core/platformlookup.h"
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
+#include "netui/fmsetup.h"
+#include "netui/httpdownloadform.h"
+#include "netui/sendsmtpform.h"
 #include "ui/commonlistform.h"
 #include "ui/listform.h"
 #include "ui/postinfoform.h"
@@ -63,6 +71,15 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TCompanyDataForm>();
     w.add<TCompanySelectForm>();
     w.add<TPostnummerForm>();
+    w.add<TContactListForm>();
+    w.add<TContactDataForm>();
+    w.add<TPersonsSelectForm>();
+    w.add<TContactImportExportForm>();
+    w.add<TContactFormatForm>();
+    w.add<TCompanyFormatForm>();
+    w.add<TfmSetup>();
+    w.add<TSendSMTPForm>();
+    w.add<THttpDownloadForm>();
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.

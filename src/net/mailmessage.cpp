@@ -135,7 +135,26 @@ QString CleanHeaderText(const QString& text)
 QByteArray EncodeHeaderText(const QString& text)
 {
     const QString clean = CleanHeaderText(text);
-    if (isPrintableAscii(clean)) return clean.toLatin1();
+    if (isPrintableAscii(clean)) {
+        // Plain text, folded at blanks into lines of at most 76 characters;
+        // a word too long for a line of its own goes as encoded words.
+        const QStringList words = clean.split(QLatin1Char(' '));
+        bool fits = true;
+        for (const QString& w : words) fits = fits && w.size() <= 70;
+        if (fits) {
+            QByteArray out, line;
+            for (qsizetype i = 0; i < words.size(); ++i) {
+                const QByteArray w = words[i].toLatin1();
+                if (i == 0) line = w;
+                else if (line.size() + 1 + w.size() <= 76) line += ' ' + w;
+                else {
+                    out += line + "\r\n";
+                    line = ' ' + w;
+                }
+            }
+            return out + line;
+        }
+    }
     // Encoded words of at most 45 bytes of UTF-8 each (60 base64 characters
     // plus the 12 of "=?UTF-8?B?" and "?="), cut only between characters.
     QByteArray out;

@@ -53,6 +53,11 @@ TEST(MailHeaders, LineBreaksNeverReachAHeaderAndNonAsciiIsEncoded)
 {
     EXPECT_EQ(EncodeHeaderText("Ordre 1007"), "Ordre 1007");
     EXPECT_EQ(EncodeHeaderText("Hei\r\nBcc: evil@x.no"), "Hei  Bcc: evil@x.no");
+    // A long plain subject is folded at blanks; unfolding gives it back.
+    const QString words = QString("Ordrebekreftelse 1007 ").repeated(8).trimmed();
+    const QByteArray folded = EncodeHeaderText(words);
+    for (const QByteArray& l : folded.split('\n')) EXPECT_LE(l.size(), 77);
+    EXPECT_EQ(QString::fromLatin1(QByteArray(folded).replace("\r\n", "")), words);
     EXPECT_EQ(EncodeHeaderText("Blåbær"), "=?UTF-8?B?" + QString("Blåbær").toUtf8().toBase64() + "?=");
 
     // A long subject of two-byte letters: every word at most 75 characters,
