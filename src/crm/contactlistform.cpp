@@ -17,9 +17,9 @@ TContactListForm::TContactListForm(QWidget* parent) : TListForm(parent)
     resize(1100, 480);
     TDatabaseModule& dm = DataModule();
     setDataset(&dm.ContactQuery, {{"realname", "Navn", 200},
-                                  {"mobilephone", "Mobiltelefon", 100},
-                                  {"internalphone", "Direktetelefon", 100},
-                                  {"homephone", "Hjemmetelefon", 100},
+                                  {"mobilephone", "Mobiltelefon", 110},
+                                  {"internalphone", "Direktetelefon", 115},
+                                  {"homephone", "Hjemmetelefon", 115},
                                   {"email", "Epost", 250},
                                   {"companyname", "Firma", 300}});
     setSearchFields({"realname", "department", "contact.homepage", "contact.city", "contact.object_text", "contact.email"});

@@ -49,6 +49,7 @@ TfmSetup::TfmSetup(QWidget* parent) : QDialog(parent)
     PortSpin = new QSpinBox;
     PortSpin->setRange(1, 65535);
     PortSpin->setValue(25);
+    PortSpin->setMaximumWidth(90);
     TestButton = new QPushButton(QStringLiteral("Test"));
     LogBox = new QCheckBox(QStringLiteral("Logg SMTP hendelser"));
     LoginCombo = new QComboBox;
