@@ -3,6 +3,7 @@
 #include "contacts/postnummer.h"
 #include "core/felles.h"
 #include "core/textfil.h"
+#include "data/connection.h"
 #include "data/dataset.h"
 
 QString pRmBlank(const QString& number)
@@ -138,6 +139,13 @@ FormatResult FormatDataset(Dataset& ds, FormatTarget t, const FormatRules& rules
     const int total = ds.recordCount();
     const int keep = ds.recNo();
     ds.disableControls();
+    // The writes go in batches of one transaction each: far fewer syncs
+    // to disk than one per row, and no lock held for long.
+    Connection* conn = ds.connection();
+    const bool batches = !dryRun && conn && !conn->inTransaction();
+    int inBatch = 0;
+    bool batchFailed = false;
+    if (batches) conn->begin();
     for (int row = 0; row < total; ++row) {
         ++r.rows;
         if (progress && !progress(row + 1, total)) break;
@@ -169,7 +177,28 @@ FormatResult FormatDataset(Dataset& ds, FormatTarget t, const FormatRules& rules
         if (!ds.post()) {
             r.error = QStringLiteral("Kan ikke lagre rad ") + QString::number(id) + QStringLiteral(": ") + ds.lastError();
             ds.cancel();
+            batchFailed = true;
             break;
+        }
+        if (batches && ++inBatch >= 500) {
+            inBatch = 0;
+            if (!conn->commit()) {
+                r.error = QStringLiteral("Kan ikke lagre endringene: ") + conn->lastError();
+                batchFailed = true;
+                break;
+            }
+            conn->begin();
+        }
+    }
+    if (batches && conn->inTransaction()) {
+        if (batchFailed) {
+            // The rows of the failed batch are not on the server: read the
+            // rows again so the list shows what is stored.
+            conn->rollback();
+            ds.refresh();
+        } else if (!conn->commit()) {
+            r.error = QStringLiteral("Kan ikke lagre endringene: ") + conn->lastError();
+            ds.refresh();
         }
     }
     if (keep >= 0 && keep < ds.recordCount()) ds.moveTo(keep);
