@@ -55,6 +55,7 @@ TFormatFormBase::TFormatFormBase(FormatTarget target, const QString& caption, co
     PreviewGrid = new QTableWidget(0, 4, this);
     PreviewGrid->setHorizontalHeaderLabels({QStringLiteral("Id"), QStringLiteral("Felt"), QStringLiteral("Før"), QStringLiteral("Etter")});
     PreviewGrid->verticalHeader()->hide();
+    PreviewGrid->verticalHeader()->setDefaultSectionSize(PreviewGrid->fontMetrics().height() + 6);
     PreviewGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     PreviewGrid->horizontalHeader()->setStretchLastSection(true);
     PreviewGrid->setColumnWidth(0, 60);
@@ -123,7 +124,11 @@ FormatResult TFormatFormBase::run(bool dryRun)
     for (int i = 0; i < shown; ++i) {
         const FormatChange& c = r.changes[i];
         PreviewGrid->setItem(i, 0, new QTableWidgetItem(QString::number(c.id)));
-        PreviewGrid->setItem(i, 1, new QTableWidgetItem(c.field));
+        static const QHash<QString, QString> captions = {
+            {"realname", "Navn"},         {"companyname", "Firmanavn"},      {"postalcode", "Postnr."},
+            {"city", "Poststed"},         {"phone", "Telefon"},              {"telefax", "Telefax"},
+            {"internalphone", "Jobbtelefon"}, {"homephone", "Hjemmetelefon"}, {"mobilephone", "Mobiltelefon"}};
+        PreviewGrid->setItem(i, 1, new QTableWidgetItem(captions.value(c.field, c.field)));
         PreviewGrid->setItem(i, 2, new QTableWidgetItem(c.before));
         PreviewGrid->setItem(i, 3, new QTableWidgetItem(c.after));
     }
