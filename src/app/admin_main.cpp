@@ -50,7 +50,14 @@ int usage()
              "  kvarnel-admin print order|offer|invoice|po|delivery|picking NUMMER --pdf FIL [--heading T]\n"
              "                     [--no-prices] [--cost] [--no-zero]\n"
              "  kvarnel-admin print orderlist|invoicelist --pdf FIL\n"
-             "Felles valg for row, document og print: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
+             "  kvarnel-admin vcard export [--contact ID | --company ID | --all] FIL\n"
+             "  kvarnel-admin vcard import FIL [--create-companies]\n"
+             "  kvarnel-admin format phones|names companies|contacts [--dry-run] [--add47 | --rm47]\n"
+             "                     [--update-city] [--upper-city]\n"
+             "  kvarnel-admin mail send --to ADRESSE --subject TEKST [--body TEKST] [--attach FIL]\n"
+             "  kvarnel-admin download URL FIL\n"
+             "  kvarnel-admin postal download [URL]\n"
+             "Felles valg for row, document, print, vcard og format: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n"
              "Uten --password hentes passordet fra KVARNEL_PASSWORD; med --password - spørres det etter det.\n";
@@ -212,6 +219,11 @@ int main(int argc, char** argv)
     else if (args[1] == "row") rc = AdminRowCommand(args);
     else if (args[1] == "print") rc = AdminPrint(args);
     else if (args[1] == "document") rc = AdminDocumentCommand(args);
+    else if (args[1] == "vcard") rc = AdminVcardCommand(args);
+    else if (args[1] == "format") rc = AdminFormatCommand(args);
+    else if (args[1] == "mail") rc = AdminMailCommand(args);
+    else if (args[1] == "download") rc = AdminDownloadCommand(args);
+    else if (args[1] == "postal") rc = AdminPostalCommand(args);
     else rc = usage();
     // A private server this command started stops when no program uses it.
     LeaveServerForThisProgram();

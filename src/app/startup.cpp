@@ -15,12 +15,21 @@
 #include "crm/companydataform.h"
 #include "crm/companylistform.h"
 #include "crm/companyselectform.h"
+#include "crm/contactdataform.h"
+#include "crm/contactimportexportform.h"
+#include "crm/contactlistform.h"
+#include "crm/formatforms.h"
+#include "crm/personsselectform.h"
+#include "crm/postnummer.h"
 #include "crm/postnummerform.h"
 #include "core/platformlookup.h"
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
 #include "sales/saleswindows.h"
+#include "netui/fmsetup.h"
+#include "netui/httpdownloadform.h"
+#include "netui/sendsmtpform.h"
 #include "ui/commonlistform.h"
 #include "ui/listform.h"
 #include "ui/postinfoform.h"
@@ -64,6 +73,15 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TCompanySelectForm>();
     w.add<TPostnummerForm>();
     RegisterSalesWindows(dm);
+    w.add<TContactListForm>();
+    w.add<TContactDataForm>();
+    w.add<TPersonsSelectForm>();
+    w.add<TContactImportExportForm>();
+    w.add<TContactFormatForm>();
+    w.add<TCompanyFormatForm>();
+    w.add<TfmSetup>();
+    w.add<TSendSMTPForm>();
+    w.add<THttpDownloadForm>();
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.
@@ -113,6 +131,8 @@ void closeOnTerminationSignals(QApplication& app, QWidget* mainWindow)
 int RunKvarnel(QApplication& app)
 {
     StartKvarnelCore(app.arguments());
+    // A new install looks up postal codes at once, from the shipped register.
+    InstallFirstPostRegister();
     QApplication::setApplicationName(QStringLiteral("Kvarnel 6"));
     LoadQtTranslations(app);
     QApplication::setQuitOnLastWindowClosed(false);

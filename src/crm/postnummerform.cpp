@@ -1,6 +1,8 @@
 #include "crm/postnummerform.h"
 
 #include "crm/postnummer.h"
+#include "core/textfil.h"
+#include "netui/httpdownloadform.h"
 #include "ui/windowplacement.h"
 
 #include <QCloseEvent>
@@ -38,11 +40,9 @@ TPostnummerForm::TPostnummerForm(QWidget* parent) : QWidget(parent, Qt::Tool)
     }
     LastNedButton = new QPushButton(QStringLiteral("Last ned postfil"), this);
     LastNedButton->setObjectName(QStringLiteral("LastNedButton"));
-    // Downloading comes with the program's HTTP support; until then the
-    // button only shows that the register is missing.
-    LastNedButton->setEnabled(false);
-    LastNedButton->setToolTip(QStringLiteral("Legg filen ") + PostFilnavn() + QStringLiteral(" i importmappen"));
+    LastNedButton->setToolTip(QStringLiteral("Hent postens fullstendige postnummerregister"));
     LastNedButton->hide();
+    connect(LastNedButton, &QPushButton::clicked, this, [this] { LastNedClick(); });
 
     f->addRow(QStringLiteral("Postnummer:"), ePostNr);
     f->addRow(QStringLiteral("Poststed:"), PoststedLabel);
@@ -77,10 +77,21 @@ void TPostnummerForm::HentPostnummer()
     }
     auto orAsk = [](const QString& s) { return s.isEmpty() ? QStringLiteral("?") : s; };
     PoststedLabel->setText(e.poststed);
-    KommunenrLabel->setText(e.kommunenr);
+    KommunenrLabel->setText(orAsk(e.kommunenr));
     FylkeLabel->setText(orAsk(FylkeNavn(e.kommunenr)));
-    KommuneLabel->setText(e.kommune);
+    KommuneLabel->setText(orAsk(e.kommune));
     KategoriLabel->setText(KategoriNavn(e.kategori));
+}
+
+bool TPostnummerForm::LastNedClick()
+{
+    DownloadOptions o;
+    o.validate = CheckPostRegisterFile;
+    if (!DownloadHTTPFile(PostRegisterPath(), PostRegisterURL(), o)) return false;
+    LogLine(QStringLiteral("Postregister: lastet ned fra ") + PostRegisterURL());
+    HentPostnummer();
+    LastNedButton->hide();
+    return true;
 }
 
 void TPostnummerForm::showEvent(QShowEvent* e)

@@ -16,6 +16,9 @@ public:
     // Fills the labels for the code in ePostNr ("?" when it is not found);
     // without a register, shows "Last ned postfil".
     void HentPostnummer();
+    // "Last ned postfil": the postal service's register with the progress
+    // window; the old file stays unless the new one is complete and valid.
+    bool LastNedClick();
 
     QLineEdit* ePostNr;
     QLabel *PoststedLabel, *KommunenrLabel, *FylkeLabel, *KommuneLabel, *KategoriLabel;

@@ -2,7 +2,7 @@
 // of its first four characters or is skipped, and the first line of a code
 // is the one kept.
 #include "core/cp1252.h"
-#include "crm/postnummer.h"
+#include "contacts/postnummer.h"
 #include "fuzz_check.h"
 
 #include <QSet>

@@ -1,8 +1,11 @@
-#include "crm/postnummer.h"
+#include "contacts/postnummer.h"
 
 #include "core/sysreg.h"
 #include "core/textfil.h"
 
+#include "core/cp1252.h"
+
+#include <QFile>
 #include <QFileInfo>
 
 QString PostFilnavn() { return QStringLiteral("tilbud5.txt"); }
@@ -92,6 +95,65 @@ bool PostRegister::find(const QString& code, PostnummerInfo& out)
     if (it == entries_.constEnd()) return false;
     out = *it;
     return true;
+}
+
+QByteArray ShippedPostRegister()
+{
+    QFile f(QStringLiteral(":/contacts/tilbud5.txt"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString ShippedPostRegisterLicence()
+{
+    QFile f(QStringLiteral(":/contacts/tilbud5-LICENSE.txt"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+bool InstallFirstPostRegister()
+{
+    const QString path = PostRegisterPath();
+    if (QFileInfo::exists(path)) return false;
+    const QByteArray data = ShippedPostRegister();
+    if (data.isEmpty()) return false;
+    if (const int err = WriteFileAtomic(path, data); err != 0) {
+        LogLine(QStringLiteral("FEIL: kan ikke skrive postregisteret ") + path + QStringLiteral(" (") +
+                QString::number(err) + ')');
+        return false;
+    }
+    WriteFileAtomic(TrelvoPath(QStringLiteral("import")) + QStringLiteral("tilbud5-LICENSE.txt"),
+                    ShippedPostRegisterLicence().toUtf8());
+    LogLine(QStringLiteral("Postregister: første utgave lagt i ") + path +
+            QStringLiteral("; \"Last ned postfil\" henter postens fullstendige register"));
+    return true;
+}
+
+QString CheckPostRegisterFile(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("Kan ikke lese filen ") + path;
+    QByteArray first = f.readLine(4096);
+    while (first.endsWith('\n') || first.endsWith('\r')) first.chop(1);
+    const QString line = FromCp1252(first);
+    bool ok = line.size() > 5 && line[4] == QLatin1Char('\t');
+    for (int i = 0; ok && i < 4; ++i) ok = line[i].isDigit() && line[i].unicode() < 128;
+    if (ok) ok = !line.mid(5).section(QLatin1Char('\t'), 0, 0).trimmed().isEmpty();
+    return ok ? QString() : QStringLiteral("Filen er ikke et postnummerregister (første linje må være postnummer, tabulator og poststed)");
+}
+
+QString PostRegisterURL()
+{
+    MainIniSection sec(QStringLiteral("STANDARD"));
+    const QString url = GetRegStr(QStringLiteral("PostRegisterURL")).trimmed();
+    return url.isEmpty() ? QStringLiteral("https://www.bring.no/postnummerregister-ansi.txt") : url;
+}
+
+DownloadResult DownloadPostRegister(const QString& url, DownloadOptions options)
+{
+    options.validate = CheckPostRegisterFile;
+    const QString path = PostRegisterPath();
+    const DownloadResult r = HttpDownload(url, path, options);
+    if (r.ok) LogLine(QStringLiteral("Postregister: lastet ned fra ") + url + QStringLiteral(" til ") + path);
+    return r;
 }
 
 QString FinnPostSted(const QString& code)
