@@ -215,6 +215,11 @@ bool Connection::connectTo(const ServerAddress& server)
         mysql_close(db);
         return false;
     }
+    // In a Galera cluster a read waits until this server has applied what
+    // the others committed before it, so a workstation sees what another
+    // one just wrote on another server. Servers without the setting (plain
+    // MySQL) refuse it, which changes nothing.
+    if (!server.host.isEmpty()) (void)mysql_query(db, "SET SESSION wsrep_sync_wait=1");
     db_ = db;
     errno_ = 0;
     error_.clear();
