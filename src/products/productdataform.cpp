@@ -133,8 +133,6 @@ TProductDataForm::TProductDataForm(QWidget* parent) : TDataForm(parent)
     Vendor2Combo->setField(ds, QStringLiteral("vendor2"));
     VendorId2Edit = new TDBEdit(ds, QStringLiteral("vendorid2"));
     VendorId2Edit->setFixedWidth(110);
-    auto* nr1 = new QLabel(QStringLiteral("Varenummer:"));
-    auto* nr2 = new QLabel(QStringLiteral("Varenummer:"));
     addFieldPanel({{QStringLiteral("Innpris:"), CostEdit},
                    {QStringLiteral("Rabatt %:"), DiscountEdit},
                    {QStringLiteral("Direkte kost.:"), DirectCostEdit},
@@ -143,8 +141,10 @@ TProductDataForm::TProductDataForm(QWidget* parent) : TDataForm(parent)
                    {QStringLiteral("Påslag kr.:"), AddSumEdit},
                    {QStringLiteral("Momskode:"), VatCodeEdit},
                    {QStringLiteral("Oppdatert:"), LastPriceUpdateEdit},
-                   {QStringLiteral("Hovedleverandør:"), inRow({VendorCombo, nr1, VendorIdEdit}, 0)},
-                   {QStringLiteral("Alternativ leverandør:"), inRow({Vendor2Combo, nr2, VendorId2Edit}, 0)}});
+                   {QStringLiteral("Hovedleverandør:"), VendorCombo},
+                   {QStringLiteral("Varenummer:"), VendorIdEdit},
+                   {QStringLiteral("Alternativ leverandør:"), Vendor2Combo},
+                   {QStringLiteral("Varenummer:"), VendorId2Edit}});
 
     // Panel 3: stock, with the barcode.
     InSaleEdit = new TDBEdit(ds, QStringLiteral("insale"));
@@ -162,23 +162,46 @@ TProductDataForm::TProductDataForm(QWidget* parent) : TDataForm(parent)
     InternalWorkEdit = new TDBEdit(ds, QStringLiteral("internalwork"));
     BarcodeImage = new TBarcodeImage;
     BarcodeImage->setObjectName(QStringLiteral("BarcodeImage"));
-    addFieldPanel({{QStringLiteral("I ordre:"), InSaleEdit},
-                   {QStringLiteral("I bestilling:"), InOrderEdit},
-                   {QStringLiteral("På lager:"), InStockEdit},
-                   {QStringLiteral("Min. på lager:"), MinStockEdit},
-                   {QStringLiteral("Max. på lager:"), MaxStockEdit},
-                   {QStringLiteral("Først inn på lager:"), FirstSaleEdit},
-                   {QStringLiteral("Sist inn på lager:"), LastOrderEdit},
-                   {QStringLiteral("Sist ut fra lager:"), LastSaleEdit},
-                   {QStringLiteral("Kuranse %:"), ValueEdit},
-                   {QString(), OwnProductionBox},
-                   {QStringLiteral("Lagerlokasjon:"), LocationEdit},
-                   {QStringLiteral("Lagerposisjon:"), LocationPosEdit},
-                   {QStringLiteral("Arbeid:"), InternalWorkEdit},
-                   {QString(), BarcodeImage}});
+    // Two columns: the quantities on the left, dates and place on the right.
+    auto* p3 = new QWidget;
+    {
+        auto* g = new QGridLayout(p3);
+        g->setContentsMargins(8, 6, 8, 6);
+        g->setVerticalSpacing(4);
+        const std::pair<const char*, QWidget*> left[] = {
+            {"I ordre:", InSaleEdit},         {"I bestilling:", InOrderEdit}, {"På lager:", InStockEdit},
+            {"Min. på lager:", MinStockEdit}, {"Max. på lager:", MaxStockEdit}, {"Kuranse %:", ValueEdit},
+            {"Arbeid:", InternalWorkEdit}};
+        const std::pair<const char*, QWidget*> right[] = {{"Først inn på lager:", FirstSaleEdit},
+                                                          {"Sist inn på lager:", LastOrderEdit},
+                                                          {"Sist ut fra lager:", LastSaleEdit},
+                                                          {"Lagerlokasjon:", LocationEdit},
+                                                          {"Lagerposisjon:", LocationPosEdit}};
+        int row = 0;
+        for (const auto& [label, w] : left) {
+            auto* l = new QLabel(QString::fromUtf8(label));
+            l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            g->addWidget(l, row, 0);
+            g->addWidget(w, row++, 1);
+        }
+        row = 0;
+        for (const auto& [label, w] : right) {
+            auto* l = new QLabel(QString::fromUtf8(label));
+            l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            g->addWidget(l, row, 2);
+            g->addWidget(w, row++, 3);
+        }
+        g->addWidget(OwnProductionBox, row, 3);
+        g->addWidget(BarcodeImage, 7, 0, 1, 4, Qt::AlignHCenter);
+        g->setColumnStretch(1, 1);
+        g->setColumnStretch(3, 1);
+        for (QWidget* w : {InSaleEdit, InOrderEdit, InStockEdit, MinStockEdit, MaxStockEdit, ValueEdit, InternalWorkEdit})
+            w->setMinimumWidth(80);
+    }
+    addPanel(p3);
 
     setDataset(ds);
-    setClientWidth(470);
+    setClientWidth(540);
     setFocusProxy(ProductCodeEdit);
 
     PopupMenu1->addSeparator();

@@ -59,15 +59,15 @@ TProductListForm::TProductListForm(QWidget* parent) : TListForm(parent)
     setDataset(&dm.ProductTable, {{"user_favorite", ".", 14},
                                   {"productcode", "Varenummer", 100},
                                   {"producttext", "Tekst", 250},
-                                  {"instock", "Lager", 60},
+                                  {"instock", "Lager", 80},
                                   {"price", "Utpris", 90},
-                                  {"piece", "Enhet", 40},
+                                  {"piece", "Enhet", 50},
                                   {"real_cost", "Kostpris", 100},
                                   {"productgroup", "Varegruppe", 0},
-                                  {"lastsale", "Sist UT", 0},
-                                  {"lastorder", "Sist INN", 0},
-                                  {"firstsale", "Først INN", 0},
-                                  {"EAN", "EAN", 110},
+                                  {"lastsale", "Sist UT", 125},
+                                  {"lastorder", "Sist INN", 125},
+                                  {"firstsale", "Først INN", 125},
+                                  {"EAN", "EAN", 115},
                                   {"product_companyname", "Leverandør", 250}});
     Grid->setItemDelegateForColumn(0, new FavouriteDelegate(Grid));
     Grid->setSortKeys({{"product_companyname", "vendorid"}});
