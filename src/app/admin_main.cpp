@@ -3,6 +3,7 @@
 // the same libraries as the desktop program.
 #include "admin_options.h"
 #include "admin_print.h"
+#include "admin_products.h"
 #include "admin_script.h"
 #include "data/connection.h"
 #include "data/privateserver.h"
@@ -48,6 +49,9 @@ int usage()
              "  kvarnel-admin print order|offer|invoice|po|delivery|picking NUMMER --pdf FIL [--heading T]\n"
              "                     [--no-prices] [--cost] [--no-zero]\n"
              "  kvarnel-admin print orderlist|invoicelist --pdf FIL\n"
+             "  kvarnel-admin print labels|productlist|stockstatus --pdf FIL [--filter TEKST] [--group GRUPPE]\n"
+             "                     [--warehouse TABELL] [--fields …] [--mode …] [--barcode] [--ean] [--double] [--separator]\n"
+             "  kvarnel-admin product generate-ean [--filter TEKST] [--group GRUPPE] [--warehouse TABELL]\n"
              "Felles valg for row, document og print: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n";
@@ -180,6 +184,7 @@ int main(int argc, char** argv)
     else if (args[1] == "row") rc = AdminRowCommand(args);
     else if (args[1] == "print") rc = AdminPrint(args);
     else if (args[1] == "document") rc = AdminDocumentCommand(args);
+    else if (args[1] == "product") rc = AdminProductCommand(args);
     else rc = usage();
     out().flush();
     err().flush();

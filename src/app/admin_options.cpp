@@ -18,8 +18,9 @@ bool ParseAdminCommandLine(const QStringList& arguments, QString* error)
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const char* withValue[] = {"host", "port", "socket", "user", "password", "database", "login",
-                               "size", "pdf", "heading"};
-    const char* flags[] = {"remove", "replace", "demo", "yes", "no-prices", "cost", "no-zero"};
+                               "size", "pdf", "heading", "filter", "group", "mode", "fields", "warehouse"};
+    const char* flags[] = {"remove", "replace", "demo", "yes", "no-prices", "cost", "no-zero",
+                           "barcode", "ean", "double", "separator"};
     for (const char* name : withValue)
         p.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("verdi")));
     for (const char* name : flags) p.addOption(QCommandLineOption(QString::fromLatin1(name)));

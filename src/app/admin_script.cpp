@@ -395,3 +395,5 @@ int AdminDocumentCommand(const QStringList& args)
     }
     return fail("Ukjent handling: document " + verb);
 }
+
+QString AdminConnectModule(const QStringList& args, TDatabaseModule& dm) { return connectModule(args, dm); }

@@ -7,3 +7,8 @@
 int AdminRowCommand(const QStringList& args);
 // "document update|deliver|deliver-line|po-status|post-invoice|items-copy|items-paste|hours-to-order …".
 int AdminDocumentCommand(const QStringList& args);
+
+class TDatabaseModule;
+// Connects dm from the connection options and takes the identity of
+// --login; an error text, empty when connected.
+QString AdminConnectModule(const QStringList& args, TDatabaseModule& dm);

@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QGuiApplication>
 
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -112,7 +113,11 @@ PrintProc ProductPrintLabel(const LabelProduct& product, const LabelOptions& o)
         const int height = o.BarcodeHeight > 0 ? o.BarcodeHeight : 3 * LineHeightMM();
         if (o.PrintBarcode)
             PrintProductBarcode(product.productcode, 24, height, o.MarginTop, o.MarginLeft, 1.0, o.PrintBarcodeEAN);
-        setYPluss(o.MarginTop + o.PosTop);
+        // An unset text top (0) puts the text under the bars and their
+        // text instead of across them.
+        int textTop = o.PosTop;
+        if (o.PrintBarcode && textTop == 0) textTop = height + (o.PrintBarcodeEAN ? LineHeightMM() : 0) + 1;
+        setYPluss(o.MarginTop + textTop);
         setXPluss(o.MarginLeft + o.PosLeft);
         // The code and the group share the first line; the text gets its
         // own line below them, so neither covers the other.
@@ -132,7 +137,20 @@ PrintProc ProductPrintLabel(const LabelProduct& product, const LabelOptions& o)
         }
         if (o.PrintPrice) {
             if (firstLine) Linjened(1);
-            WriteFromLeft(0, QStringLiteral("Pris:") + DoubleToStr(12, 2, product.price));
+            WriteFromLeft(0, QStringLiteral("Pris: ") + money(product.price));
+        }
+    };
+}
+
+PrintProc ProductPrintLabels(const std::vector<LabelProduct>& products, const LabelOptions& options)
+{
+    std::vector<PrintProc> labels;
+    labels.reserve(products.size());
+    for (const LabelProduct& p : products) labels.push_back(ProductPrintLabel(p, options));
+    return [labels] {
+        for (size_t i = 0; i < labels.size(); ++i) {
+            if (i > 0) NextPage();
+            labels[i]();
         }
     };
 }
@@ -251,9 +269,13 @@ bool listLine(const ProductList& l, const ProductRow& r, int& count)
     WriteFromRight(15, r.piece);
     WriteFromRight(2, r.productgroup);
     if (l.opt.BarCode) {
-        const double top = Ypluss - 1 - PView.top / PixPrMM;
-        PrintProductBarcode(r.productcode, 0, 5, top, 120, 0.3, l.opt.BarCodeEAN);
+        // The bars go on their own lines under the product text, clear of
+        // the number columns whatever the list shows.
         Linjened(1);
+        const double top = Ypluss + 0.5 - PView.top / PixPrMM;
+        PrintProductBarcode(r.productcode, 0, 5, top, 25, 0.3, l.opt.BarCodeEAN);
+        const int barLines = int(std::ceil((5.5 + (l.opt.BarCodeEAN ? LineHeightMM() : 0) + 1) / std::max(1, Yheight)));
+        Linjened(barLines - 1);
     }
     Linjened(1);
     if (l.opt.DoubleFeed) Linjened(1);

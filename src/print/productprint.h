@@ -11,6 +11,8 @@
 
 #include <QString>
 
+#include <vector>
+
 class Connection;
 class Dataset;
 
@@ -38,6 +40,8 @@ LabelProduct LabelProductOf(const Dataset& ds);
 // with its check digit goes under the bars with "EAN-nummer". A barcode
 // height of 0 gives bars three text lines high.
 PrintProc ProductPrintLabel(const LabelProduct& product, const LabelOptions& options);
+// One label per product, each on its own page.
+PrintProc ProductPrintLabels(const std::vector<LabelProduct>& products, const LabelOptions& options);
 
 // ---- product list -----------------------------------------------------
 

@@ -135,7 +135,7 @@ TEST_F(BarcodePrintTest, LabelLinesFollowTheBoxes)
     QStringList nonBlank;
     for (const QString& l : lines)
         if (!l.trimmed().isEmpty()) nonBlank << l.simplified();
-    EXPECT_EQ(nonBlank, (QStringList{"4711", "Pris: 1234.50"}));
+    EXPECT_EQ(nonBlank, (QStringList{"4711", "Pris: 1 234,50"}));
     EXPECT_EQ(pdfPages(tmpPath("label.pdf")), 1);
 
     // A barcode height of 0 gives bars three lines high and still scans.
