@@ -8,7 +8,9 @@
 #include "data/connection.h"
 #include "data/privateserver.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QStringDecoder>
 
 #include <memory>
 #include <QElapsedTimer>
@@ -54,7 +56,8 @@ int usage()
              "  kvarnel-admin product generate-ean [--filter TEKST] [--group GRUPPE] [--warehouse TABELL]\n"
              "Felles valg for row, document og print: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
-             "Uten --host og --socket brukes den private databaseserveren.\n";
+             "Uten --host og --socket brukes den private databaseserveren.\n"
+             "Uten --password hentes passordet fra KVARNEL_PASSWORD; med --password - spørres det etter det.\n";
     err().flush();
     return 2;
 }
@@ -75,6 +78,9 @@ int serverCommand(const QStringList& args)
             err() << "FEIL: " << server.error() << "\n";
             return 1;
         }
+        // Started by hand, it runs until stopped by hand.
+        QFile keep(server.keepFile());
+        if (keep.open(QIODevice::WriteOnly)) keep.close();
         out() << "Databaseserveren kjører (socket " << server.socketPath() << ")"
               << (server.createdNow() ? ", nyopprettet med demodata" : "") << "\n";
         return 0;
@@ -112,11 +118,11 @@ int demoData(const QStringList& args)
         return 1;
     }
     if (AdminFlag("replace") && !c.exec("DROP DATABASE IF EXISTS `" + db + "`")) {
-        err() << "FEIL: " << c.lastError() << "\n";
+        err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke lage databasen"), c) << "\n";
         return 1;
     }
     if (!CreateDatabaseWithSchema(c, db)) {
-        err() << "FEIL: " << c.lastError() << "\n";
+        err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke lage databasen"), c) << "\n";
         return 1;
     }
     if (c.scalar("SELECT COUNT(*) FROM company", "0") != "0") {
@@ -125,8 +131,18 @@ int demoData(const QStringList& args)
     }
     QElapsedTimer t;
     t.start();
+    // Making the large company takes minutes of single statements.
+    if (size == "large") {
+        ConnectParams p = c.params();
+        p.readTimeout = 0;
+        p.database = db;
+        if (!c.open(p)) {
+            err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke koble til databasen igjen"), c) << "\n";
+            return 1;
+        }
+    }
     if (!c.execScript(size == "large" ? LargeDemoDataScript() : DemoDataScript())) {
-        err() << "FEIL: " << c.lastError() << "\n";
+        err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke laste inn demodata"), c) << "\n";
         return 1;
     }
     out() << "Demodata (" << size << ") lastet inn i " << db << " på " << t.elapsed() / 1000.0 << " s\n";
@@ -141,6 +157,7 @@ int createDatabase(const QStringList& args)
     const bool demo = AdminFlag("demo");
     if (host.isEmpty() && socket.isEmpty()) {
         PrivateServer server;
+        HoldServerForThisProgram(server);
         if (!server.start() || !server.provision(database, demo)) {
             err() << "FEIL: " << server.error() << "\n";
             return 1;
@@ -155,7 +172,7 @@ int createDatabase(const QStringList& args)
     }
     const QString db = QString(database).remove('`');
     if (!CreateDatabaseWithSchema(c, db) || (demo && !c.execScript(DemoDataScript()))) {
-        err() << "FEIL: " << c.lastError() << "\n";
+        err() << "FEIL: " << DbFailure(QStringLiteral("Kan ikke lage databasen"), c) << "\n";
         return 1;
     }
     out() << "Databasen " << db << " er klar\n";
@@ -171,7 +188,22 @@ int main(int argc, char** argv)
     const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
     if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(printing ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
-    const QStringList args = app->arguments();
+    // The words exactly as given: text that is not valid UTF-8 is refused,
+    // not changed, and a leading byte-order mark is kept.
+    QStringList args;
+    for (int i = 0; i < argc; ++i) {
+        QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        QString word = decode(QByteArrayView(argv[i]));
+        if (decode.hasError()) {
+            const qsizetype eq = word.indexOf('=');
+            err() << (eq > 0 && !word.startsWith("--") ? "Ugyldig verdi for " + word.left(eq) + ": teksten er ikke gyldig UTF-8"
+                                                       : QStringLiteral("Ugyldig tekst i kommandolinjen: ikke gyldig UTF-8"))
+                  << "\n";
+            err().flush();
+            return 1;
+        }
+        args << word;
+    }
     if (QString error; !ParseAdminCommandLine(args, &error)) {
         err() << "FEIL: " << error << "\n";
         return usage();
@@ -186,6 +218,8 @@ int main(int argc, char** argv)
     else if (args[1] == "document") rc = AdminDocumentCommand(args);
     else if (args[1] == "product") rc = AdminProductCommand(args);
     else rc = usage();
+    // A private server this command started stops when no program uses it.
+    LeaveServerForThisProgram();
     out().flush();
     err().flush();
     return rc;

@@ -94,12 +94,11 @@ QString connectModule(const QStringList& args, TDatabaseModule& dm)
 }
 
 // One row of a table as one JSON object: numbers as numbers, NULL as null.
-bool printRow(Connection& c, const QString& table, qint64 id)
+bool rowJson(Connection& c, const QString& table, qint64 id, QJsonObject& o)
 {
     Dataset row(&c, table);
     row.setFilter("id=" + QString::number(id));
     if (!row.open() || row.isEmpty()) return false;
-    QJsonObject o;
     for (int col = 0; col < row.fieldCount(); ++col) {
         const QVariant v = row.value(col);
         const QString name = row.fieldName(col);
@@ -116,8 +115,20 @@ bool printRow(Connection& c, const QString& table, qint64 id)
         case FieldKind::Text: o.insert(name, v.toString()); break;
         }
     }
+    return true;
+}
+
+void printJson(const QJsonObject& o)
+{
     out() << QJsonDocument(o).toJson(QJsonDocument::Compact) << "\n";
     out().flush();
+}
+
+bool printRow(Connection& c, const QString& table, qint64 id)
+{
+    QJsonObject o;
+    if (!rowJson(c, table, id, o)) return false;
+    printJson(o);
     return true;
 }
 
@@ -159,8 +170,8 @@ bool typedValue(const FieldInfo& f, const QString& text, QVariant& v)
             v = 0;
             return true;
         }
-        if (!TryTypedToDouble(t, d)) return false;
-        if (f.kind == FieldKind::Integer && d != std::floor(d)) return false;
+        if (!TryTypedToDouble(t, d) || !NumberFits(t, d)) return false;
+        if (f.kind == FieldKind::Integer && (d != std::floor(d) || std::fabs(d) >= 9.2e18)) return false;
         v = f.kind == FieldKind::Integer ? QVariant(qlonglong(d)) : QVariant(d);
         return true;
     }
@@ -206,7 +217,7 @@ QString assign(Dataset& ds, const QStringList& pairs)
         if (ds.fieldInfo(c).primaryKey) return "Kolonnen id kan ikke endres";
         QVariant v;
         if (!typedValue(ds.fieldInfo(c), pair.mid(eq + 1), v))
-            return "Ugyldig verdi for " + col + ": «" + pair.mid(eq + 1) + "»";
+            return "Ugyldig verdi for " + col + ": «" + pair.mid(eq + 1).left(80) + "»";
         if (!ds.setValue(c, v)) return ds.lastError().isEmpty() ? "Ugyldig verdi for " + col : ds.lastError();
     }
     return {};
@@ -248,12 +259,12 @@ QString openDocument(TDatabaseModule& dm, const DocKind& k, const QString& numbe
 {
     k.ds->setFilter("ordernumber=" + dm.MyConnection.quote(number));
     k.ds->close();
-    if (!k.ds->open()) return "Kan ikke åpne tabellen " + k.table + ": " + k.ds->lastError();
+    if (!k.ds->open()) return DbFailure("Kan ikke åpne tabellen " + k.table, dm.MyConnection);
     if (k.ds->isEmpty()) return "Finner ikke nummer " + number + " i " + k.table;
     *k.current = int(k.ds->currentId());
     Items_WHERE = k.key + "=" + QString::number(k.ds->currentId());
     dm.ItemsSQLSelect();
-    if (!dm.ItemsQuery.isOpen()) return "Kan ikke lese varelinjene: " + dm.ItemsQuery.lastError();
+    if (!dm.ItemsQuery.isOpen()) return DbFailure("Kan ikke lese varelinjene", dm.MyConnection);
     return {};
 }
 
@@ -263,46 +274,66 @@ int AdminRowCommand(const QStringList& args)
 {
     const QStringList w = positional(args);  // row VERB TABLE [ID] pairs…
     if (w.size() < 3) return fail("Bruk: kvarnel-admin row insert|update|get|delete TABLE [ID] [kolonne=verdi …]");
-    const QString verb = w[1], table = w[2];
+    const QString verb = w[1];
     ScriptDialogs dialogs(AdminFlag("yes"));
     TDatabaseModule dm;
     if (const QString e = connectModule(args, dm); !e.isEmpty()) return fail(e);
-    Dataset* ds = datasetFor(dm, table);
-    if (!ds) return fail("Ukjent tabell: " + table);
+    Dataset* ds = datasetFor(dm, w[2]);
+    if (!ds) return fail("Ukjent tabell: " + w[2]);
+    // The table's own name from here on, whatever letter case was typed.
+    const QString table = ds->tableName();
+    Connection& c = dm.MyConnection;
+
+    // Writes and reads the row back as one transaction: a command that
+    // reports failure has written nothing.
+    auto writeAndShow = [&](const std::function<bool()>& write, const std::function<qint64()>& id,
+                            const QString& notSaved) {
+        if (!c.begin()) return fail(DbFailure(notSaved, c));
+        if (!write()) {
+            if (c.inTransaction()) c.rollback();
+            ds->cancel();
+            return dialogs.last.isEmpty() ? fail(notSaved) : 1;
+        }
+        QJsonObject row;
+        if (!rowJson(c, table, id(), row)) {
+            const QString message = DbFailure("Kan ikke lese raden tilbake", c);
+            c.rollback();
+            return fail(message);
+        }
+        if (!c.commit()) {
+            const QString message = DbFailure(notSaved, c);
+            c.rollback();
+            return fail(message);
+        }
+        printJson(row);
+        return 0;
+    };
 
     if (verb == "insert") {
         // An empty selection gives the dataset its columns without reading the table.
-        if (!selectRows(dm, *ds, "id=0")) return fail("Kan ikke åpne tabellen " + table + ": " + ds->lastError());
-        if (!ds->insert()) return fail(dialogs.last.isEmpty() ? "Kan ikke lage en ny rad i " + table : dialogs.last);
+        if (!selectRows(dm, *ds, "id=0")) return fail(DbFailure("Kan ikke åpne tabellen " + table, c));
+        if (!ds->insert()) return dialogs.last.isEmpty() ? fail("Kan ikke lage en ny rad i " + table) : 1;
         if (const QString e = assign(*ds, w.mid(3)); !e.isEmpty()) {
             ds->cancel();
             return fail(e);
         }
-        if (!ds->post()) {
-            ds->cancel();
-            return fail(dialogs.last.isEmpty() ? "Raden ble ikke lagret" : dialogs.last);
-        }
-        return printRow(dm.MyConnection, table, ds->currentId()) ? 0 : fail("Kan ikke lese raden tilbake");
+        return writeAndShow([&] { return ds->post(); }, [&] { return ds->currentId(); }, "Raden ble ikke lagret");
     }
     if (w.size() < 4) return fail("Mangler id");
     const qint64 id = parseId(w[3]);
     if (id < 0) return fail("Ugyldig id: " + w[3]);
-    if (verb == "get") return printRow(dm.MyConnection, table, id) ? 0 : fail(QStringLiteral("Finner ikke rad %1 i %2").arg(id).arg(table));
-    if (!selectRows(dm, *ds, "id=" + QString::number(id))) return fail("Kan ikke åpne tabellen " + table + ": " + ds->lastError());
+    if (verb == "get") return printRow(c, table, id) ? 0 : fail(QStringLiteral("Finner ikke rad %1 i %2").arg(id).arg(table));
+    if (!selectRows(dm, *ds, "id=" + QString::number(id))) return fail(DbFailure("Kan ikke åpne tabellen " + table, c));
     if (ds->isEmpty()) return fail(QStringLiteral("Finner ikke rad %1 i %2").arg(id).arg(table));
     if (verb == "update") {
         if (const QString e = assign(*ds, w.mid(4)); !e.isEmpty()) {
             ds->cancel();
             return fail(e);
         }
-        if (!ds->post()) {
-            ds->cancel();
-            return fail(dialogs.last.isEmpty() ? "Endringen ble ikke lagret" : dialogs.last);
-        }
-        return printRow(dm.MyConnection, table, id) ? 0 : fail("Kan ikke lese raden tilbake");
+        return writeAndShow([&] { return ds->post(); }, [&] { return id; }, "Endringen ble ikke lagret");
     }
     if (verb == "delete") {
-        if (!ds->remove()) return fail(dialogs.last.isEmpty() ? "Raden ble ikke slettet" : "Raden ble ikke slettet: " + dialogs.last);
+        if (!ds->remove()) return dialogs.last.isEmpty() ? fail("Raden ble ikke slettet") : 1;
         out() << QJsonDocument(QJsonObject{{"deleted", id}, {"table", table}}).toJson(QJsonDocument::Compact) << "\n";
         return 0;
     }
@@ -317,7 +348,9 @@ int AdminDocumentCommand(const QStringList& args)
     ScriptDialogs dialogs(AdminFlag("yes"));
     TDatabaseModule dm;
     if (const QString e = connectModule(args, dm); !e.isEmpty()) return fail(e);
-    auto failWith = [&](const QString& what) { return fail(dialogs.last.isEmpty() ? what : what + ": " + dialogs.last); };
+    // The rules have told what went wrong already when they said anything;
+    // otherwise the command's own sentence.
+    auto failWith = [&](const QString& what) { return dialogs.last.isEmpty() ? fail(what) : 1; };
     DocKind k;
 
     if (verb == "update" || verb == "items-copy" || verb == "items-paste") {
@@ -333,8 +366,13 @@ int AdminDocumentCommand(const QStringList& args)
             // Every product can be pasted, not only the favourites.
             dm.ProductTable.setFilter(QString());
             dm.TableOpen(dm.ProductTable);
-            const int added = PasteItemsFromFile(dm);
+            int skipped = 0;
+            const int added = PasteItemsFromFile(dm, &skipped);
             if (added < 0) return failWith("Kan ikke lime inn varelinjene");
+            QTextStream(stderr) << added << " varelinjer limt inn"
+                                << (skipped > 0 ? QStringLiteral(", %1 linjer uten kjent varekode hoppet over").arg(skipped)
+                                                : QString())
+                                << "\n";
         }
         if (!k.update(dm)) return failWith("Kan ikke summere dokumentet");
         return printRow(dm.MyConnection, k.table, k.ds->currentId()) ? 0 : 1;
@@ -390,7 +428,7 @@ int AdminDocumentCommand(const QStringList& args)
     if (verb == "post-invoice") {
         docKind(dm, "invoice", k);
         if (const QString e = openDocument(dm, k, w[2]); !e.isEmpty()) return fail(e);
-        if (!PostInvoice(dm)) return failWith("Fakturaen ble ikke postert (allerede postert?)");
+        if (!PostInvoice(dm)) return failWith("Fakturaen ble ikke bokført");
         return printRow(dm.MyConnection, k.table, k.ds->currentId()) ? 0 : 1;
     }
     return fail("Ukjent handling: document " + verb);

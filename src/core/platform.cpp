@@ -1,5 +1,6 @@
 #include "core/platform.h"
 
+#include "core/sysreg.h"
 #include "core/textfil.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -74,4 +76,55 @@ bool StartProg(const QString& file, const QString& params, const QString& folder
     if (!ok)
         LogLine(QStringLiteral("StartProg: kan ikke starte ") + file);
     return ok;
+}
+
+bool DatabaseValueTarget(const QString& value, QString* target)
+{
+    const QString text = value.trimmed();
+    if (text.isEmpty() || text.contains(QChar(0)))
+        return false;
+    // A path: only a file inside the program's own folders.
+    if (text.startsWith(QLatin1Char('/')) || text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
+        const QString path = text.startsWith(QLatin1Char('/')) ? text : QUrl(text).toLocalFile();
+        const QString real = QFileInfo(path).canonicalFilePath();
+        const QString root = QFileInfo(TrelvoPath()).canonicalFilePath();
+        if (real.isEmpty() || root.isEmpty() || !real.startsWith(root + QLatin1Char('/')) || !QFileInfo(real).isFile())
+            return false;
+        if (target)
+            *target = QUrl::fromLocalFile(real).toString(QUrl::FullyEncoded);
+        return true;
+    }
+    QUrl url(text);
+    if (url.scheme().isEmpty() || (!text.contains(QLatin1String("://")) && url.scheme().compare(QLatin1String("mailto"), Qt::CaseInsensitive) != 0))
+        url = QUrl(QStringLiteral("http://") + text);
+    if (!url.isValid())
+        return false;
+    const QString scheme = url.scheme().toLower();
+    if (scheme == QLatin1String("mailto")) {
+        if (url.path().isEmpty())
+            return false;
+    } else if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
+        return false;
+    } else if (url.host().isEmpty()) {
+        return false;
+    }
+    if (target)
+        *target = url.toString(QUrl::FullyEncoded);
+    return true;
+}
+
+bool OpenDatabaseValue(const QString& value)
+{
+    QString target;
+    if (!DatabaseValueTarget(value, &target)) {
+        LogLine(QStringLiteral("FEIL: åpner ikke «") + value.left(200) + QStringLiteral("»: ikke en web- eller e-postadresse"));
+        return false;
+    }
+    // xdg-open gets the address as one argument and opens it with the
+    // user's browser, mail program or viewer; nothing is executed.
+    if (!QProcess::startDetached(QStringLiteral("xdg-open"), {target})) {
+        LogLine(QStringLiteral("FEIL: kan ikke åpne ") + target);
+        return false;
+    }
+    return true;
 }

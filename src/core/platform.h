@@ -19,9 +19,20 @@ QString ProgramFilePath();
 // Overrides ProgramFilePath(); an empty path removes the override.
 void SetProgramFilePath(const QString& path);
 
-// Opens file through the desktop: an executable file is started with the
-// given parameters (split like a shell command line) in folder; anything
-// else (document, folder, web or mail address) is handed to xdg-open.
-// Detached; false, with a log line, when nothing could be started (no
-// such program, or no xdg-open on this desktop).
+// For paths configured on this workstation only (settings, folders the
+// user chose here): an executable file is started with the given
+// parameters (split like a shell command line) in folder; anything else
+// (document, folder) is handed to xdg-open. Detached; false, with a log
+// line, when nothing could be started (no such program, or no xdg-open on
+// this desktop). Never for text from the database.
 bool StartProg(const QString& file, const QString& params = QString(), const QString& folder = QString());
+
+// Opens a value read from the database (a web or mail address, a document
+// path) through the desktop, never as a program: http, https and mailto
+// addresses ("www.firma.no" is taken as http), and files only inside the
+// program's own folders. False, with a log line, when the value is none of
+// these or cannot be opened.
+bool OpenDatabaseValue(const QString& value);
+// Is the value something OpenDatabaseValue opens? The address to hand on
+// is put in *target.
+bool DatabaseValueTarget(const QString& value, QString* target);

@@ -1,5 +1,6 @@
 #include "crm/companydataform.h"
 
+#include "core/dialogs.h"
 #include "core/platform.h"
 #include "crm/companylistform.h"
 #include "crm/postnummer.h"
@@ -16,6 +17,19 @@
 #include <QStyle>
 #include <QToolButton>
 
+namespace {
+
+// Web and mail addresses come from the shared database: opened in the
+// browser or mail program, never started as a program.
+void openValue(const QString& value)
+{
+    if (!OpenDatabaseValue(value))
+        CurrentDialogs()->ShowMessage(
+            QStringLiteral("Kan ikke åpne «%1»: bare web- og e-postadresser kan åpnes herfra.").arg(value.left(100)),
+            QStringLiteral("Feil"));
+}
+
+} // namespace
 
 TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
 {
@@ -38,10 +52,10 @@ TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
     TelefaxEdit = new TDBEdit(ds, QStringLiteral("telefax"));
     EmailEdit = new TDBEdit(ds, QStringLiteral("email"));
     EmailButton = smallButton(QStringLiteral("@"), QStringLiteral("Skriv epost"),
-                              [this] { StartProg(QStringLiteral("mailto:") + EmailEdit->text()); });
+                              [this] { openValue(QStringLiteral("mailto:") + EmailEdit->text()); });
     HomepageEdit = new TDBEdit(ds, QStringLiteral("homepage"));
     HomepageButton = smallButton(QStringLiteral("www"), QStringLiteral("Åpne hjemmesiden"),
-                                 [this] { StartProg(HomepageEdit->text()); });
+                                 [this] { openValue(HomepageEdit->text()); });
     ContactCombo = new TDBLookupComboBox;
     ContactCombo->setListSource(&dm.ContactQuery, QStringLiteral("id"), QStringLiteral("realname"));
     ContactCombo->setField(ds, QStringLiteral("defaultcontact"));

@@ -1,8 +1,19 @@
 #include "data/connection.h"
 
+#include "core/textfil.h"
+
 #include <mysql.h>
+#include <mysqld_error.h>
 #include <errmsg.h>
+#include <QDateTime>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QThread>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 Result::Result(MYSQL_RES* res) : res_(res) {}
 Result::~Result() { if (res_) mysql_free_result(res_); }
@@ -35,7 +46,7 @@ QByteArray Result::raw(int col) const
 QString Result::value(int col) const
 {
     if (isNull(col)) return {};
-    return QString::fromUtf8(row_[col], qsizetype(lengths_[col]));
+    return Utf8Text(row_[col], qsizetype(lengths_[col]));
 }
 
 long long Result::toLongLong(int col) const
@@ -76,6 +87,11 @@ bool Connection::open(const ConnectParams& p)
     }
     unsigned timeout = unsigned(p.connectTimeout > 0 ? p.connectTimeout : 10);
     mysql_optionsv(db, MYSQL_OPT_CONNECT_TIMEOUT, &timeout);
+    // 0 leaves a direction without a time-out (long administrative scripts).
+    unsigned readTimeout = unsigned(qMax(0, p.readTimeout));
+    unsigned writeTimeout = unsigned(qMax(0, p.writeTimeout));
+    if (readTimeout) mysql_optionsv(db, MYSQL_OPT_READ_TIMEOUT, &readTimeout);
+    if (writeTimeout) mysql_optionsv(db, MYSQL_OPT_WRITE_TIMEOUT, &writeTimeout);
     mysql_optionsv(db, MYSQL_SET_CHARSET_NAME, "utf8mb4");
     // Strict mode: an overlong or malformed value is refused, never silently cut.
     mysql_optionsv(db, MYSQL_INIT_COMMAND,
@@ -102,6 +118,7 @@ bool Connection::open(const ConnectParams& p)
 
 void Connection::close()
 {
+    if (depth_ > 0) endTransaction();
     if (db_) {
         mysql_close(db_);
         db_ = nullptr;
@@ -136,6 +153,202 @@ bool Connection::exec(const QString& sql)
         else if (mysql_field_count(db_) != 0) { setError(); ok = false; }
     } while (mysql_next_result(db_) == 0);
     return ok;
+}
+
+bool Connection::exec(const QString& sql, const QVariantList& values)
+{
+    if (!db_) return run(QByteArray());
+    MYSQL_STMT* st = mysql_stmt_init(db_);
+    if (!st) {
+        setError();
+        return false;
+    }
+    auto stmtError = [&] {
+        errno_ = mysql_stmt_errno(st);
+        error_ = QString::fromUtf8(mysql_stmt_error(st));
+        mysql_stmt_close(st);
+        return false;
+    };
+    const QByteArray text = sql.toUtf8();
+    if (mysql_stmt_prepare(st, text.constData(), (unsigned long)text.size()) != 0) return stmtError();
+    if (mysql_stmt_param_count(st) != (unsigned long)values.size()) {
+        mysql_stmt_close(st);
+        errno_ = CR_PARAMS_NOT_BOUND;
+        error_ = QStringLiteral("Feil antall verdier til setningen");
+        return false;
+    }
+    // Every value's bytes live in these vectors until the statement has run.
+    const size_t n = size_t(values.size());
+    std::vector<MYSQL_BIND> binds(n);
+    std::vector<QByteArray> bytes(n);
+    std::vector<long long> ints(n);
+    std::vector<double> doubles(n);
+    std::vector<MYSQL_TIME> times(n);
+    std::vector<unsigned long> lengths(n);
+    std::vector<char> nulls(n, 0);
+    for (size_t i = 0; i < n; ++i) {
+        const QVariant& v = values[qsizetype(i)];
+        MYSQL_BIND& b = binds[i];
+        std::memset(&b, 0, sizeof b);
+        if (v.isNull()) {
+            b.buffer_type = MYSQL_TYPE_NULL;
+            nulls[i] = 1;
+            b.is_null = &nulls[i];
+            continue;
+        }
+        switch (v.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::Long:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+            ints[i] = v.toLongLong();
+            b.buffer_type = MYSQL_TYPE_LONGLONG;
+            b.buffer = &ints[i];
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            doubles[i] = v.toDouble();
+            b.buffer_type = MYSQL_TYPE_DOUBLE;
+            b.buffer = &doubles[i];
+            break;
+        case QMetaType::QDate:
+        case QMetaType::QDateTime: {
+            MYSQL_TIME& t = times[i];
+            std::memset(&t, 0, sizeof t);
+            const QDateTime dt = v.typeId() == QMetaType::QDate ? QDateTime(v.toDate(), QTime(0, 0)) : v.toDateTime();
+            t.year = unsigned(dt.date().year());
+            t.month = unsigned(dt.date().month());
+            t.day = unsigned(dt.date().day());
+            t.hour = unsigned(dt.time().hour());
+            t.minute = unsigned(dt.time().minute());
+            t.second = unsigned(dt.time().second());
+            t.time_type = v.typeId() == QMetaType::QDate ? MYSQL_TIMESTAMP_DATE : MYSQL_TIMESTAMP_DATETIME;
+            b.buffer_type = v.typeId() == QMetaType::QDate ? MYSQL_TYPE_DATE : MYSQL_TYPE_DATETIME;
+            b.buffer = &t;
+            break;
+        }
+        case QMetaType::QByteArray:
+            bytes[i] = v.toByteArray();
+            b.buffer_type = MYSQL_TYPE_BLOB;
+            break;
+        default:
+            bytes[i] = v.toString().toUtf8();
+            b.buffer_type = MYSQL_TYPE_STRING;
+            break;
+        }
+        if (b.buffer_type == MYSQL_TYPE_BLOB || b.buffer_type == MYSQL_TYPE_STRING) {
+            b.buffer = bytes[i].data();
+            lengths[i] = (unsigned long)bytes[i].size();
+            b.buffer_length = lengths[i];
+            b.length = &lengths[i];
+        }
+    }
+    if (n > 0 && mysql_stmt_bind_param(st, binds.data())) return stmtError();
+    if (mysql_stmt_execute(st) != 0) return stmtError();
+    affected_ = qint64(mysql_stmt_affected_rows(st));
+    mysql_stmt_close(st);
+    errno_ = 0;
+    error_.clear();
+    return true;
+}
+
+void Connection::whenTransactionEnds(std::function<void()> f)
+{
+    if (depth_ > 0) atEnd_.push_back(std::move(f));
+    else f();
+}
+
+void Connection::endTransaction()
+{
+    depth_ = 0;
+    rollbackOnly_ = false;
+    auto pending = std::move(atEnd_);
+    atEnd_.clear();
+    for (auto& f : pending) f();
+}
+
+bool Connection::begin()
+{
+    if (depth_ > 0) {
+        ++depth_;
+        return true;
+    }
+    if (!exec(QStringLiteral("START TRANSACTION"))) return false;
+    depth_ = 1;
+    rollbackOnly_ = false;
+    return true;
+}
+
+bool Connection::commit()
+{
+    if (depth_ > 1) {
+        --depth_;
+        return !rollbackOnly_;
+    }
+    if (depth_ == 1 && rollbackOnly_) {
+        rollback();
+        errno_ = ER_ERROR_DURING_COMMIT;
+        error_ = QStringLiteral("Transaksjonen ble rullet tilbake");
+        return false;
+    }
+    const bool ok = exec(QStringLiteral("COMMIT"));
+    endTransaction();
+    return ok;
+}
+
+bool Connection::rollback()
+{
+    if (depth_ > 1) {
+        --depth_;
+        rollbackOnly_ = true;
+        return true;
+    }
+    // The error that made the caller give up stays readable.
+    const unsigned e = errno_;
+    const QString t = error_;
+    const bool ok = exec(QStringLiteral("ROLLBACK"));
+    errno_ = e;
+    error_ = t;
+    endTransaction();
+    return ok;
+}
+
+bool Connection::isRetryable(unsigned err)
+{
+    // 1213: deadlock victim, and a cluster's certification failure at
+    // commit; 1205: lock wait time-out; 1047: a cluster node that is not
+    // ready (yet) to take transactions.
+    return err == ER_LOCK_DEADLOCK || err == ER_LOCK_WAIT_TIMEOUT || err == ER_UNKNOWN_COM_ERROR;
+}
+
+bool Connection::transaction(const std::function<bool()>& work, int attempts)
+{
+    if (depth_ > 0) {
+        begin();
+        if (work()) return commit();
+        rollback();
+        return false;
+    }
+    for (int attempt = 1;; ++attempt) {
+        bool ok = begin();
+        if (ok) {
+            ok = work();
+            if (ok) {
+                ok = commit();
+            } else if (depth_ > 0) {
+                // Whatever work left open goes back.
+                depth_ = 1;
+                rollback();
+            }
+        }
+        if (ok) return true;
+        if (depth_ > 0) endTransaction();
+        if (!isRetryable(errno_) || attempt >= attempts) return false;
+        LogLine(QStringLiteral("Transaksjonen prøves igjen (%1 av %2): %3").arg(attempt + 1).arg(attempts).arg(error_));
+        QThread::msleep(10 + QRandomGenerator::global()->bounded(40u * unsigned(attempt)));
+    }
 }
 
 std::unique_ptr<Result> Connection::query(const QString& sql)
@@ -214,7 +427,7 @@ QString Connection::escape(const QString& text) const
     QByteArray out(in.size() * 2 + 1, Qt::Uninitialized);
     unsigned long n = mysql_real_escape_string(db_, out.data(), in.constData(), (unsigned long)in.size());
     out.truncate(qsizetype(n));
-    return QString::fromUtf8(out);
+    return Utf8Text(out.constData(), out.size());
 }
 
 QString Connection::escapeLike(const QString& text) const
@@ -244,3 +457,93 @@ QString SqlEscape(const QString& text)
 }
 
 QString SqlQuote(const QString& text) { return "'" + SqlEscape(text) + "'"; }
+
+void ApplyTimeoutOverride(ConnectParams& p)
+{
+    bool ok = false;
+    const int t = qEnvironmentVariableIntValue("KVARNEL_DB_TIMEOUT", &ok);
+    if (!ok || t < 0) return;
+    p.connectTimeout = qMax(1, t);
+    p.readTimeout = t;
+    p.writeTimeout = t;
+}
+
+QString DbFailureText(const QString& what, unsigned err, const QString& serverText)
+{
+    LogLine("FEIL: " + what + ": " + serverText);
+    static const QRegularExpression columnRe(QStringLiteral("column '([^']+)'"));
+    const QString column = columnRe.match(serverText).captured(1);
+    switch (err) {
+    case ER_LOCK_DEADLOCK:
+    case ER_LOCK_WAIT_TIMEOUT:
+    case ER_UNKNOWN_COM_ERROR:
+        return what + QStringLiteral(" nå fordi andre arbeider med de samme dataene; prøv igjen.");
+    case CR_SERVER_GONE_ERROR:
+    case CR_SERVER_LOST:
+    case CR_CONNECTION_ERROR:
+    case CR_CONN_HOST_ERROR:
+        return what + QStringLiteral(" fordi databaseserveren ikke svarer.");
+    case ER_DATA_TOO_LONG:
+        return what + QStringLiteral(": teksten er for lang for feltet %1.").arg(column);
+    case ER_WARN_DATA_OUT_OF_RANGE:
+    case ER_TRUNCATED_WRONG_VALUE_FOR_FIELD:
+    case ER_TRUNCATED_WRONG_VALUE:
+    case ER_WARN_NULL_TO_NOTNULL:
+    case ER_BAD_NULL_ERROR:
+        return what + QStringLiteral(": Ugyldig verdi for feltet %1.").arg(column);
+    case ER_DUP_ENTRY:
+        return what + QStringLiteral(" fordi verdien finnes fra før.");
+    case ER_TABLEACCESS_DENIED_ERROR:
+    case ER_DBACCESS_DENIED_ERROR:
+    case ER_SPECIFIC_ACCESS_DENIED_ERROR:
+    case ER_COLUMNACCESS_DENIED_ERROR:
+        return what + QStringLiteral(" fordi brukeren mangler rettighet til det i databasen.");
+    default:
+        return what + QStringLiteral(" (databasefeil %1).").arg(err);
+    }
+}
+
+QString DbFailure(const QString& what, const Connection& c)
+{
+    return DbFailureText(what, c.lastErrno(), c.lastError());
+}
+
+QString SqlDouble(double x)
+{
+    if (!std::isfinite(x) || x == 0) return QStringLiteral("0");
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, x);
+    if (res.ec != std::errc()) return QStringLiteral("0");
+    return QString::fromLatin1(buf, res.ptr - buf);
+}
+
+qsizetype CharCount(const QString& text)
+{
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i, ++n)
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
+    return n;
+}
+
+bool NumberFits(const QString& typed, double parsed)
+{
+    if (!std::isfinite(parsed)) return false;
+    if (parsed != 0) return true;
+    // Zero is right only when no digit of the mantissa is other than 0.
+    for (QChar ch : typed) {
+        if (ch == QLatin1Char('e') || ch == QLatin1Char('E')) break;
+        if (ch >= QLatin1Char('1') && ch <= QLatin1Char('9')) return false;
+    }
+    return true;
+}
+
+QString Utf8Text(const char* data, qsizetype size)
+{
+    QString marks;
+    while (size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) {
+        marks += QChar(0xFEFF);
+        data += 3;
+        size -= 3;
+    }
+    return marks.isEmpty() ? QString::fromUtf8(data, size) : marks + QString::fromUtf8(data, size);
+}

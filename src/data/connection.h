@@ -4,7 +4,10 @@
 // text in lastError().
 #include <QString>
 #include <QByteArray>
+#include <QVariant>
+#include <functional>
 #include <memory>
+#include <vector>
 
 struct st_mysql;
 struct st_mysql_res;
@@ -17,7 +20,16 @@ struct ConnectParams {
     QString password;
     QString database;
     int connectTimeout = 10;  // seconds
+    // How long one read or write of a statement may wait for the server
+    // before the connection is given up, in seconds. A frozen server so
+    // fails a command with a message instead of hanging it.
+    int readTimeout = 60;
+    int writeTimeout = 60;
 };
+
+// The time-outs from $KVARNEL_DB_TIMEOUT (seconds) when set, applied to
+// all three; administrators and tests shorten or lengthen them this way.
+void ApplyTimeoutOverride(ConnectParams& p);
 
 // A result set kept in the client library's own buffer (mysql_store_result).
 class Result {
@@ -62,6 +74,11 @@ public:
 
     // Runs one statement; any result set is read and dropped.
     bool exec(const QString& sql);
+    // Runs one statement with its values bound to the ? placeholders as a
+    // prepared statement: the values never become part of the SQL text.
+    // QString is sent as UTF-8 text, QByteArray as bytes, integers, doubles,
+    // QDate and QDateTime as themselves, a null QVariant as NULL.
+    bool exec(const QString& sql, const QVariantList& values);
     // Runs one statement that returns rows; null on failure.
     std::unique_ptr<Result> query(const QString& sql);
     // The same, with the rows streamed from the server one at a time
@@ -90,9 +107,28 @@ public:
     // themselves, while the user's own % and _ keep working as wildcards.
     QString escapeLike(const QString& text) const;
 
-    bool begin() { return exec(QStringLiteral("START TRANSACTION")); }
-    bool commit() { return exec(QStringLiteral("COMMIT")); }
-    bool rollback() { return exec(QStringLiteral("ROLLBACK")); }
+    // Transactions nest: an inner begin/commit pair only counts, the
+    // outermost one talks to the server. An inner rollback marks the whole
+    // transaction as failed, so the outermost commit rolls it back.
+    bool begin();
+    bool commit();
+    bool rollback();
+    bool inTransaction() const { return depth_ > 0; }
+    // Runs f when the outermost transaction ends (committed or rolled
+    // back), at once when none is open: for things that must last exactly
+    // as long as the transaction's writes are unseen by others.
+    void whenTransactionEnds(std::function<void()> f);
+
+    // Runs work between START TRANSACTION and COMMIT; work returns false to
+    // give up, which rolls everything back. When the server picked the
+    // transaction as a deadlock victim, gave up waiting for a row lock or
+    // (in a cluster) refused it at commit, the whole transaction is run
+    // again after a short random pause, up to attempts times. Inside an
+    // outer transaction work runs once, as part of it. The last error stays
+    // in lastError()/lastErrno().
+    bool transaction(const std::function<bool()>& work, int attempts = 5);
+    // Errors after which running the same transaction again may succeed.
+    static bool isRetryable(unsigned err);
 
     st_mysql* handle() const { return db_; }
 
@@ -105,9 +141,35 @@ private:
     QString error_;
     unsigned errno_ = 0;
     qint64 affected_ = -1;
+    void endTransaction();
+
+    int depth_ = 0;
+    bool rollbackOnly_ = false;
+    std::vector<std::function<void()>> atEnd_;
 };
+
+// For the user: one Norwegian sentence saying that what failed, and why
+// in words the user can act on (busy, no answer, a value that does not
+// fit); the server's own text goes to the log only.
+QString DbFailure(const QString& what, const Connection& c);
+// The same from an error number and the server's text.
+QString DbFailureText(const QString& what, unsigned err, const QString& serverText);
+
+// UTF-8 bytes as text, keeping byte-order marks at the start (the plain
+// conversion drops one there, which would change a stored value).
+QString Utf8Text(const char* data, qsizetype size);
 
 // Escaping without a connection, for the same character set (utf8mb4) and
 // the default SQL mode; used where SQL text is built before connecting.
 QString SqlEscape(const QString& text);
 QString SqlQuote(const QString& text);
+
+// A double as an SQL literal that the server reads back as the same double:
+// the shortest exact form, in exponent notation for very large or small
+// values (a long plain decimal would be read as a clamped DECIMAL).
+QString SqlDouble(double x);
+// Characters (code points) in a text, as the server counts them.
+qsizetype CharCount(const QString& text);
+// Is the typed number's value what the text says? False for values beyond
+// a double's range and for non-zero values that would be read as 0.
+bool NumberFits(const QString& typed, double parsed);

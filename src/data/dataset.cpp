@@ -514,7 +514,7 @@ QVariant Dataset::parse(int col, const char* p, size_t len) const
     case FieldKind::Blob:
         return QByteArray(p, qsizetype(len));
     case FieldKind::Text:
-        return QString::fromUtf8(p, qsizetype(len));
+        return Utf8Text(p, qsizetype(len));
     }
     return {};
 }
@@ -708,6 +708,13 @@ bool Dataset::setValue(const QString& name, const QVariant& v)
     return setValue(col, v);
 }
 
+bool Dataset::refuseValue(const FieldInfo& f)
+{
+    error_ = QStringLiteral("Ugyldig verdi for feltet %1").arg(f.name);
+    CurrentDialogs()->ShowMessage(error_, QStringLiteral("Feil"));
+    return false;
+}
+
 bool Dataset::setValue(int col, const QVariant& v)
 {
     if (col < 0 || col >= storedFields_) return false;
@@ -725,6 +732,11 @@ bool Dataset::setValue(int col, const QVariant& v)
                     CurrentDialogs()->ShowMessage(error_, QStringLiteral("Feil"));
                     return false;
                 }
+                if (!NumberFits(v.toString(), d) || std::fabs(d) >= 9.2e18) return refuseValue(f);
+                val = qlonglong(std::llround(d));
+            } else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float) {
+                const double d = v.toDouble();
+                if (!std::isfinite(d) || std::fabs(d) >= 9.2e18) return refuseValue(f);
                 val = qlonglong(std::llround(d));
             } else {
                 val = v.toLongLong();
@@ -738,14 +750,17 @@ bool Dataset::setValue(int col, const QVariant& v)
                     CurrentDialogs()->ShowMessage(error_, QStringLiteral("Feil"));
                     return false;
                 }
+                if (!NumberFits(v.toString(), d)) return refuseValue(f);
                 val = d;
             } else {
                 val = v.toDouble();
+                if (!std::isfinite(val.toDouble())) return refuseValue(f);
             }
             break;
         case FieldKind::Text: {
             const QString s = v.toString();
-            if (f.maxChars > 0 && s.size() > f.maxChars) {
+            // The column's length counts characters, not UTF-16 units.
+            if (f.maxChars > 0 && s.size() > f.maxChars && CharCount(s) > f.maxChars) {
                 error_ = QStringLiteral("Teksten er for lang for feltet %1 (høyst %2 tegn)").arg(f.name).arg(f.maxChars);
                 CurrentDialogs()->ShowMessage(error_, QStringLiteral("Feil"));
                 return false;
@@ -781,10 +796,8 @@ QString Dataset::literal(int col, const QVariant& v) const
     switch (fields_[size_t(col)].kind) {
     case FieldKind::Integer:
         return QString::number(v.toLongLong());
-    case FieldKind::Float: {
-        const double d = v.toDouble();
-        return SqlNum(d);
-    }
+    case FieldKind::Float:
+        return SqlDouble(v.toDouble());
     case FieldKind::DateTime:
         return "'" + v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + "'";
     case FieldKind::Date:
@@ -855,7 +868,7 @@ bool Dataset::post()
             const QString sql = QStringLiteral("UPDATE `%1` SET %2 WHERE id=%3").arg(table_, sets.join(','), QString::number(id));
             if (!conn_->exec(sql)) {
                 error_ = conn_->lastError();
-                CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke lagre endringen: ") + error_, QStringLiteral("Feil"));
+                CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke lagre endringen"), *conn_), QStringLiteral("Feil"));
                 return false;
             }
             overlayOf(ref) = buf_;
@@ -865,7 +878,7 @@ bool Dataset::post()
                                            : QStringLiteral("INSERT INTO `%1` (%2) VALUES (%3)").arg(table_, cols.join(','), vals.join(','));
         if (!conn_->exec(sql)) {
             error_ = conn_->lastError();
-            CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke lagre den nye posten: ") + error_, QStringLiteral("Feil"));
+            CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke lagre den nye posten"), *conn_), QStringLiteral("Feil"));
             return false;
         }
         const qint64 id = conn_->lastInsertId();
@@ -923,7 +936,7 @@ bool Dataset::remove()
     const qint64 id = currentId();
     if (!conn_->exec(QStringLiteral("DELETE FROM `%1` WHERE id=%2").arg(table_).arg(id))) {
         error_ = conn_->lastError();
-        CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke slette posten: ") + error_, QStringLiteral("Feil"));
+        CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke slette posten"), *conn_), QStringLiteral("Feil"));
         return false;
     }
     const int row = cur_;

@@ -176,6 +176,8 @@ signals:
     void written();                   // a row was saved to or deleted from the server
 
 private:
+    // Refuses a value the column cannot hold exactly, naming the column.
+    bool refuseValue(const FieldInfo& f);
     // One row: packed in the arena (see RowArena) or, once written here,
     // an index into overlays_, told apart by the low bit (arena rows are
     // aligned to two bytes).

@@ -15,7 +15,7 @@ namespace {
 // Server errors after which a statement that changed nothing may simply run
 // again: a deadlock or lock wait, or a cluster that refused the write because
 // another server's conflicting write came first.
-bool worthRetrying(unsigned err) { return err == 1213 || err == 1205 || err == 1180; }
+bool worthRetrying(unsigned err) { return Connection::isRetryable(err); }
 constexpr int kAttempts = 8;
 } // namespace
 
@@ -27,7 +27,9 @@ int AllocateDocumentNumber(Connection& conn, const QString& table)
         // LAST_INSERT_ID(expr) hands this connection the value it wrote.
         if (!conn.exec(QStringLiteral("UPDATE kv_docnumber SET highest=LAST_INSERT_ID(highest+1) WHERE tablename=%1")
                            .arg(name))) {
-            if (worthRetrying(conn.lastErrno())) continue;
+            // Inside a transaction the server has undone all of it: the
+            // transaction as a whole is the one to run again.
+            if (worthRetrying(conn.lastErrno()) && !conn.inTransaction()) continue;
             return 0;
         }
         if (conn.affectedRows() == 1) return int(conn.lastInsertId());
@@ -39,7 +41,7 @@ int AllocateDocumentNumber(Connection& conn, const QString& table)
         if (!conn.exec(QStringLiteral("INSERT IGNORE INTO kv_docnumber (tablename, highest) VALUES (%1, %2)")
                            .arg(name)
                            .arg(highest)) &&
-            !worthRetrying(conn.lastErrno()))
+            (!worthRetrying(conn.lastErrno()) || conn.inTransaction()))
             return 0;
     }
     return 0;
@@ -65,16 +67,36 @@ void DocumentNumbering::newRecord(Dataset& ds) { provisional_ = ds.asString("ord
 
 bool DocumentNumbering::beforePost(Dataset& ds)
 {
-    if (ds.state() != Dataset::Insert) return true;
     const QString typed = ds.asString("ordernumber").trimmed();
-    if (!typed.isEmpty() && typed != provisional_) return true;
-    if (taken_ > 0) return true;  // a second try at saving keeps its number
-
     Connection& conn = *ds.connection();
+    // A number typed by hand, new or changed, must not be another
+    // document's of the same kind.
+    const bool ownNumber = ds.state() == Dataset::Insert ? !typed.isEmpty() && typed != provisional_
+                                                          : ds.isModified(QStringLiteral("ordernumber"));
+    if (ownNumber && !typed.isEmpty()) {
+        const qint64 id = ds.state() == Dataset::Insert ? 0 : ds.currentId();
+        const QString used = conn.scalar("SELECT COUNT(*) FROM `" + ds.tableName() + "` WHERE TRIM(ordernumber)=" +
+                                         conn.quote(typed) + " AND id<>" + QString::number(id));
+        if (used != QLatin1String("0")) {
+            LogLine("FEIL: nummer " + typed + " er brukt fra før i " + ds.tableName() + " " + conn.lastError());
+            CurrentDialogs()->ShowMessage(
+                used.isEmpty() ? DbFailure(QStringLiteral("Kan ikke sjekke nummeret"), conn)
+                               : QStringLiteral("Nummer %1 er allerede brukt av et annet dokument.").arg(typed),
+                QStringLiteral("Feil"));
+            return false;
+        }
+    }
+    if (ds.state() != Dataset::Insert) return true;
+    if (!typed.isEmpty() && typed != provisional_) return true;
+    // A second try at saving keeps its number, unless it was taken inside a
+    // transaction: a transaction run again has undone the step.
+    if (taken_ > 0 && !takenInTransaction_) return true;
+
+    takenInTransaction_ = conn.inTransaction();
     const int number = AllocateDocumentNumber(conn, ds.tableName());
     if (number <= 0) {
         LogLine("FEIL: fikk ikke tildelt nytt nummer i " + ds.tableName() + " " + conn.lastError());
-        CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke tildele nytt nummer nå. Prøv å lagre igjen."),
+        CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke tildele nytt nummer nå"), conn),
                                       QStringLiteral("Feil"));
         return false;
     }

@@ -42,4 +42,5 @@ private:
     int& last_;
     QString provisional_;
     int taken_ = 0;  // a number taken for the row being inserted
+    bool takenInTransaction_ = false;
 };

@@ -39,32 +39,74 @@ bool CopyItemsToFile(TDatabaseModule& dm)
     return closetextfile(f) == 0;
 }
 
-int PasteItemsFromFile(TDatabaseModule& dm)
+int PasteItemsFromFile(TDatabaseModule& dm, int* skipped)
 {
+    // A line longer than this holds no product code and quantity.
+    constexpr qsizetype kLongestLine = 400;
+    if (skipped) *skipped = 0;
     TextFile f;
     if (opentextfile(f, ItemsTempFile()) != 0) return -1;
     Dataset& products = dm.ProductTable;
-    int added = 0;
+    Connection& c = dm.MyConnection;
+    // All or nothing: the lines go in as one transaction, and the first line
+    // that cannot be saved gives the whole paste up.
+    if (!c.begin()) {
+        closetextfile(f);
+        CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke lime inn varelinjene"), c), QStringLiteral("Feil"));
+        return -1;
+    }
+    int added = 0, unusable = 0;
+    bool ok = true, lineFailed = false;
+    dm.ItemsQuery.disableControls();
     while (!eoftextfile(f)) {
         QString line;
-        if (readlntextfile(f, line) != 0) break;
+        if (readlntextfile(f, line) != 0) {
+            ok = false;
+            break;
+        }
         const qsizetype comma = line.indexOf(',');
         if (comma < 0 && line.trimmed().isEmpty()) continue;
+        if (line.size() > kLongestLine || !products.isOpen()) {
+            ++unusable;
+            continue;
+        }
         // A code that holds a comma itself is read up to the last comma
         // when such a product exists; otherwise up to the first, as files
         // with a decimal comma in the quantity are written.
         QString code = line.left(comma);
         QString quantity = comma < 0 ? QString() : line.mid(comma + 1);
         const qsizetype lastComma = line.lastIndexOf(',');
-        if (lastComma > comma && products.isOpen() && products.locate("productcode", line.left(lastComma))) {
+        if (lastComma > comma && products.locate("productcode", line.left(lastComma))) {
             code = line.left(lastComma);
             quantity = line.mid(lastComma + 1);
-        } else if (!products.isOpen() || !products.locate("productcode", code)) {
+        } else if (!products.locate("productcode", code)) {
+            ++unusable;
             continue;
         }
-        if (CopyProductToItems(dm, true, StrToDouble(quantity))) ++added;
+        if (!CopyProductToItems(dm, true, StrToDouble(quantity))) {
+            ok = false;
+            lineFailed = true;  // the line's save has said why
+            break;
+        }
+        ++added;
     }
     closetextfile(f);
+    if (ok) ok = c.commit();
+    if (!ok) {
+        const QString message = lineFailed ? QString() : DbFailure(QStringLiteral("Kan ikke lime inn varelinjene"), c);
+        if (c.inTransaction()) c.rollback();
+        if (dm.ItemsQuery.state() == Dataset::Insert) dm.ItemsQuery.cancel();
+        dm.ItemsQuery.refresh();
+        dm.ItemsQuery.enableControls();
+        if (!message.isEmpty()) CurrentDialogs()->ShowMessage(message, QStringLiteral("Feil"));
+        return -1;
+    }
+    dm.ItemsQuery.enableControls();
+    if (unusable > 0)
+        LogLine(QStringLiteral("ADVARSEL: %1 linjer i %2 har ingen kjent varekode og ble ikke limt inn")
+                    .arg(unusable)
+                    .arg(ItemsTempFile()));
+    if (skipped) *skipped = unusable;
     return added;
 }
 

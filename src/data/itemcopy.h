@@ -18,7 +18,10 @@ bool CopyItemsToFile(TDatabaseModule& dm);
 // Adds a line for each clipboard line whose product is found in the product
 // dataset as it is filtered, at the product's current price and cost.
 // Returns the number of lines added, or -1 when the file cannot be read.
-int PasteItemsFromFile(TDatabaseModule& dm);
+// The paste is one transaction: a line that cannot be saved (or a lost
+// server) stops it with one message and nothing pasted. Lines without a
+// known product code are counted in *skipped and logged.
+int PasteItemsFromFile(TDatabaseModule& dm, int* skipped = nullptr);
 // Deletes the lines from the current one to the last; each deletion asks
 // as any deletion does, and the first "no" stops. Returns how many went.
 int DeleteItems(TDatabaseModule& dm);

@@ -16,14 +16,28 @@ const QString kLineCost = QStringLiteral("i.itemcount*i.cost");
 
 void showError(const QString& text) { CurrentDialogs()->ShowMessage(text, QStringLiteral("Feil")); }
 
-// Gives up a transaction: rolls back, logs and tells the user.
+// Gives up a transaction: rolls back, logs the server's text and tells the
+// user in one sentence.
 bool failed(Connection& c, const QString& what)
 {
-    const QString err = c.lastError();
-    c.rollback();
-    LogLine("FEIL: " + what + ": " + err);
-    showError(what + ": " + err);
+    if (c.inTransaction()) c.rollback();
+    showError(DbFailure(what, c));
     return false;
+}
+
+// Takes the product rows of the lines chosen by where (on items i) for this
+// transaction, one at a time in product-code order: two transactions that
+// share products then wait for each other instead of deadlocking.
+bool lockStockRows(Connection& c, const QString& where)
+{
+    auto codes = c.query("SELECT DISTINCT i.productcode FROM items i WHERE " + where +
+                         " AND i.productcode<>'' ORDER BY i.productcode");
+    if (!codes) return false;
+    QStringList list;
+    while (codes->next()) list << codes->value(0);
+    for (const QString& code : list)
+        if (!c.exec("SELECT id FROM product WHERE productcode=" + c.quote(code) + " FOR UPDATE")) return false;
+    return true;
 }
 
 // A pending edit of the lines is saved first, so the server holds what the
@@ -61,7 +75,7 @@ bool updateTotals(TDatabaseModule& dm, Dataset& doc, const QString& key, bool on
     auto check = c.query("SELECT COUNT(*), MIN(IF(i.VATcode BETWEEN 0 AND 4, NULL, i.VATcode)) FROM items i WHERE " +
                          where);
     if (!check || !check->next()) {
-        showError("Kan ikke lese varelinjene: " + c.lastError());
+        showError(DbFailure(QStringLiteral("Kan ikke lese varelinjene"), c));
         return false;
     }
     if (check->toLongLong(0) == 0) return true;
@@ -120,21 +134,6 @@ bool updateTotals(TDatabaseModule& dm, Dataset& doc, const QString& key, bool on
     if (!c.commit()) return failed(c, QStringLiteral("Kan ikke lagre summene"));
     if (linesChanged) rereadLines(dm);
     return true;
-}
-
-// Stock bookkeeping of item lines: one row per line and kind ('O' order
-// delivery, 'P' purchase order) with the product code and the quantities
-// the line has so far added to the product's instock and inorder.
-bool ensureStockMoveTable(Connection& c)
-{
-    return c.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS `kv_stockmove` ("
-                                 "`itemid` INT NOT NULL, "
-                                 "`kind` CHAR(1) NOT NULL, "
-                                 "`productcode` VARCHAR(40) NOT NULL DEFAULT '', "
-                                 "`instock` DOUBLE NOT NULL DEFAULT 0, "
-                                 "`inorder` DOUBLE NOT NULL DEFAULT 0, "
-                                 "PRIMARY KEY (`itemid`, `kind`)"
-                                 ") ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_danish_ci"));
 }
 
 // Brings the products in line with the lines chosen by where (on items i):
@@ -205,36 +204,28 @@ bool OrderDeliver(TDatabaseModule& dm, bool deliverAll)
     if (order.state() == Dataset::Insert && !order.post()) return false;
     const qint64 id = order.currentId();
     if (id <= 0) return false;
+    // The user's pending edit of the order is saved on its own first; the
+    // delivery itself is written by statements only, so the whole of it can
+    // be run again when the server picks it as a deadlock victim.
+    if (order.state() == Dataset::Edit && !order.post()) return false;
     Connection& c = dm.MyConnection;
-    if (!ensureStockMoveTable(c)) return failed(c, QStringLiteral("Kan ikke levere ordren"));
 
     dm.ItemsQuery.disableControls();
     const QString where = QStringLiteral("i.orderid=%1").arg(id);
     const QString whole = deliverAll ? QStringLiteral("TRUE") : QStringLiteral("i.itemremain=0");
     const QString delivered = "IF(" + whole + ", i.itemcount, i.itemcount-i.itemremain)";
     const QString remain = "IF(" + whole + ", 0, i.itemremain)";
-    bool ok = c.begin() &&
-              c.exec("UPDATE items i SET i.itemdelivered=" + delivered + ", i.itemremain=" + remain + " WHERE " +
-                     where + " AND NOT (i.itemdelivered=" + delivered + " AND i.itemremain=" + remain + ")") &&
-              moveStock(c, where, 'O', QStringLiteral("-i.itemdelivered"), QStringLiteral("0"));
-    if (!ok) {
-        dm.ItemsQuery.enableControls();
-        return failed(c, QStringLiteral("Kan ikke levere ordren"));
-    }
-    order.setValue("deliverydate", QDate::currentDate());
-    if (!order.post()) {
-        c.rollback();
-        rereadLines(dm);
-        dm.ItemsQuery.enableControls();
-        return false;
-    }
-    if (!c.commit()) {
-        dm.ItemsQuery.enableControls();
-        order.refresh();
-        return failed(c, QStringLiteral("Kan ikke levere ordren"));
-    }
+    const bool ok = c.transaction([&] {
+        return lockStockRows(c, where) &&
+               c.exec("UPDATE items i SET i.itemdelivered=" + delivered + ", i.itemremain=" + remain + " WHERE " +
+                      where + " AND NOT (i.itemdelivered=" + delivered + " AND i.itemremain=" + remain + ")") &&
+               moveStock(c, where, 'O', QStringLiteral("-i.itemdelivered"), QStringLiteral("0")) &&
+               c.exec(QStringLiteral("UPDATE orders SET deliverydate=? WHERE id=?"), {QDate::currentDate(), id});
+    });
+    order.refresh();
     rereadLines(dm);
     dm.ItemsQuery.enableControls();
+    if (!ok) return failed(c, QStringLiteral("Kan ikke levere ordren"));
     rereadProducts(dm);
     return true;
 }
@@ -247,8 +238,8 @@ bool POUpdateStatus(TDatabaseModule& dm, const QString& status)
     if (po.state() == Dataset::Insert && !po.post()) return false;
     const qint64 id = po.currentId();
     if (id <= 0) return false;
+    if (po.state() == Dataset::Edit && !po.post()) return false;
     Connection& c = dm.MyConnection;
-    if (!ensureStockMoveTable(c)) return failed(c, QStringLiteral("Kan ikke oppdatere bestillingen"));
 
     // What each line should by now have put into stock and on order.
     const QString received = QStringLiteral("COALESCE(m.instock,0)");
@@ -267,22 +258,17 @@ bool POUpdateStatus(TDatabaseModule& dm, const QString& status)
     }
 
     const QString where = QStringLiteral("i.poid=%1").arg(id);
-    bool ok = c.begin();
-    if (ok && fullReceipt)
-        ok = c.exec("UPDATE items i SET i.itemdelivered=i.itemcount, i.itemremain=0 WHERE " + where +
-                    " AND NOT (i.itemdelivered=i.itemcount AND i.itemremain=0)");
-    if (ok && !stock.isEmpty()) ok = moveStock(c, where, 'P', stock, onOrder);
-    if (!ok) return failed(c, QStringLiteral("Kan ikke oppdatere bestillingen"));
-    po.setValue("status", status);
-    if (!po.post()) {
-        c.rollback();
-        return false;
-    }
-    if (!c.commit()) {
-        po.refresh();
-        return failed(c, QStringLiteral("Kan ikke oppdatere bestillingen"));
-    }
+    const bool ok = c.transaction([&] {
+        bool done = lockStockRows(c, where);
+        if (done && fullReceipt)
+            done = c.exec("UPDATE items i SET i.itemdelivered=i.itemcount, i.itemremain=0 WHERE " + where +
+                          " AND NOT (i.itemdelivered=i.itemcount AND i.itemremain=0)");
+        if (done && !stock.isEmpty()) done = moveStock(c, where, 'P', stock, onOrder);
+        return done && c.exec(QStringLiteral("UPDATE po SET status=? WHERE id=?"), {status, id});
+    });
+    po.refresh();
     if (fullReceipt) rereadLines(dm);
+    if (!ok) return failed(c, QStringLiteral("Kan ikke oppdatere bestillingen"));
     rereadProducts(dm);
     return true;
 }
@@ -300,58 +286,52 @@ bool PostInvoice(TDatabaseModule& dm)
         showError(VatCodeError(vatcode));
         return false;
     }
+    if (inv.state() == Dataset::Edit && !inv.post()) return false;
     Connection& c = dm.MyConnection;
     const int textMax = columnLength(c, QStringLiteral("entries"), QStringLiteral("entrytext"), 127);
 
-    if (!c.begin()) return failed(c, QStringLiteral("Kan ikke bokføre fakturaen"));
-    // Whoever changes the status books the invoice; a second approval, here
-    // or on another workstation, finds it changed already and books nothing.
-    if (!c.exec(QStringLiteral("UPDATE invoice SET status='Fakturert' WHERE id=%1 AND status<>'Fakturert'").arg(id)))
-        return failed(c, QStringLiteral("Kan ikke bokføre fakturaen"));
-    if (ChangedRows(c) != 1) {
-        c.rollback();
-        LogLine("Faktura " + inv.asString("ordernumber") + " er bokført fra før");
-        if (inv.state() == Dataset::Browse) inv.refresh();
-        return false;
-    }
-    inv.setValue("status", QStringLiteral("Fakturert"));
-    if (!inv.post()) {
-        c.rollback();
-        return false;
-    }
-
     QString text = inv.asString("subject");
-    if (text.size() > textMax) {
+    const QList<uint> points = text.toUcs4();
+    if (points.size() > textMax) {
         LogLine(QStringLiteral("ADVARSEL: posteringsteksten til faktura %1 er forkortet til %2 tegn")
                     .arg(inv.asString("ordernumber"))
                     .arg(textMax));
-        text.truncate(textMax);
+        text = QString::fromUcs4(reinterpret_cast<const char32_t*>(points.constData()), textMax);
     }
+    const QString number = inv.asString("ordernumber");
     const QDate today = QDate::currentDate();
     const double sum = inv.asFloat("ordertotal");
-    const QString insert =
-        QStringLiteral("INSERT INTO entries (usergroup, `user`, rwx_all, entrydate, companyid, `sum`, entrytext, "
-                       "vatcode, from_account, to_account, vatsum, projectid, subprojectid, assetid, invoiceno) "
-                       "VALUES (%1, %2, 0, '%3', %4, %5, %6, %7, %8, %9, %10, %11, %12, %13, %14)")
-            .arg(MyLoginGroup)
-            .arg(MyLoginID)
-            .arg(today.toString(QStringLiteral("yyyy-MM-dd")))
-            .arg(inv.asInt("companyid"))
-            .arg(SqlNum(sum))
-            .arg(c.quote(text))
-            .arg(vatcode)
-            .arg(GetRegInt(QStringLiteral("PosteringKontoFaktura")))
-            .arg(GetRegInt(QStringLiteral("PosteringKontoFordring")))
-            .arg(SqlNum(sum / 100 * rate))
-            .arg(inv.asInt("projectid"))
-            .arg(inv.asInt("systemid"))
-            .arg(inv.asInt("assetid"))
-            .arg(c.quote(inv.asString("ordernumber")));
-    if (!c.exec(insert) || !c.commit()) {
-        const bool r = failed(c, QStringLiteral("Kan ikke bokføre fakturaen"));
-        inv.refresh();
-        return r;
+    // An invoice is posted when a posting of its number exists, whatever its
+    // status text says: a status set back by hand does not post it twice,
+    // and "Fakturert" typed by hand does not keep it from being posted.
+    // The invoice row is taken first, so simultaneous approvals queue and
+    // the later ones find the posting.
+    bool postedBefore = false;
+    const bool ok = c.transaction([&] {
+        postedBefore = false;
+        if (!c.exec(QStringLiteral("SELECT id FROM invoice WHERE id=%1 FOR UPDATE").arg(id))) return false;
+        auto r = c.query("SELECT COUNT(*) FROM entries WHERE invoiceno=" + c.quote(number));
+        if (!r || !r->next()) return false;
+        if (r->toLongLong(0) > 0) {
+            postedBefore = true;
+            return false;
+        }
+        return c.exec(QStringLiteral("UPDATE invoice SET status='Fakturert' WHERE id=?"), {id}) &&
+               c.exec(QStringLiteral("INSERT INTO entries (usergroup, `user`, rwx_all, entrydate, companyid, `sum`, "
+                                     "entrytext, vatcode, from_account, to_account, vatsum, projectid, subprojectid, "
+                                     "assetid, invoiceno) VALUES (?, ?, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                      {MyLoginGroup, MyLoginID, today, inv.asInt("companyid"), sum, text, vatcode,
+                       GetRegInt(QStringLiteral("PosteringKontoFaktura")),
+                       GetRegInt(QStringLiteral("PosteringKontoFordring")), sum / 100 * rate, inv.asInt("projectid"),
+                       inv.asInt("systemid"), inv.asInt("assetid"), number});
+    });
+    inv.refresh();
+    if (postedBefore) {
+        LogLine("Faktura " + number + " er bokført fra før");
+        showError(QStringLiteral("Faktura %1 er bokført fra før.").arg(number));
+        return false;
     }
+    if (!ok) return failed(c, QStringLiteral("Kan ikke bokføre fakturaen"));
     EntriesDate = today;
     if (dm.EntriesTable.isOpen()) dm.EntriesTable.refresh();
     return true;

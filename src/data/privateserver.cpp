@@ -9,8 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <memory>
 
 #include <cerrno>
 #include <csignal>
@@ -18,6 +21,7 @@
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -107,14 +111,92 @@ QString PrivateServer::DefaultFolder(const QString& appData)
     return QDir::cleanPath((appData.isEmpty() ? AppDataFolder() : appData) + "/Trelvo/db") + '/';
 }
 
-QString PrivateServer::socketPath() const
+QString PrivateServer::socketFolder() const
 {
-    // A Unix socket path holds at most 107 bytes; deep folders fall back to a
-    // name in /tmp that is unique for this user and folder.
-    const QString own = folder_ + "mariadbd.sock";
-    if (QFile::encodeName(own).size() < 100) return own;
+    // A Unix socket path holds at most 107 bytes; deep folders fall back to
+    // a folder in /tmp of this user's own, unique for this server folder.
+    if (QFile::encodeName(folder_ + "mariadbd.sock").size() < 100) return folder_;
     const QByteArray h = QCryptographicHash::hash(folder_.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-    return QStringLiteral("/tmp/kvarnel-%1-%2.sock").arg(::geteuid()).arg(QString::fromLatin1(h));
+    return QStringLiteral("/tmp/kvarnel-%1-%2/").arg(::geteuid()).arg(QString::fromLatin1(h));
+}
+
+QString PrivateServer::socketPath() const { return socketFolder() + "mariadbd.sock"; }
+
+bool PrivateServer::secureSocketFolder()
+{
+    // Only the owner may enter the folder that holds the socket; a folder
+    // someone else made (or a link) in its place is not used.
+    const QString dir = socketFolder();
+    const QByteArray path = QFile::encodeName(QDir::cleanPath(dir));
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        error_ = QStringLiteral("Kan ikke lage mappen %1 for databaseserveren").arg(dir);
+        return false;
+    }
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) {
+        error_ = QStringLiteral("Mappen %1 for databaseserveren tilhører en annen bruker").arg(dir);
+        return false;
+    }
+    if ((st.st_mode & 077) != 0 && ::chmod(path.constData(), 0700) != 0) {
+        error_ = QStringLiteral("Kan ikke gjøre mappen %1 privat").arg(dir);
+        return false;
+    }
+    return true;
+}
+
+QString PrivateServer::adminPassword() const
+{
+    QFile f(adminKeyFile());
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLatin1(f.readAll().trimmed());
+}
+
+bool PrivateServer::secureAdminAccount()
+{
+    if (QFileInfo::exists(adminKeyFile())) {
+        Connection c;
+        if (c.open(adminParams()) || c.lastErrno() != 1045) return true;
+        // A key written just before a crash, the account still without it.
+        ConnectParams bare = adminParams();
+        bare.password.clear();
+        if (!c.open(bare)) return true;  // not ours to mend; connecting says why
+        if (c.exec("ALTER USER 'root'@'localhost' IDENTIFIED BY " + c.quote(adminPassword()))) return true;
+        error_ = DbFailureText(QStringLiteral("Kan ikke sikre databaseserveren"), c.lastErrno(), c.lastError());
+        return false;
+    }
+    // A new server (or one from before the key) has an administrator
+    // without a password: it gets a random one, kept readable for the
+    // owner only.
+    Connection c;
+    if (!c.open(adminParams())) {
+        error_ = DbFailureText(QStringLiteral("Kan ikke sikre databaseserveren"), c.lastErrno(), c.lastError());
+        return false;
+    }
+    const QByteArray alphabet = "ABCDEFGHJKLMNPQRSTUVWXYZabcdefghijkmnopqrstuvwxyz23456789";
+    QByteArray key;
+    for (int i = 0; i < 32; ++i) key += alphabet[int(QRandomGenerator::system()->bounded(uint(alphabet.size())))];
+    // The key is in place before the account changes: a crash in between
+    // leaves a key the account does not have yet, which the next start
+    // finds out and mends, never an account with a lost key.
+    const QString tmp = adminKeyFile() + ".new";
+    QFile::remove(tmp);
+    const int fd = ::open(QFile::encodeName(tmp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    bool ok = fd >= 0 && ::write(fd, key.constData(), size_t(key.size())) == key.size() && ::fsync(fd) == 0;
+    if (fd >= 0) ::close(fd);
+    ok = ok && ::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(adminKeyFile()).constData()) == 0;
+    // The server listens on its socket only, so the installer's root
+    // accounts for network hosts go; root@localhost gets the password.
+    ok = ok && c.exec(QStringLiteral("DELETE FROM mysql.global_priv WHERE User='root' AND Host<>'localhost'")) &&
+         c.exec(QStringLiteral("FLUSH PRIVILEGES")) &&
+         c.exec("ALTER USER 'root'@'localhost' IDENTIFIED BY " + c.quote(QString::fromLatin1(key)));
+    if (!ok) {
+        QFile::remove(tmp);
+        QFile::remove(adminKeyFile());
+        error_ = DbFailureText(QStringLiteral("Kan ikke sikre databaseserveren"), c.lastErrno(), c.lastError());
+        return false;
+    }
+    LogLine("Den private databaseserverens administrator har fått nytt passord i " + adminKeyFile());
+    return true;
 }
 
 ConnectParams PrivateServer::adminParams(const QString& database) const
@@ -122,8 +204,10 @@ ConnectParams PrivateServer::adminParams(const QString& database) const
     ConnectParams p;
     p.socket = socketPath();
     p.user = QStringLiteral("root");
+    p.password = adminPassword();
     p.database = database;
     p.connectTimeout = 2;
+    ApplyTimeoutOverride(p);
     return p;
 }
 
@@ -134,6 +218,7 @@ ConnectParams PrivateServer::params(const QString& user, const QString& password
     p.user = user;
     p.password = password;
     p.database = database;
+    ApplyTimeoutOverride(p);
     return p;
 }
 
@@ -148,8 +233,9 @@ qint64 PrivateServer::runningPid() const
 bool PrivateServer::isRunning() const
 {
     if (!QFileInfo::exists(socketPath())) return false;
+    // A server that refuses the password still runs.
     Connection c;
-    return c.open(adminParams());
+    return c.open(adminParams()) || c.lastErrno() == 1045;
 }
 
 void PrivateServer::cleanStale()
@@ -164,6 +250,11 @@ void PrivateServer::cleanStale()
         LogLine("ADVARSEL: fjerner gammel socket " + socketPath());
         QFile::remove(socketPath());
     }
+    // A socket of an older version in /tmp itself, for deep folders.
+    const QByteArray h = QCryptographicHash::hash(folder_.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    const QString old = QStringLiteral("/tmp/kvarnel-%1-%2.sock").arg(::geteuid()).arg(QString::fromLatin1(h));
+    QFileInfo oldInfo(old);
+    if (oldInfo.exists() && oldInfo.ownerId() == ::geteuid()) QFile::remove(old);
 }
 
 bool PrivateServer::install()
@@ -243,7 +334,7 @@ bool PrivateServer::waitUntilAnswering(int timeoutMs, qint64 pid)
     while (t.elapsed() < timeoutMs) {
         if (QFileInfo::exists(socketPath())) {
             Connection c;
-            if (c.open(adminParams())) return true;
+            if (c.open(adminParams()) || c.lastErrno() == 1045) return true;
         }
         if (pid > 0 && ::kill(pid_t(pid), 0) != 0) {
             error_ = QStringLiteral("Databaseserveren stoppet under oppstart:\n%1").arg(tailOf(logFile(), 8));
@@ -262,11 +353,15 @@ bool PrivateServer::start()
     QDir().mkpath(folder_);
     QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     FileLock lock(folder_ + "server.lock");
-    if (isRunning()) return true;
+    if (isRunning()) return secureAdminAccount();
     cleanStale();
     if (!QFileInfo::exists(dataDir() + "/mysql") && !install()) return false;
     QDir().mkpath(folder_ + "tmp");
-    if (!launch()) return false;
+    if (!secureSocketFolder() || !launch()) return false;
+    if (!secureAdminAccount()) {
+        stopLocked();
+        return false;
+    }
     if (created_ && !provision(DefaultDatabase(), true)) return false;
     return true;
 }
@@ -276,6 +371,12 @@ bool PrivateServer::stop()
     error_.clear();
     if (!QFileInfo::exists(folder_)) return true;
     FileLock lock(folder_ + "server.lock");
+    return stopLocked();
+}
+
+bool PrivateServer::stopLocked()
+{
+    QFile::remove(keepFile());
     qint64 pid = runningPid();
     {
         Connection c;
@@ -307,6 +408,7 @@ bool PrivateServer::remove()
 {
     const bool stopped = stop();
     QFile::remove(socketPath());
+    if (socketFolder() != folder_) QDir(socketFolder()).removeRecursively();
     const bool removed = QDir(folder_).removeRecursively();
     if (!removed && error_.isEmpty()) error_ = QStringLiteral("Kan ikke slette ") + folder_;
     return stopped && removed;
@@ -348,6 +450,9 @@ QString ConnectFromOptions(const QStringList& args, Connection& c, const QString
     ConnectParams p;
     if (host.isEmpty() && socket.isEmpty()) {
         PrivateServer server;
+        // This program uses the server until LeaveServerForThisProgram(); the last
+        // program to leave stops it.
+        HoldServerForThisProgram(server);
         if (!server.start()) return server.error();
         p = server.adminParams();
     } else {
@@ -355,15 +460,64 @@ QString ConnectFromOptions(const QStringList& args, Connection& c, const QString
         p.socket = socket;
         p.port = option("--port", "0").toUInt();
         p.user = option("--user", "root");
+        // The password from --password shows in the process list; the
+        // environment or a prompt keeps it out of sight.
         p.password = option("--password");
+        if (p.password == QLatin1String("-")) {
+            p.password = PromptPassword(QStringLiteral("Passord for %1: ").arg(p.user));
+        } else if (!args.contains(QStringLiteral("--password"))) {
+            p.password = qEnvironmentVariable("KVARNEL_PASSWORD");
+        }
     }
     p.database = database;
     p.connectTimeout = 10;
-    if (!c.open(p))
-        return "Kan ikke koble til " +
-               (host.isEmpty() ? (socket.isEmpty() ? QStringLiteral("den lokale databaseserveren") : socket) : host) + ": " +
-               c.lastError();
+    ApplyTimeoutOverride(p);
+    if (!c.open(p)) {
+        const QString where =
+            host.isEmpty() ? (socket.isEmpty() ? QStringLiteral("den lokale databaseserveren") : socket) : host;
+        LogLine("FEIL: kan ikke koble til " + where + ": " + c.lastError());
+        switch (c.lastErrno()) {
+        case 1045:  // access denied
+            return "Kan ikke koble til " + where + ": feil brukernavn eller passord.";
+        case 1049:  // unknown database
+            return "Kan ikke koble til " + where + ": databasen " + database + " finnes ikke.";
+        case 2002:  // no socket / refused
+        case 2003:
+        case 2005:
+            return "Kan ikke koble til " + where + ": databaseserveren kjører ikke eller kan ikke nås.";
+        default:
+            return "Kan ikke koble til " + where + ": databaseserveren svarer ikke.";
+        }
+    }
     return {};
+}
+
+QString PromptPassword(const QString& prompt)
+{
+    // From the terminal without echo; from standard input when there is none.
+    QByteArray line;
+    const int fd = ::open("/dev/tty", O_RDWR | O_CLOEXEC);
+    if (fd >= 0) {
+        const QByteArray text = prompt.toLocal8Bit();
+        if (::write(fd, text.constData(), size_t(text.size())) < 0) { /* the prompt is a courtesy */ }
+        termios old {};
+        const bool tty = ::tcgetattr(fd, &old) == 0;
+        if (tty) {
+            termios quiet = old;
+            quiet.c_lflag &= ~tcflag_t(ECHO);
+            ::tcsetattr(fd, TCSAFLUSH, &quiet);
+        }
+        char ch;
+        while (::read(fd, &ch, 1) == 1 && ch != '\n') line += ch;
+        if (tty) ::tcsetattr(fd, TCSAFLUSH, &old);
+        if (::write(fd, "\n", 1) < 0) { /* as above */ }
+        ::close(fd);
+    } else {
+        char ch;
+        while (::read(0, &ch, 1) == 1 && ch != '\n') line += ch;
+    }
+    if (line.endsWith('\r')) line.chop(1);
+    return QString::fromLocal8Bit(line);
 }
 
 bool CreateDatabaseWithSchema(Connection& c, const QString& database)
@@ -396,9 +550,26 @@ PrivateServerClient::~PrivateServerClient()
 {
     if (fd_ < 0) return;
     // Only the last client can turn its shared lock into an exclusive one.
+    // A server started by "server start" runs until "server stop".
     if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
         PrivateServer s(folder_);
-        s.stop();
+        if (!QFileInfo::exists(s.keepFile())) s.stop();
     }
     ::close(fd_);
 }
+
+namespace {
+std::unique_ptr<PrivateServerClient>& heldServer()
+{
+    static std::unique_ptr<PrivateServerClient> client;
+    return client;
+}
+} // namespace
+
+void HoldServerForThisProgram(const PrivateServer& server)
+{
+    QDir().mkpath(server.folder());
+    if (!heldServer()) heldServer() = std::make_unique<PrivateServerClient>(server);
+}
+
+void LeaveServerForThisProgram() { heldServer().reset(); }

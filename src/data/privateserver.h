@@ -20,7 +20,15 @@ public:
 
     QString folder() const { return folder_; }
     QString dataDir() const { return folder_ + "data"; }
+    // The socket, in a folder only the owner can enter.
     QString socketPath() const;
+    QString socketFolder() const;
+    // The administrator's password, readable by the owner only.
+    QString adminKeyFile() const { return folder_ + "admin.key"; }
+    QString adminPassword() const;
+    // Present while the server was started by "server start": it then keeps
+    // running when the last program using it leaves.
+    QString keepFile() const { return folder_ + "keep-running"; }
     QString pidFile() const { return folder_ + "mariadbd.pid"; }
     QString logFile() const { return folder_ + "mariadbd.err"; }
 
@@ -56,6 +64,9 @@ private:
     bool install();
     bool launch();
     bool waitUntilAnswering(int timeoutMs, qint64 pid);
+    bool secureSocketFolder();
+    bool secureAdminAccount();
+    bool stopLocked();
     void cleanStale();
 
     QString folder_;
@@ -77,8 +88,19 @@ private:
     int fd_ = -1;
 };
 
+// Registers this program as a client of the server until
+// LeaveServerForThisProgram() (once per program; kvarnel-admin does this).
+void HoldServerForThisProgram(const PrivateServer& server);
+void LeaveServerForThisProgram();
+
+// Reads a password from the terminal without echo (from standard input
+// when there is no terminal).
+QString PromptPassword(const QString& prompt);
+
 // Opens c on the server that command-line options name (--host, --port,
-// --socket, --user, --password), or without --host and --socket on the
+// --socket, --user, --password; without --password the password comes from
+// $KVARNEL_PASSWORD, with "--password -" from a prompt), or without --host
+// and --socket on the
 // private server, started when needed; database (when given) becomes the
 // current database. Returns the Norwegian error text, empty on success.
 QString ConnectFromOptions(const QStringList& args, Connection& c, const QString& database = QString());

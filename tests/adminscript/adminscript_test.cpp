@@ -1,51 +1,7 @@
 // kvarnel-admin's row and document commands, run as a script runs them:
 // the built program, its JSON output, its exit status and its messages.
-#include "testsupport.h"
+#include "adminrun.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
-
-namespace {
-
-struct AdminRun {
-    int status = -1;
-    QString out, err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out.trimmed().split('\n').last().toUtf8()).object(); }
-};
-
-class AdminScriptTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(home.isValid());
-        db = std::make_unique<TestDatabase>(true);
-        ASSERT_TRUE(db->ok());
-    }
-    AdminRun admin(QStringList args, bool asDemo = true)
-    {
-        args << "--socket" << TestServer().socketPath() << "--user" << "root" << "--database" << db->name();
-        if (asDemo) args << "--login" << "demo";
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("APPDATA", home.path());
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(KVARNEL_ADMIN), args);
-        p.waitForFinished(60000);
-        AdminRun r;
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.out = QString::fromUtf8(p.readAllStandardOutput());
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
-    }
-    QString scalar(const QString& sql) { return db->admin().scalar(sql); }
-
-    QTemporaryDir home;
-    std::unique_ptr<TestDatabase> db;
-};
-
-} // namespace
 
 // Customer, order with two lines, delivery, the lines copied into an invoice,
 // the invoice posted: every step through the rules.

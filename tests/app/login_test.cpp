@@ -160,7 +160,7 @@ TEST_F(AppTest, UserWithoutUsersRowLogsInWithEmptyIdentity)
     MyLoginCompany = 7;
     TDatabaseConnectForm f(*dm);
     // The server's administrator has no row in users.
-    ASSERT_TRUE(login(f, "root", ""));
+    ASSERT_TRUE(login(f, "root", TestServer().adminPassword()));
     EXPECT_EQ(MyLoginStatus, 1);
     EXPECT_EQ(MyLoginID, 0);
     EXPECT_EQ(MyLoginGroup, 0);
@@ -226,14 +226,14 @@ TEST_F(AppTest, ReloginReplacesIdentityButKeepsCompanyWhenNewUserHasNone)
     TDatabaseConnectForm f(*dm);
     ASSERT_TRUE(login(f, "demo", "demo"));
     ASSERT_EQ(MyLoginCompany, 1);
-    ASSERT_TRUE(login(f, "root", ""));
+    ASSERT_TRUE(login(f, "root", TestServer().adminPassword()));
     EXPECT_EQ(MyLoginUsername, QStringLiteral("root"));
     EXPECT_EQ(MyLoginRealName, QStringLiteral("Systemansvarlig"));
     EXPECT_EQ(MyLoginInitials, QStringLiteral("SA"));
     EXPECT_EQ(MyLoginDepartment, QStringLiteral("IT"));
     EXPECT_EQ(MyLoginGroup, 110);
     EXPECT_EQ(MyLoginCompany, 1);
-    EXPECT_EQ(MyLoginPassword, QString());
+    EXPECT_EQ(MyLoginPassword, TestServer().adminPassword());
     EXPECT_TRUE(dm->CompanyTable.isOpen());
     EXPECT_EQ(dm->MyConnection.params().user, QStringLiteral("root"));
 }

@@ -125,3 +125,43 @@ TEST_F(PlatformTest, UpdaterGetsTheProgramPathInTheBinFolder)
     EXPECT_TRUE(logTexts().contains("Starter oppdatering av programmet..."));
     EXPECT_TRUE(logTexts().contains("Avslutter " + ProgramFilePath() + " for å oppdatere i fra internett."));
 }
+
+// Values from the shared database open as web or mail addresses, or as
+// files inside the program's folders; nothing else, and never as a program.
+TEST_F(PlatformTest, DatabaseValuesOpenOnlyAsAddressesOrOwnFiles)
+{
+    const QString own = TrelvoPath(QStringLiteral("data")) + QStringLiteral("tilbud.pdf");
+    touch(own);
+    const QString outside = root() + QStringLiteral("/utenfor.sh");
+    touch(outside);
+    QFile::setPermissions(outside, QFile::permissions(outside) | QFile::ExeOwner);
+    const struct {
+        QString value;
+        const char* opened;  // the address handed on, or null when refused
+    } cases[] = {
+        {"www.firma.no", "http://www.firma.no"},
+        {"https://firma.no/om oss", "https://firma.no/om%20oss"},
+        {"HTTP://Firma.no", "http://firma.no"},
+        {"mailto:post@firma.no", "mailto:post@firma.no"},
+        {"/bin/sh", nullptr},
+        {outside, nullptr},
+        {"file:///bin/sh", nullptr},
+        {"javascript:alert(1)", nullptr},
+        {"ftp://firma.no/fil", nullptr},
+        {"smb://server/deling", nullptr},
+        {"http://", nullptr},
+        {"mailto:", nullptr},
+        {"", nullptr},
+        {TrelvoPath(QStringLiteral("data")) + "../../../bin/sh", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value.toStdString());
+        QString target;
+        EXPECT_EQ(DatabaseValueTarget(c.value, &target), c.opened != nullptr);
+        if (c.opened) EXPECT_EQ(target, QString::fromUtf8(c.opened));
+    }
+    QString target;
+    ASSERT_TRUE(DatabaseValueTarget(own, &target));
+    EXPECT_TRUE(target.startsWith("file:///"));
+    EXPECT_TRUE(target.endsWith("/tilbud.pdf"));
+}

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
+#include <QToolButton>
 
 class CompanyTest : public UiTest {
 protected:
@@ -265,4 +266,26 @@ TEST_F(CompanyTest, SelectCompanyReturnsTheSupplierOrMinusOne)
     });
     EXPECT_EQ(SelectCompany(), 10);
     EXPECT_EQ(q.asString("COUNT(*)"), count);
+}
+
+// The web address comes from the shared database: the "www" button opens
+// addresses only and never starts what the text names.
+TEST_F(CompanyTest, HomepageButtonNeverStartsAProgram)
+{
+    const QString marker = root() + "/startet";
+    const QString script = root() + "/hjemmeside.sh";
+    QFile f(script);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n");
+    f.close();
+    f.setPermissions(f.permissions() | QFile::ExeOwner);
+
+    list->show();
+    list->Rediger1Click();
+    ASSERT_TRUE(data->isVisible());
+    data->HomepageEdit->setText(script);
+    data->HomepageButton->click();
+    QTest::qWait(500);
+    EXPECT_FALSE(QFile::exists(marker));
+    EXPECT_TRUE(dialogs().lastMessage().contains("bare web- og e-postadresser")) << dialogs().lastMessage().toStdString();
 }

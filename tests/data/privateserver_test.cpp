@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QProcess>
 #include <QThread>
 #include <csignal>
+#include <unistd.h>
 
 // The shared test server is up (started by the test run) and answers.
 TEST(PrivateServer, TestServerAnswers)
@@ -59,4 +61,66 @@ TEST(PrivateServer, LongFolderGetsShortSocket)
     PrivateServer s(deep);
     EXPECT_LT(QFile::encodeName(s.socketPath()).size(), 100);
     EXPECT_EQ(s.socketPath(), PrivateServer(deep).socketPath());
+}
+
+namespace {
+// Runs a shell command line; its exit status.
+int shell(const QString& command)
+{
+    QProcess p;
+    p.start("/bin/sh", {"-c", command});
+    p.waitForFinished(60000);
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+} // namespace
+
+// Only the owner gets in: the socket (also for a folder too deep for a
+// socket name) sits in a folder only the owner can enter, the
+// administrator's password is random and private to the owner, and
+// another system user cannot connect.
+TEST(PrivateServer, OnlyTheOwnerGetsIn)
+{
+    QTemporaryDir dir("/tmp/kvtest-XXXXXX");
+    ASSERT_TRUE(dir.isValid());
+    const QString deep = dir.path() + "/" + QString(100, 'd') + "/db";
+    PrivateServer s(deep);
+    ASSERT_TRUE(s.start()) << s.error().toStdString();
+    struct Remove {
+        PrivateServer& s;
+        ~Remove() { s.remove(); }
+    } removeAtEnd{s};
+    const QFileInfo socketDir(s.socketFolder());
+    EXPECT_NE(s.socketFolder(), s.folder());
+    EXPECT_EQ(socketDir.ownerId(), ::geteuid());
+    EXPECT_EQ(socketDir.permissions() & (QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther |
+                                         QFile::WriteGroup | QFile::WriteOther),
+              QFile::Permissions());
+    EXPECT_EQ(QFileInfo(s.adminKeyFile()).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+    EXPECT_GE(s.adminPassword().size(), 20);
+
+    {
+        ConnectParams open = s.adminParams();
+        Connection c;
+        EXPECT_TRUE(c.open(open)) << c.lastError().toStdString();
+        open.password.clear();
+        EXPECT_FALSE(c.open(open));  // no way in without the secret
+        EXPECT_EQ(c.lastErrno(), 1045u);
+    }
+
+    if (::geteuid() == 0) {
+        const QString user = QStringLiteral("kvfremmed%1").arg(::getpid() % 100000);
+        ASSERT_EQ(shell("useradd --no-create-home --shell /usr/sbin/nologin " + user), 0);
+        // Even told the socket and the password, the other user gets nowhere.
+        const QString tryIt = QStringLiteral("runuser -u %1 -- mariadb --no-defaults --socket='%2' -uroot -p'%3' "
+                                             "-e 'SELECT 1' >/dev/null 2>&1")
+                                  .arg(user, s.socketPath(), s.adminPassword());
+        EXPECT_NE(shell(tryIt), 0);
+        // While the owner can, with the same command.
+        EXPECT_EQ(shell(QStringLiteral("mariadb --no-defaults --socket='%1' -uroot -p'%2' -e 'SELECT 1' >/dev/null 2>&1")
+                            .arg(s.socketPath(), s.adminPassword())),
+                  0);
+        shell("userdel " + user);
+    } else {
+        GTEST_SKIP() << "not root: no throwaway system user to try the socket with";
+    }
 }

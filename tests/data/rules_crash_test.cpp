@@ -52,14 +52,15 @@ TEST(CrashDuringDelivery, DeliveryIsAllOrNothing)
     ASSERT_TRUE(watch.open(params));
     bool waiting = false;
     for (int i = 0; i < 400 && !waiting; ++i) {
-        waiting = watch.scalar("SELECT COUNT(*) FROM information_schema.processlist WHERE info LIKE 'UPDATE product%'",
+        waiting = watch.scalar("SELECT COUNT(*) FROM information_schema.processlist WHERE (info LIKE 'UPDATE product%' OR info LIKE "
+                               "'SELECT id FROM product%FOR UPDATE')",
                                "0") != "0";
         if (!waiting) QThread::msleep(25);
     }
     if (!waiting) {
         blocker.rollback();
         worker.join();
-        FAIL() << "the delivery never reached the stock update: "
+        FAIL() << "the delivery never reached the stock rows: "
                << watch.scalar("SELECT GROUP_CONCAT(CONCAT(state,':',LEFT(info,60))) FROM information_schema.processlist").toStdString();
     }
     const qint64 pid = server.runningPid();
