@@ -98,9 +98,14 @@ bool ChangeStockByOne(TDatabaseModule& dm, double delta)
     const qint64 id = p.currentId();
     if (id <= 0) return false;
     const QString stamp = delta > 0 ? QStringLiteral("lastorder") : QStringLiteral("lastsale");
-    const QString sql = QStringLiteral("UPDATE %1 SET instock=instock+(%2), %3=NOW() WHERE id=%4")
-                            .arg(table(p), SqlNum(delta), stamp, QString::number(id));
-    if (!dm.SQLExecute(sql)) return false;
+    const QString sql =
+        QStringLiteral("UPDATE %1 SET instock=instock+?, %2=NOW() WHERE id=?").arg(table(p), stamp);
+    if (!dm.MyConnection.exec(sql, {delta, id})) {
+        LogLine(QStringLiteral("SQL ERROR: ") + sql);
+        CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke endre lagerbeholdningen"), dm.MyConnection),
+                                      QStringLiteral("Feil"));
+        return false;
+    }
     p.refreshRow();
     return true;
 }
@@ -169,29 +174,31 @@ int GenerateEAN(TDatabaseModule& dm, int* skipped)
     if (skipped) *skipped = tooLong;
 
     const QString rule = ProductSaveRuleAssignments(MyLoginID, MyLoginGroup);
-    bool ok = c.begin();
-    constexpr size_t chunk = 2000;
-    for (size_t i = 0; ok && i < rows.size(); i += chunk) {
-        QString cases, ids;
-        cases.reserve(int(chunk * 32));
-        for (size_t j = i; j < std::min(rows.size(), i + chunk); ++j) {
-            const QString id = QString::number(rows[j].first);
-            cases += QStringLiteral(" WHEN ") + id + QStringLiteral(" THEN ") + c.quote(rows[j].second);
-            if (!ids.isEmpty()) ids += QLatin1Char(',');
-            ids += id;
+    // One transaction, run again when the server picks it as a deadlock
+    // victim: either every product of the list gets its EAN or none does.
+    const bool ok = c.transaction([&] {
+        constexpr size_t chunk = 2000;
+        for (size_t i = 0; i < rows.size(); i += chunk) {
+            QString cases, ids;
+            cases.reserve(int(chunk * 32));
+            for (size_t j = i; j < std::min(rows.size(), i + chunk); ++j) {
+                const QString id = QString::number(rows[j].first);
+                cases += QStringLiteral(" WHEN ") + id + QStringLiteral(" THEN ") + c.quote(rows[j].second);
+                if (!ids.isEmpty()) ids += QLatin1Char(',');
+                ids += id;
+            }
+            // EAN='' again: a product given an EAN meanwhile on another
+            // workstation keeps it.
+            if (!c.exec(QStringLiteral("UPDATE ") + table(p) + QStringLiteral(" SET EAN=CASE id") + cases +
+                        QStringLiteral(" END, ") + rule + QStringLiteral(" WHERE id IN (") + ids +
+                        QStringLiteral(") AND EAN=''")))
+                return false;
         }
-        // EAN='' again: a product given an EAN meanwhile on another
-        // workstation keeps it.
-        ok = c.exec(QStringLiteral("UPDATE ") + table(p) + QStringLiteral(" SET EAN=CASE id") + cases +
-                    QStringLiteral(" END, ") + rule + QStringLiteral(" WHERE id IN (") + ids +
-                    QStringLiteral(") AND EAN=''"));
-    }
-    if (ok) ok = c.commit();
+        return true;
+    });
     if (!ok) {
-        const QString e = c.lastError();
-        c.rollback();
-        LogLine(QStringLiteral("FEIL: Generer EAN-nummer: ") + e);
-        CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke lage EAN-nummer: ") + e, QStringLiteral("Feil"));
+        LogLine(QStringLiteral("FEIL: Generer EAN-nummer: ") + c.lastError());
+        CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke lage EAN-nummer"), c), QStringLiteral("Feil"));
         return -1;
     }
     if (tooLong > 0)
@@ -218,12 +225,23 @@ int CopyAllForOrdering(TDatabaseModule& dm)
     res.reset();
     const int keep = p.recNo();
     int added = 0;
+    // One transaction: a line that cannot be saved leaves the order as it was.
+    Connection& c = dm.MyConnection;
+    bool ok = c.begin();
     p.disableControls();
-    for (int row = 0; row < p.recordCount(); ++row) {
+    for (int row = 0; ok && row < p.recordCount(); ++row) {
         p.moveTo(row);
         const double q = need.value(p.currentId(), 0);
         if (q <= 0) continue;
-        if (CopyProductToItems(dm, true, q)) ++added;
+        if (!CopyProductToItems(dm, true, q)) ok = false;
+        else ++added;
+    }
+    if (ok) ok = c.commit();
+    if (!ok) {
+        if (c.inTransaction()) c.rollback();
+        if (dm.ItemsQuery.state() == Dataset::Insert) dm.ItemsQuery.cancel();
+        dm.ItemsQuery.refresh();
+        added = 0;
     }
     p.moveTo(keep);
     p.enableControls();

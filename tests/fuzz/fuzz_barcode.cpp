@@ -25,12 +25,17 @@ QString decode(const std::vector<int>& v, bool fnc1, bool* ok)
     QString out;
     for (; i + 2 < v.size(); ++i) {
         const int x = v[i];
-        if (x == 99) setC = true;
-        else if (x == 100) setC = false;
-        else if (x > 99 || x < 0) return {};
-        else if (setC) out += QString::asprintf("%02d", x);
-        else if (x > 94) return {};
-        else out += QChar(x + 32);
+        if (setC) {
+            // In code set C every value below 100 is a digit pair; 100 is Code B.
+            if (x < 0 || x > 100) return {};
+            if (x == 100) setC = false;
+            else out += QString::asprintf("%02d", x);
+        } else {
+            // In code set B 99 is Code C; values from 95 up are no characters.
+            if (x == 99) setC = true;
+            else if (x < 0 || x > 94) return {};
+            else out += QChar(x + 32);
+        }
     }
     *ok = true;
     return out;
