@@ -11,7 +11,11 @@
 #include "products/productlistform.h"
 #include "products/productprintforms.h"
 
+#include "print/utskrift.h"
+
 #include <QAction>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QImage>
 #include <QMenu>
 #include <QStatusBar>
@@ -267,4 +271,55 @@ TEST_F(ProductWindowsTest, StockStatusShowsProductsInStockWhileOpenAndPutsTheFil
     st->reject();
     EXPECT_EQ(products().filter(), "value>0 AND value<100");
     EXPECT_EQ(codes(), QStringList{"300"});
+}
+
+TEST_F(ProductWindowsTest, PrintDialogsStoreTheirSettingsAndPrintOnce)
+{
+    {
+        MainIniSection s("STANDARD");
+        SetRegStr("PDF-mappe", appData() + "/pdf/");
+    }
+    PrinterSetupDialog = nullptr;
+    list->show();
+    ASSERT_TRUE(products().locate("productcode", "100"));
+
+    TProductLabelPrintForm label;
+    label.show();
+    // Never stored: the number fields are empty and the boxes unticked.
+    EXPECT_TRUE(label.eBarcodeHeight->text().isEmpty());
+    EXPECT_FALSE(label.cbBarcode->isChecked());
+    label.cbBarcode->setChecked(true);
+    label.cbProductCode->setChecked(true);
+    label.eMarginLeft->setText("12");
+    ASSERT_TRUE(label.UtskriftClick());
+    EXPECT_TRUE(label.isVisible());  // the dialog stays open
+    const QString pdf = PdfFileName("ProduktEtikett");
+    ASSERT_TRUE(QFile::exists(pdf));
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    info.waitForFinished();
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\n")));
+    {
+        MainIniSection s("STANDARD");
+        EXPECT_EQ(GetRegStr("ProductLabelMarginLeft"), "12");
+        EXPECT_TRUE(GetRegBoolean("ProductLabelPrintBarcode"));
+        EXPECT_FALSE(GetRegBoolean("ProductLabelPrintPrice"));
+    }
+    label.close();
+    label.show();
+    EXPECT_EQ(label.eMarginLeft->text(), "12");
+    EXPECT_TRUE(label.cbBarcode->isChecked());
+
+    TProductPrintForm print;
+    print.show();
+    EXPECT_FALSE(print.cbBarCodeEAN->isEnabled());
+    print.cbBarCode->setChecked(true);
+    EXPECT_TRUE(print.cbBarCodeEAN->isEnabled());
+    print.ModeCombo->setCurrentIndex(3);
+    ASSERT_TRUE(print.UtskriftClick());
+    EXPECT_FALSE(print.isVisible());
+    EXPECT_TRUE(QFile::exists(PdfFileName("Lagerverdi")));
+    MainIniSection s("STANDARD");
+    EXPECT_EQ(GetRegInt("ProductPrintMode"), 3);
+    EXPECT_TRUE(GetRegBoolean("ProductPrintBarCode"));
 }
