@@ -13,6 +13,7 @@ PACKAGES=(
   fonts-liberation2
   poppler-utils zbar-tools
   python3 python3-aiosmtpd
+  galera-4 rsync bc
   xvfb xauth
   qt6-translations-l10n
 )

@@ -285,53 +285,81 @@ int AdminRowCommand(const QStringList& args)
     Connection& c = dm.MyConnection;
 
     // Writes and reads the row back as one transaction: a command that
-    // reports failure has written nothing.
-    auto writeAndShow = [&](const std::function<bool()>& write, const std::function<qint64()>& id,
-                            const QString& notSaved) {
-        if (!c.begin()) return fail(DbFailure(notSaved, c));
-        if (!write()) {
-            if (c.inTransaction()) c.rollback();
-            ds->cancel();
-            return dialogs.last.isEmpty() ? fail(notSaved) : 1;
+    // reports failure has written nothing. A transaction the server refused
+    // because another workstation (or another server of a cluster) wrote
+    // the same rows at the same moment runs again from the start: prepare
+    // sets the dataset up anew, write saves it.
+    auto writeAndShow = [&](const std::function<QString()>& prepare, const std::function<bool()>& write,
+                            const std::function<qint64()>& id, const QString& notSaved) {
+        for (int attempt = 1;; ++attempt) {
+            if (const QString e = prepare(); !e.isEmpty()) return e == QLatin1String("-") ? 1 : fail(e);
+            QString message;
+            bool again = false;  // the transaction no longer stands: run it again
+            QJsonObject row;
+            if (!c.begin()) {
+                message = DbFailure(notSaved, c);
+                again = Connection::isRetryable(c.lastErrno());
+            } else if (!write()) {
+                again = Connection::isRetryable(c.lastErrno());  // before cancel() runs statements of its own
+                if (c.inTransaction()) c.rollback();
+                ds->cancel();
+                if (!again || attempt >= Connection::kAttempts) return dialogs.last.isEmpty() ? fail(notSaved) : 1;
+            } else if (!rowJson(c, table, id(), row)) {
+                // The row just written is missing from its own transaction
+                // only when the server ended that transaction (a cluster
+                // gives way to another server's write this way).
+                message = DbFailure("Kan ikke lese raden tilbake", c);
+                again = true;
+                c.rollback();
+            } else if (!c.commit()) {
+                message = DbFailure(notSaved, c);
+                again = Connection::isRetryable(c.lastErrno());
+                if (c.inTransaction()) c.rollback();
+            } else {
+                printJson(row);
+                return 0;
+            }
+            if (!message.isEmpty() && (!again || attempt >= Connection::kAttempts)) return fail(message);
+            Connection::pauseBeforeRetry(attempt + 1);
         }
-        QJsonObject row;
-        if (!rowJson(c, table, id(), row)) {
-            const QString message = DbFailure("Kan ikke lese raden tilbake", c);
-            c.rollback();
-            return fail(message);
-        }
-        if (!c.commit()) {
-            const QString message = DbFailure(notSaved, c);
-            c.rollback();
-            return fail(message);
-        }
-        printJson(row);
-        return 0;
     };
 
     if (verb == "insert") {
-        // An empty selection gives the dataset its columns without reading the table.
-        if (!selectRows(dm, *ds, "id=0")) return fail(DbFailure("Kan ikke åpne tabellen " + table, c));
-        if (!ds->insert()) return dialogs.last.isEmpty() ? fail("Kan ikke lage en ny rad i " + table) : 1;
-        if (const QString e = assign(*ds, w.mid(3)); !e.isEmpty()) {
-            ds->cancel();
-            return fail(e);
-        }
-        return writeAndShow([&] { return ds->post(); }, [&] { return ds->currentId(); }, "Raden ble ikke lagret");
+        return writeAndShow(
+            [&]() -> QString {
+                // An empty selection gives the dataset its columns without reading the table.
+                if (!selectRows(dm, *ds, "id=0")) return DbFailure("Kan ikke åpne tabellen " + table, c);
+                if (!ds->insert()) return dialogs.last.isEmpty() ? "Kan ikke lage en ny rad i " + table : QStringLiteral("-");
+                if (const QString e = assign(*ds, w.mid(3)); !e.isEmpty()) {
+                    ds->cancel();
+                    return e;
+                }
+                return {};
+            },
+            [&] { return ds->post(); }, [&] { return ds->currentId(); }, "Raden ble ikke lagret");
     }
     if (w.size() < 4) return fail("Mangler id");
     const qint64 id = parseId(w[3]);
     if (id < 0) return fail("Ugyldig id: " + w[3]);
     if (verb == "get") return printRow(c, table, id) ? 0 : fail(QStringLiteral("Finner ikke rad %1 i %2").arg(id).arg(table));
-    if (!selectRows(dm, *ds, "id=" + QString::number(id))) return fail(DbFailure("Kan ikke åpne tabellen " + table, c));
-    if (ds->isEmpty()) return fail(QStringLiteral("Finner ikke rad %1 i %2").arg(id).arg(table));
+    auto selectRow = [&]() -> QString {
+        if (!selectRows(dm, *ds, "id=" + QString::number(id))) return DbFailure("Kan ikke åpne tabellen " + table, c);
+        if (ds->isEmpty()) return QStringLiteral("Finner ikke rad %1 i %2").arg(id).arg(table);
+        return {};
+    };
     if (verb == "update") {
-        if (const QString e = assign(*ds, w.mid(4)); !e.isEmpty()) {
-            ds->cancel();
-            return fail(e);
-        }
-        return writeAndShow([&] { return ds->post(); }, [&] { return id; }, "Endringen ble ikke lagret");
+        return writeAndShow(
+            [&]() -> QString {
+                if (const QString e = selectRow(); !e.isEmpty()) return e;
+                if (const QString e = assign(*ds, w.mid(4)); !e.isEmpty()) {
+                    ds->cancel();
+                    return e;
+                }
+                return {};
+            },
+            [&] { return ds->post(); }, [&] { return id; }, "Endringen ble ikke lagret");
     }
+    if (const QString e = selectRow(); !e.isEmpty()) return fail(e);
     if (verb == "delete") {
         if (!ds->remove()) return dialogs.last.isEmpty() ? fail("Raden ble ikke slettet") : 1;
         out() << QJsonDocument(QJsonObject{{"deleted", id}, {"table", table}}).toJson(QJsonDocument::Compact) << "\n";

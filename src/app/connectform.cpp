@@ -92,28 +92,15 @@ bool DefaultServerResolver(const QString& server, ConnectParams& params, QString
         params.socket = hold.server->socketPath();
         return true;
     }
-    // "host:port"; an IPv6 address in brackets may carry a port as well.
-    QString host = name;
-    unsigned port = 0;
-    const int colon = name.lastIndexOf(QLatin1Char(':'));
-    if (colon > 0 && name.indexOf(QLatin1Char(':')) == colon) {
-        bool ok = false;
-        const uint p = name.mid(colon + 1).toUInt(&ok);
-        if (ok && p > 0 && p < 65536) {
-            host = name.left(colon);
-            port = p;
-        }
-    } else if (name.startsWith(QLatin1Char('[')) && name.contains(QStringLiteral("]:"))) {
-        const int close = name.indexOf(QStringLiteral("]:"));
-        bool ok = false;
-        const uint p = name.mid(close + 2).toUInt(&ok);
-        if (ok && p > 0 && p < 65536) {
-            host = name.mid(1, close - 1);
-            port = p;
-        }
+    // "host", "host:port", or a list of servers of a cluster ("db1,db2:3307"):
+    // the connection parses the list and moves on to the next server when
+    // one does not answer.
+    if (ParseServerList(name).empty()) {
+        error = QStringLiteral("Ugyldig servernavn: ") + name;
+        return false;
     }
-    params.host = host;
-    params.port = port;
+    params.host = name;
+    params.port = 0;
     params.socket.clear();
     return true;
 }

@@ -20,10 +20,10 @@
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
-#include "printui/printform.h"
 #include "products/productdataform.h"
 #include "products/productlistform.h"
 #include "products/productprintforms.h"
+#include "sales/saleswindows.h"
 #include "ui/commonlistform.h"
 #include "ui/listform.h"
 #include "ui/postinfoform.h"
@@ -72,8 +72,7 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TProductLabelPrintForm>();
     w.add<TProductPrintForm>();
     w.add<TProductStatusForm>();
-    // Printer dialog and preview window for every printout.
-    InstallPrintWindows();
+    RegisterSalesWindows(dm);
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.

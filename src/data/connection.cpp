@@ -1,5 +1,6 @@
 #include "data/connection.h"
 
+#include "core/dialogs.h"
 #include "core/textfil.h"
 
 #include <mysql.h>
@@ -9,10 +10,12 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QThread>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 Result::Result(MYSQL_RES* res) : res_(res) {}
@@ -74,12 +77,112 @@ void Connection::setError()
     }
 }
 
+QString ServerAddress::text() const
+{
+    if (port == 0) return host;
+    return (host.contains(QLatin1Char(':')) ? "[" + host + "]" : host) + ":" + QString::number(port);
+}
+
+std::vector<ServerAddress> ParseServerList(const QString& text, unsigned defaultPort)
+{
+    std::vector<ServerAddress> out;
+    static const QRegularExpression separators(QStringLiteral("[,;\\r\\n]"));
+    for (const QString& part : text.split(separators, Qt::SkipEmptyParts)) {
+        const QString name = part.trimmed();
+        if (name.isEmpty()) continue;
+        ServerAddress a{name, defaultPort};
+        // "host:port"; an IPv6 address in brackets may carry a port as well.
+        const qsizetype colon = name.lastIndexOf(QLatin1Char(':'));
+        bool ok = false;
+        if (name.startsWith(QLatin1Char('[')) && name.contains(QLatin1Char(']'))) {
+            const qsizetype close = name.indexOf(QLatin1Char(']'));
+            a.host = name.mid(1, close - 1);
+            if (name.mid(close + 1).startsWith(QLatin1Char(':'))) {
+                const uint p = name.mid(close + 2).toUInt(&ok);
+                if (ok && p > 0 && p < 65536) a.port = p;
+            }
+        } else if (colon > 0 && name.indexOf(QLatin1Char(':')) == colon) {
+            const uint p = name.mid(colon + 1).toUInt(&ok);
+            if (ok && p > 0 && p < 65536) {
+                a.host = name.left(colon);
+                a.port = p;
+            }
+        }
+        out.push_back(a);
+    }
+    return out;
+}
+
+namespace {
+// The connection itself failed (no answer, refused, broken off), as opposed
+// to a refusal by a server that answered.
+bool connectionFailed(unsigned err) { return err >= 2000 && err < 3000; }
+bool connectionLost(unsigned err) { return err == CR_SERVER_GONE_ERROR || err == CR_SERVER_LOST; }
+// A statement that only reads may run again on a new connection; one that
+// may have written is reported instead, since it may have been done.
+bool readsOnly(const QByteArray& sql)
+{
+    const QByteArray t = sql.trimmed().left(8).toUpper();
+    return t.startsWith("SELECT") || t.startsWith("SHOW") || t.startsWith("DO ") || t.startsWith("SET ");
+}
+constexpr int kStatementAttempts = Connection::kAttempts;
+} // namespace
+
 bool Connection::open(const ConnectParams& p)
 {
     close();
     params_ = p;
     error_.clear();
     errno_ = 0;
+    servers_ = ParseServerList(p.host, p.port);
+    if (servers_.empty()) servers_.push_back(ServerAddress{});  // the local socket
+    for (std::size_t i = 0; i < servers_.size(); ++i) {
+        if (connectTo(servers_[i])) {
+            server_ = i;
+            return true;
+        }
+        if (i + 1 < servers_.size())
+            LogLine(QStringLiteral("ADVARSEL: databaseserveren %1 svarer ikke (%2); prøver %3")
+                        .arg(servers_[i].text(), error_, servers_[i + 1].text()));
+    }
+    return false;
+}
+
+bool Connection::reconnect()
+{
+    if (servers_.empty()) return false;
+    const QString from = currentServer();
+    if (db_) {
+        mysql_close(db_);
+        db_ = nullptr;
+    }
+    if (depth_ > 0) endTransaction();
+    const unsigned lostErr = errno_;
+    const QString lostText = error_;
+    // The next server first, the one that failed last.
+    for (std::size_t k = 1; k <= servers_.size(); ++k) {
+        const std::size_t i = (server_ + k) % servers_.size();
+        if (connectTo(servers_[i])) {
+            server_ = i;
+            LogLine(QStringLiteral("ADVARSEL: forbindelsen til databaseserveren %1 ble brutt (%2); fortsetter på %3")
+                        .arg(from.isEmpty() ? QStringLiteral("(lokal)") : from, lostText,
+                             currentServer().isEmpty() ? QStringLiteral("(lokal)") : currentServer()));
+            return true;
+        }
+    }
+    LogLine(QStringLiteral("FEIL: ingen databaseserver svarer (%1)").arg(error_));
+    if (!connectionFailed(errno_)) {
+        errno_ = lostErr;
+        error_ = lostText;
+    }
+    return false;
+}
+
+QString Connection::currentServer() const { return server_ < servers_.size() ? servers_[server_].text() : QString(); }
+
+bool Connection::connectTo(const ServerAddress& server)
+{
+    const ConnectParams& p = params_;
     MYSQL* db = mysql_init(nullptr);
     if (!db) {
         error_ = QStringLiteral("Tomt for minne");
@@ -97,15 +200,15 @@ bool Connection::open(const ConnectParams& p)
     mysql_optionsv(db, MYSQL_INIT_COMMAND,
                    "SET SESSION sql_mode='STRICT_ALL_TABLES,NO_ZERO_IN_DATE,NO_ENGINE_SUBSTITUTION'");
 
-    const QByteArray host = p.host.toUtf8();
+    const QByteArray host = server.host.toUtf8();
     const QByteArray user = p.user.toUtf8();
     const QByteArray pass = p.password.toUtf8();
     const QByteArray dbname = p.database.toUtf8();
     const QByteArray sock = p.socket.toUtf8();
-    const bool local = p.host.isEmpty() || p.host == QLatin1String("localhost");
+    const bool local = server.host.isEmpty() || server.host == QLatin1String("localhost");
     if (!mysql_real_connect(db, local ? "localhost" : host.constData(), user.constData(),
                             pass.constData(), dbname.isEmpty() ? nullptr : dbname.constData(),
-                            p.port, (local && !sock.isEmpty()) ? sock.constData() : nullptr,
+                            server.port, (local && !sock.isEmpty()) ? sock.constData() : nullptr,
                             CLIENT_MULTI_RESULTS)) {
         errno_ = mysql_errno(db);
         error_ = QString::fromUtf8(mysql_error(db));
@@ -113,11 +216,36 @@ bool Connection::open(const ConnectParams& p)
         return false;
     }
     db_ = db;
+    errno_ = 0;
+    error_.clear();
     return true;
 }
 
+bool Connection::mayRunAgain(int attempt, bool readOnly)
+{
+    // Inside a transaction the server has undone it all, or the line broke
+    // with it open: the transaction as a whole runs again or is reported.
+    if (depth_ > 0 || attempt >= kStatementAttempts) return false;
+    if (errno_ == ER_LOCK_DEADLOCK || errno_ == ER_LOCK_WAIT_TIMEOUT) {
+        // Refused before anything was done (also a cluster's refusal of a
+        // write that conflicted with another server's): once more.
+        pauseBeforeRetry(attempt + 1);
+        return true;
+    }
+    if (errno_ == ER_UNKNOWN_COM_ERROR) return reconnect();  // a cluster node out of the cluster
+    if (connectionLost(errno_) || !db_) {
+        const bool moved = reconnect();
+        if (moved && !readOnly) {
+            errno_ = CR_SERVER_LOST;
+            error_ = QStringLiteral("Forbindelsen ble brutt under skrivingen; ny forbindelse til ") + currentServer();
+        }
+        return moved && readOnly;
+    }
+    return false;
+}
 void Connection::close()
 {
+    servers_.clear();  // closed on purpose: nothing to reconnect to
     if (depth_ > 0) endTransaction();
     if (db_) {
         mysql_close(db_);
@@ -127,14 +255,16 @@ void Connection::close()
 
 bool Connection::run(const QByteArray& sql)
 {
-    if (!db_) {
-        errno_ = CR_SERVER_GONE_ERROR;
-        error_ = QStringLiteral("Ingen forbindelse med databasen");
-        return false;
-    }
-    if (mysql_real_query(db_, sql.constData(), (unsigned long)sql.size()) != 0) {
+    for (int attempt = 1;; ++attempt) {
+        if (!db_) {
+            errno_ = CR_SERVER_GONE_ERROR;
+            error_ = QStringLiteral("Ingen forbindelse med databasen");
+            if (sql.isEmpty() || !mayRunAgain(attempt, true)) return false;
+            continue;
+        }
+        if (mysql_real_query(db_, sql.constData(), (unsigned long)sql.size()) == 0) break;
         setError();
-        return false;
+        if (!mayRunAgain(attempt, readsOnly(sql))) return false;
     }
     errno_ = 0;
     error_.clear();
@@ -157,7 +287,19 @@ bool Connection::exec(const QString& sql)
 
 bool Connection::exec(const QString& sql, const QVariantList& values)
 {
-    if (!db_) return run(QByteArray());
+    for (int attempt = 1;; ++attempt) {
+        if (execBound(sql, values)) return true;
+        if (!mayRunAgain(attempt, readsOnly(sql.toUtf8()))) return false;
+    }
+}
+
+bool Connection::execBound(const QString& sql, const QVariantList& values)
+{
+    if (!db_) {
+        errno_ = CR_SERVER_GONE_ERROR;
+        error_ = QStringLiteral("Ingen forbindelse med databasen");
+        return false;
+    }
     MYSQL_STMT* st = mysql_stmt_init(db_);
     if (!st) {
         setError();
@@ -294,6 +436,8 @@ bool Connection::commit()
         return false;
     }
     const bool ok = exec(QStringLiteral("COMMIT"));
+    // A line that broke during COMMIT leaves it unknown whether it was done.
+    commitLost_ = !ok && connectionLost(errno_);
     endTransaction();
     return ok;
 }
@@ -323,6 +467,12 @@ bool Connection::isRetryable(unsigned err)
     return err == ER_LOCK_DEADLOCK || err == ER_LOCK_WAIT_TIMEOUT || err == ER_UNKNOWN_COM_ERROR;
 }
 
+void Connection::pauseBeforeRetry(int attempt)
+{
+    const unsigned ceiling = 10u << std::min(attempt, 7);  // 40 ms, 80 ms, … up to 1.3 s
+    QThread::msleep(5 + QRandomGenerator::global()->bounded(ceiling));
+}
+
 bool Connection::transaction(const std::function<bool()>& work, int attempts)
 {
     if (depth_ > 0) {
@@ -345,9 +495,18 @@ bool Connection::transaction(const std::function<bool()>& work, int attempts)
         }
         if (ok) return true;
         if (depth_ > 0) endTransaction();
-        if (!isRetryable(errno_) || attempt >= attempts) return false;
+        if (attempt >= attempts) return false;
+        if (connectionLost(errno_) || errno_ == ER_UNKNOWN_COM_ERROR || !db_) {
+            // The server went away or left its cluster: on to the next one,
+            // and the transaction again, unless the line broke during its
+            // COMMIT (then it may have been done, and that is reported).
+            const bool atCommit = std::exchange(commitLost_, false);
+            if (!reconnect() || atCommit) return false;
+        } else if (!isRetryable(errno_)) {
+            return false;
+        }
         LogLine(QStringLiteral("Transaksjonen prøves igjen (%1 av %2): %3").arg(attempt + 1).arg(attempts).arg(error_));
-        QThread::msleep(10 + QRandomGenerator::global()->bounded(40u * unsigned(attempt)));
+        pauseBeforeRetry(attempt + 1);
     }
 }
 
@@ -506,6 +665,15 @@ QString DbFailureText(const QString& what, unsigned err, const QString& serverTe
 QString DbFailure(const QString& what, const Connection& c)
 {
     return DbFailureText(what, c.lastErrno(), c.lastError());
+}
+
+void ShowDbFailure(const QString& what, const Connection& c)
+{
+    if (c.inTransaction() && Connection::isRetryable(c.lastErrno())) {
+        LogLine("ADVARSEL: " + what + ": " + c.lastError());
+        return;
+    }
+    CurrentDialogs()->ShowMessage(DbFailure(what, c), QStringLiteral("Feil"));
 }
 
 QString SqlDouble(double x)

@@ -13,7 +13,11 @@ struct st_mysql;
 struct st_mysql_res;
 
 struct ConnectParams {
-    QString host;      // empty: local socket
+    // Empty: local socket. Several servers of a cluster may be listed,
+    // separated by commas, semicolons or line breaks ("db1,db2:3307,db3"):
+    // the first that answers is used, and when it stops answering the
+    // connection moves on to the next.
+    QString host;
     unsigned port = 0;
     QString socket;    // used when host is empty or "localhost"
     QString user;
@@ -26,6 +30,18 @@ struct ConnectParams {
     int readTimeout = 60;
     int writeTimeout = 60;
 };
+
+// One server of a list: host name or address, and port (0: the default).
+struct ServerAddress {
+    QString host;
+    unsigned port = 0;
+    QString text() const;
+};
+// The servers of a host text: "db1", "db1:3307", "[::1]:3307", several
+// separated by commas, semicolons or line breaks; blanks around each are
+// ignored, empty entries skipped. defaultPort is the port of entries that
+// name none.
+std::vector<ServerAddress> ParseServerList(const QString& text, unsigned defaultPort = 0);
 
 // The time-outs from $KVARNEL_DB_TIMEOUT (seconds) when set, applied to
 // all three; administrators and tests shorten or lengthen them this way.
@@ -69,6 +85,12 @@ public:
 
     bool open(const ConnectParams& p);
     void close();
+    // Connects again, to the next server of the list first (to the same one
+    // when there is only one); false when none answers. Whatever was open
+    // on the old connection (a transaction, a streamed result) is gone.
+    bool reconnect();
+    // The server in use, as "host:port" (empty for the local socket).
+    QString currentServer() const;
     bool isOpen() const { return db_ != nullptr; }
     const ConnectParams& params() const { return params_; }
 
@@ -126,7 +148,13 @@ public:
     // again after a short random pause, up to attempts times. Inside an
     // outer transaction work runs once, as part of it. The last error stays
     // in lastError()/lastErrno().
-    bool transaction(const std::function<bool()>& work, int attempts = 5);
+    bool transaction(const std::function<bool()>& work, int attempts = kAttempts);
+    // How often a refused transaction is tried in all: enough for a row that
+    // several servers of a cluster write at once.
+    static constexpr int kAttempts = 10;
+    // The pause before try number attempt (2, 3, …): short and random, and
+    // longer each time, so that transactions that keep meeting spread out.
+    static void pauseBeforeRetry(int attempt);
     // Errors after which running the same transaction again may succeed.
     static bool isRetryable(unsigned err);
 
@@ -142,6 +170,16 @@ private:
     unsigned errno_ = 0;
     qint64 affected_ = -1;
     void endTransaction();
+    bool connectTo(const ServerAddress& server);
+    // After a failed statement outside a transaction: true when it may run
+    // again (the server did nothing, or the connection moved to another
+    // server before anything was sent); pauses or reconnects as needed.
+    bool mayRunAgain(int attempt, bool readOnly);
+    bool execBound(const QString& sql, const QVariantList& values);
+
+    std::vector<ServerAddress> servers_;
+    std::size_t server_ = 0;
+    bool commitLost_ = false;
 
     int depth_ = 0;
     bool rollbackOnly_ = false;
@@ -152,6 +190,10 @@ private:
 // in words the user can act on (busy, no answer, a value that does not
 // fit); the server's own text goes to the log only.
 QString DbFailure(const QString& what, const Connection& c);
+// Shows DbFailure(what, c) to the user, except for a failure inside a
+// transaction that its owner will run again (a deadlock or a cluster's
+// refusal): that one is only logged.
+void ShowDbFailure(const QString& what, const Connection& c);
 // The same from an error number and the server's text.
 QString DbFailureText(const QString& what, unsigned err, const QString& serverText);
 

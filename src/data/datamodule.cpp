@@ -217,6 +217,7 @@ void TDatabaseModule::setupDatasets()
     ItemsQuery.addLookupField("ponumber", "poid", lookup("po", "ordernumber"));
     ItemsQuery.addLookupField("offernumber", "offerid", lookup("offer", "ordernumber"));
     ItemsQuery.addLookupField("invoicenumber", "invoiceid", lookup("invoice", "ordernumber"));
+    ItemsQuery.addLookupField("projectnumber", "projectid", lookup("project", "projectnumber"));
     ProductTable.addLookupField("product_companyname", "vendor", lookup("company", "companyname"));
     CalendarTable.addLookupField("calendar_initials", "userid", lookup("users", "initials"));
     CalendarTable.addLookupField("projectnumber", "projectid", lookup("project", "projectnumber"));
@@ -255,7 +256,11 @@ void TDatabaseModule::setupDatasets()
 bool TDatabaseModule::TableOpen(Dataset& ds, bool refresh, bool gotoLast)
 {
     bool ok;
-    if (refresh && ds.isOpen()) {
+    if (gotoLast) {
+        // Lists that open on their newest row read the last rows first.
+        if (!refresh) ds.close();
+        ok = ds.openAtEnd();
+    } else if (refresh && ds.isOpen()) {
         ok = ds.refresh();
     } else {
         ds.close();
@@ -267,7 +272,6 @@ bool TDatabaseModule::TableOpen(Dataset& ds, bool refresh, bool gotoLast)
         CurrentDialogs()->ShowMessage("Kan ikke åpne tabellen " + ds.tableName(), QStringLiteral("Feil"));
         return false;
     }
-    if (gotoLast) ds.last();
     LogLine(QStringLiteral("Åpner tabellen ") + full);
     return true;
 }

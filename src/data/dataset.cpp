@@ -1,5 +1,7 @@
 #include "data/dataset.h"
 
+#include <algorithm>
+
 #include "core/dialogs.h"
 #include "core/felles.h"
 
@@ -266,6 +268,7 @@ bool Dataset::open()
     }
     complete_ = !limited || int(rows_.size()) <= firstBatch_;
     if (!complete_) rows_.pop_back();  // the extra row only told that more follow
+    fromEnd_ = false;
     error_.clear();
     state_ = Browse;
     cur_ = -1;
@@ -286,6 +289,8 @@ void Dataset::close()
     bof_ = eof_ = true;
     buf_.clear();
     state_ = Inactive;
+    fromEnd_ = false;
+    complete_ = true;
     if (!disabled_) emit rowsReset();
     emit closed();
     emit stateChanged(state_);
@@ -330,6 +335,7 @@ bool Dataset::refresh()
     }
     complete_ = !limited || int(rows_.size()) <= firstBatch_;
     if (!complete_) rows_.pop_back();
+    fromEnd_ = false;
     cur_ = -1;
     if (!disabled_) emit rowsReset();
     int row = rowOfId(id);
@@ -338,6 +344,74 @@ bool Dataset::refresh()
     // select that found nothing left it without one.
     if (row < 0 && loadedCount() > 0) row = qBound(0, oldRow, loadedCount() - 1);
     setCurrent(row, true);
+    return true;
+}
+
+namespace {
+// The order clause the other way round: every term's direction turned.
+// Terms are split at the commas outside parentheses.
+QString reversedOrder(const QString& order)
+{
+    QStringList terms;
+    int depth = 0;
+    QString cur;
+    for (QChar ch : order) {
+        if (ch == '(') ++depth;
+        if (ch == ')') --depth;
+        if (ch == ',' && depth == 0) {
+            terms << cur.trimmed();
+            cur.clear();
+        } else {
+            cur += ch;
+        }
+    }
+    terms << cur.trimmed();
+    for (QString& t : terms) {
+        if (t.endsWith(QLatin1String(" DESC"), Qt::CaseInsensitive)) t.chop(5);
+        else if (t.endsWith(QLatin1String(" ASC"), Qt::CaseInsensitive)) t = t.left(t.size() - 4) + QStringLiteral(" DESC");
+        else t += QStringLiteral(" DESC");
+    }
+    return terms.join(',');
+}
+} // namespace
+
+bool Dataset::openAtEnd()
+{
+    if (isQuery() || order_.trimmed().isEmpty() || firstBatch_ <= 0) {
+        if (!(isOpen() ? refresh() : open())) return false;
+        last();
+        return true;
+    }
+    if (state_ == Edit || state_ == Insert) {
+        if (!post()) return false;
+    }
+    if (master_ && !masterValueSet_) {
+        masterValue_ = master_->isOpen() && !master_->isEmpty() ? master_->asInt(masterField_) : 0;
+        masterValueSet_ = true;
+    }
+    // The last rows, newest first, then put back in the list's order.
+    QString sql = selectText();
+    sql.chop(order_.size());
+    sql += reversedOrder(order_) + QStringLiteral(" LIMIT %1").arg(firstBatch_ + 1);
+    auto res = conn_->queryUnbuffered(sql);
+    if (!res || !readRows(*res)) {
+        error_ = conn_->lastError();
+        close();
+        return false;
+    }
+    complete_ = int(rows_.size()) <= firstBatch_;
+    if (!complete_) rows_.pop_back();
+    std::reverse(rows_.begin(), rows_.end());
+    fromEnd_ = !complete_;
+    error_.clear();
+    const bool wasOpen = state_ != Inactive;
+    state_ = Browse;
+    cur_ = -1;
+    if (!disabled_) emit rowsReset();
+    if (!wasOpen) emit opened();
+    setCurrent(rows_.empty() ? -1 : loadedCount() - 1, true);
+    eof_ = true;
+    if (!wasOpen) emit stateChanged(state_);
     return true;
 }
 
@@ -369,15 +443,19 @@ bool Dataset::fetchRest()
         return false;
     }
     complete_ = true;
+    const bool before = fromEnd_;
+    fromEnd_ = false;
     int row = rowOfId(id);
-    if (row < 0) row = qMin(oldRow, loadedCount() - 1);
+    if (row < 0) row = before ? loadedCount() - oldLoaded + oldRow : qMin(oldRow, loadedCount() - 1);
+    row = qMin(row, loadedCount() - 1);
     cur_ = row;
     bof_ = row <= 0;
     eof_ = row < 0 || row >= loadedCount() - 1;
     if (!disabled_) {
         // Views keep their place: the new rows are added after the shown ones
         // (which are told to repaint, in case others changed them meanwhile).
-        if (loadedCount() >= oldLoaded && oldLoaded > 0) {
+        // Rows read before the last batch change every row's number.
+        if (!before && loadedCount() >= oldLoaded && oldLoaded > 0) {
             if (loadedCount() > oldLoaded) emit rowsAppended(oldLoaded, loadedCount() - 1);
             for (int r = 0; r < oldLoaded; ++r) emit rowChanged(r);
         } else {
@@ -407,7 +485,7 @@ void Dataset::setCurrent(int row, bool force)
     if (row == cur_ && !force) return;
     cur_ = row;
     bof_ = row <= 0;
-    eof_ = row < 0 || (complete_ && row >= loadedCount() - 1);
+    eof_ = row < 0 || ((complete_ || fromEnd_) && row >= loadedCount() - 1);
     emitCurrent();
 }
 
@@ -426,7 +504,8 @@ void Dataset::first()
 void Dataset::last()
 {
     if (!checkBrowse()) return;
-    setCurrent(recordCount() - 1);
+    // Read from the end, the last row is read already.
+    setCurrent((fromEnd_ ? loadedCount() : recordCount()) - 1);
     eof_ = true;
 }
 
@@ -434,13 +513,15 @@ void Dataset::next()
 {
     if (!checkBrowse()) return;
     // Rows not read yet are read only when the step needs them.
-    if (cur_ + 1 < loadedCount() || cur_ + 1 < recordCount()) setCurrent(cur_ + 1);
+    if (cur_ + 1 < loadedCount() || (!fromEnd_ && cur_ + 1 < recordCount())) setCurrent(cur_ + 1);
     else eof_ = true;
 }
 
 void Dataset::prior()
 {
     if (!checkBrowse()) return;
+    // Before the last batch lie the rows not read yet.
+    if (cur_ == 0 && fromEnd_ && !fetchRest()) return;
     if (cur_ > 0) setCurrent(cur_ - 1);
     else bof_ = true;
 }
@@ -682,14 +763,16 @@ bool Dataset::insert()
 {
     if (state_ == Inactive) return false;
     if (!checkBrowse()) return false;
-    if (!fetchRest()) return false;  // a new row goes after every row of the select
+    // A new row goes after every row of the select (read from the end, the
+    // last rows are there already).
+    if (!fromEnd_ && !fetchRest()) return false;
     if (beforeInsert && !beforeInsert(*this)) return false;
     buf_.assign(size_t(storedFields_), QVariant());
     changed_ = QBitArray(storedFields_);
     rowBeforeInsert_ = cur_;
     overlays_.emplace_back(size_t(storedFields_));
     rows_.push_back(RowRef::ofOverlay(int(overlays_.size() - 1)));
-    insertedRow_ = recordCount() - 1;
+    insertedRow_ = loadedCount() - 1;
     if (!disabled_) emit rowInserted(insertedRow_);
     state_ = Insert;
     setCurrent(insertedRow_);
@@ -868,7 +951,7 @@ bool Dataset::post()
             const QString sql = QStringLiteral("UPDATE `%1` SET %2 WHERE id=%3").arg(table_, sets.join(','), QString::number(id));
             if (!conn_->exec(sql)) {
                 error_ = conn_->lastError();
-                CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke lagre endringen"), *conn_), QStringLiteral("Feil"));
+                ShowDbFailure(QStringLiteral("Kan ikke lagre endringen"), *conn_);
                 return false;
             }
             overlayOf(ref) = buf_;
@@ -878,7 +961,7 @@ bool Dataset::post()
                                            : QStringLiteral("INSERT INTO `%1` (%2) VALUES (%3)").arg(table_, cols.join(','), vals.join(','));
         if (!conn_->exec(sql)) {
             error_ = conn_->lastError();
-            CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke lagre den nye posten"), *conn_), QStringLiteral("Feil"));
+            ShowDbFailure(QStringLiteral("Kan ikke lagre den nye posten"), *conn_);
             return false;
         }
         const qint64 id = conn_->lastInsertId();
@@ -904,14 +987,14 @@ void Dataset::cancel()
         const int row = insertedRow_;
         state_ = Browse;
         buf_.clear();
-        if (row >= 0 && row < recordCount()) {
+        if (row >= 0 && row < loadedCount()) {
             rows_.erase(rows_.begin() + row);
             if (!disabled_) emit rowRemoved(row);
         }
         insertedRow_ = -1;
         // Back to the row the user was on before the new one.
-        const int back = rowBeforeInsert_ >= 0 && rowBeforeInsert_ < recordCount() ? rowBeforeInsert_
-                                                                                   : qMin(row, recordCount() - 1);
+        const int back = rowBeforeInsert_ >= 0 && rowBeforeInsert_ < loadedCount() ? rowBeforeInsert_
+                                                                                   : qMin(row, loadedCount() - 1);
         setCurrent(back, true);
         emit stateChanged(state_);
         return;
@@ -936,7 +1019,7 @@ bool Dataset::remove()
     const qint64 id = currentId();
     if (!conn_->exec(QStringLiteral("DELETE FROM `%1` WHERE id=%2").arg(table_).arg(id))) {
         error_ = conn_->lastError();
-        CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke slette posten"), *conn_), QStringLiteral("Feil"));
+        ShowDbFailure(QStringLiteral("Kan ikke slette posten"), *conn_);
         return false;
     }
     const int row = cur_;

@@ -91,6 +91,13 @@ public:
     // Reads the rows not read yet; false when that fails.
     bool fetchRest();
     bool isComplete() const { return complete_; }
+    // Opens (or re-reads) on the last row: a table dataset with an order
+    // and a first batch reads the last batch of rows first, so a list that
+    // shows its newest rows needs no more; the earlier rows are read when
+    // something needs them (fetchRest, which then puts them before).
+    bool openAtEnd();
+    // True while only the last batch is read.
+    bool readFromEnd() const { return fromEnd_; }
     int loadedCount() const { return int(rows_.size()); }
     bool isOpen() const { return state_ != Inactive; }
     State state() const { return state_; }
@@ -245,6 +252,7 @@ private:
     QString error_;
     int firstBatch_ = 0;
     bool complete_ = true;
+    bool fromEnd_ = false;
 };
 
 // id -> text over a whole table, read once and re-read on demand; lookup

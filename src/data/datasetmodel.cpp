@@ -65,7 +65,12 @@ int DatasetModel::fieldOfColumn(int column) const
 
 int DatasetModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shown_; }
 
-bool DatasetModel::canFetchMore(const QModelIndex& parent) const { return !parent.isValid() && !ds_->isComplete(); }
+// Read from the end, the rows not read yet lie before the shown ones: the
+// grid asks for them when scrolled to the top, not the bottom.
+bool DatasetModel::canFetchMore(const QModelIndex& parent) const
+{
+    return !parent.isValid() && !ds_->isComplete() && !ds_->readFromEnd();
+}
 
 void DatasetModel::fetchMore(const QModelIndex& parent)
 {

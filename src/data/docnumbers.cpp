@@ -95,9 +95,7 @@ bool DocumentNumbering::beforePost(Dataset& ds)
     takenInTransaction_ = conn.inTransaction();
     const int number = AllocateDocumentNumber(conn, ds.tableName());
     if (number <= 0) {
-        LogLine("FEIL: fikk ikke tildelt nytt nummer i " + ds.tableName() + " " + conn.lastError());
-        CurrentDialogs()->ShowMessage(DbFailure(QStringLiteral("Kan ikke tildele nytt nummer nå"), conn),
-                                      QStringLiteral("Feil"));
+        ShowDbFailure(QStringLiteral("Kan ikke tildele nytt nummer i ") + ds.tableName(), conn);
         return false;
     }
     taken_ = number;

@@ -124,22 +124,50 @@ int DeleteItems(TDatabaseModule& dm)
     return deleted;
 }
 
+bool FindProduct(Connection& conn, const QString& code, ProductValues& out)
+{
+    if (code.isEmpty()) return false;
+    auto r = conn.query("SELECT id, productcode, producttext, piece, price, real_cost FROM product WHERE productcode=" +
+                        conn.quote(code) + " ORDER BY id LIMIT 1");
+    if (!r || !r->next()) return false;
+    out.id = r->toLongLong(0);
+    out.productcode = r->value(1);
+    out.producttext = r->value(2);
+    out.piece = r->value(3);
+    out.price = r->toDouble(4);
+    out.real_cost = r->toDouble(5);
+    return true;
+}
+
 bool CopyProductToItems(TDatabaseModule& dm, bool newLine, double quantity)
 {
-    Dataset& items = dm.ItemsQuery;
     Dataset& product = dm.ProductTable;
-    if (!items.isOpen() || !product.isOpen() || product.isEmpty()) return false;
+    if (!product.isOpen() || product.isEmpty()) return false;
+    ProductValues p;
+    p.id = product.currentId();
+    p.productcode = product.asString("productcode");
+    p.producttext = product.asString("producttext");
+    p.piece = product.asString("piece");
+    p.price = product.asFloat("price");
+    p.real_cost = product.asFloat("real_cost");
+    return CopyProductToItems(dm, p, newLine, quantity);
+}
+
+bool CopyProductToItems(TDatabaseModule& dm, const ProductValues& product, bool newLine, double quantity)
+{
+    Dataset& items = dm.ItemsQuery;
+    if (!items.isOpen()) return false;
     if (newLine) {
         if (!items.insert()) return false;
     } else if (!editing(items) && !items.edit()) {
         return false;
     }
-    items.setValue("productcode", product.asString("productcode"));
-    items.setValue("producttext", product.asString("producttext"));
-    items.setValue("price", product.asFloat("price"));
+    items.setValue("productcode", product.productcode);
+    items.setValue("producttext", product.producttext);
+    items.setValue("price", product.price);
     if (items.asFloat("itemcount") == 0) items.setValue("itemcount", quantity);
-    items.setValue("piece", product.asString("piece"));
-    items.setValue("cost", product.asFloat("real_cost"));
+    items.setValue("piece", product.piece);
+    items.setValue("cost", product.real_cost);
     if (items.asString("mark").isEmpty()) items.setValue("mark", LastMark);
     return items.post();
 }

@@ -8,7 +8,18 @@
 // with CR LF. Quantities are written with a decimal point.
 #include <QString>
 
+class Connection;
 class TDatabaseModule;
+
+// What an item line takes from a product.
+struct ProductValues {
+    qint64 id = 0;
+    QString productcode, producttext, piece;
+    double price = 0, real_cost = 0;
+};
+// The product whose code is exactly code, looked for over the whole product
+// table whatever the product dataset is filtered on; false when none.
+bool FindProduct(Connection& conn, const QString& code, ProductValues& out);
 
 // Full path of the clipboard file.
 QString ItemsTempFile();
@@ -29,6 +40,8 @@ int DeleteItems(TDatabaseModule& dm);
 // code, text, price, unit and real cost; the quantity only when the line
 // has none; the mark of the last saved line when it has none. Saves it.
 bool CopyProductToItems(TDatabaseModule& dm, bool newLine, double quantity);
+// The same from a product found with FindProduct.
+bool CopyProductToItems(TDatabaseModule& dm, const ProductValues& product, bool newLine, double quantity);
 // Bills the current time registration into the current order: a line with
 // the hours as quantity, unit "TIM", the hourly rate and cost from the
 // settings and the given mark; the registration is marked as entered and

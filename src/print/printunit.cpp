@@ -304,13 +304,18 @@ void addressBlock(const Document& d)
     const int LeftY = Ypluss;
 
     Ypluss = top;
+    bool onLastRow = false;
     for (const InfoRow& r : d.info) {
         if (!r.label.isEmpty()) {
             PrintXY(Pos1 + 1, 0, r.label);
             PrintXY(Pos2 + 1, 0, r.value);
         }
+        onLastRow = !r.advance;
         if (r.advance) Linjened(1);
     }
+    // A row written without moving on (the department, last) still takes
+    // its line: the item list starts below it, never on top of it.
+    if (onLastRow) Linjened(1);
     if (d.kind == DocKind::Delivery) Linjened(1);
     SetFont(d.bodyFont, 8);
     Ypluss = std::max(Ypluss, LeftY);

@@ -306,6 +306,14 @@ bool LPTPrint()
     return ok;
 }
 
+bool LPTPrint(const QString& title)
+{
+    PrinterTitle = title;
+    const bool ok = LPTPrint();
+    PrinterTitle.clear();
+    return ok;
+}
+
 bool PrintToPdfFile(const QString& path)
 {
     InstallFontSubstitutes();

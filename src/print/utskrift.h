@@ -90,6 +90,10 @@ extern std::function<void()> ShowPreviewWindow;
 // then PrinterTitle is cleared. Returns false when the user cancelled or the
 // job failed; a cancelled dialog prints nothing and keeps PrinterTitle.
 bool LPTPrint();
+// Prints PrintPreView as the job title (empty: "utskrift"): the title
+// belongs to this job alone, so a cancelled job leaves no title behind for
+// the next printout.
+bool LPTPrint(const QString& title);
 // Prints PrintPreView into the PDF file path without any dialog, through
 // the same engine; the job title is PrinterTitle ("utskrift" when empty)
 // and is cleared afterwards. The file is replaced only when the job ends

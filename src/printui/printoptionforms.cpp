@@ -138,21 +138,22 @@ bool TDocPrintOptionsForm::BitBtn1Click()
     const bool locked = ds.isOpen() && !ds.isEmpty() && ds.asInt(QStringLiteral("pricelock")) == 1;
     const QString number = ds.isOpen() && !ds.isEmpty() ? ds.asString(QStringLiteral("ordernumber")) : QString();
     const QString heading = HeaderCombo->currentText();
+    QString title;
     switch (kind_) {
     case Order:
         PrintPreView = OrderPrint(dm_, OrderPrintOptions(heading, price, cost, noZero, locked));
-        PrinterTitle = DocumentJobTitle(QStringLiteral("O"), number);
+        title = DocumentJobTitle(QStringLiteral("O"), number);
         break;
     case Offer:
         PrintPreView = OfferPrint(dm_, OfferPrintOptions(heading, price, noZero, locked));
-        PrinterTitle = DocumentJobTitle(QStringLiteral("T"), number);
+        title = DocumentJobTitle(QStringLiteral("T"), number);
         break;
     case PO:
         PrintPreView = POprint(dm_, POPrintOptions(heading, price, locked));
-        PrinterTitle = DocumentJobTitle(QStringLiteral("B"), number);
+        title = DocumentJobTitle(QStringLiteral("B"), number);
         break;
     }
-    const bool ok = LPTPrint();
+    const bool ok = LPTPrint(title);
     accept();
     return ok;
 }

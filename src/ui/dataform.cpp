@@ -16,9 +16,13 @@
 
 TDataForm::TDataForm(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    auto* outer = new QHBoxLayout(this);
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    auto* outer = new QHBoxLayout;
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
+    root->addLayout(outer);
 
     TrackBar1 = new QSlider(Qt::Vertical, this);
     TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
@@ -174,6 +178,16 @@ void TDataForm::setClientWidth(int w)
     TrackBar1Change();
 }
 
+void TDataForm::setFooter(QWidget* footer, int height)
+{
+    footer_ = footer;
+    footerHeight_ = height;
+    footer->setParent(this);
+    footer->setFixedHeight(height);
+    static_cast<QVBoxLayout*>(layout())->addWidget(footer);
+    TrackBar1Change();
+}
+
 QAction* TDataForm::addMenuItem(const QString& caption, std::function<void()> action, const QKeySequence& key)
 {
     auto* a = new QAction(caption, this);
@@ -252,7 +266,7 @@ void TDataForm::TrackBar1Change()
 {
     const int pos = TrackBar1->value();
     for (int i = 0; i < panelCount(); ++i) panels_[size_t(i)]->setVisible(i <= pos);
-    const int h = qMax(panelsHeight(), TrackBar1->isVisible() ? 56 : 0);
+    const int h = qMax(panelsHeight(), TrackBar1->isVisible() ? 56 : 0) + footerHeight_;
     const int w = clientWidth_ > 0 ? clientWidth_ : qMax(width(), sizeHint().width());
     setFixedSize(w, h);
 }

@@ -67,6 +67,10 @@ public:
     QWidget* panel(int i) const { return panels_[size_t(i)]; }
     // Fixed client width (0: as the panels need).
     void setClientWidth(int w);
+    // A widget under the panels, always shown whatever the slider says
+    // (the document windows' item grid); the client height becomes the
+    // visible panels plus its fixed height.
+    void setFooter(QWidget* footer, int height);
     // An item of the window's popup menu after the standard ones.
     QAction* addMenuItem(const QString& caption, std::function<void()> action,
                          const QKeySequence& key = QKeySequence());
@@ -113,4 +117,6 @@ private:
     QVBoxLayout* panelLayout_;
     QMetaObject::Connection stateConn_;
     int clientWidth_ = 0;
+    QWidget* footer_ = nullptr;
+    int footerHeight_ = 0;
 };

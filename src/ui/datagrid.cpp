@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QTimer>
 
 const QColor DataGrid::TitleColor(128, 0, 128);
 
@@ -45,7 +47,7 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent)
         f.setBold(true);
         horizontalHeader()->setFont(f);
     }
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DataGrid::TitleClick);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int c) { TitleClick(c); });
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) {
         if (i.isValid()) emit rowDoubleClicked();
     });
@@ -57,7 +59,7 @@ void DataGrid::setDataset(Dataset* ds, const std::vector<GridColumn>& columns)
     conns_.clear();
     ds_ = ds;
     GridModel* old = model_;
-    model_ = ds ? new GridModel(ds, this) : nullptr;
+    model_ = ds ? createModel(ds) : nullptr;
     if (model_) {
         model_->setRowColor(rowColor_);
         QStringList fields, titles;
@@ -72,6 +74,20 @@ void DataGrid::setDataset(Dataset* ds, const std::vector<GridColumn>& columns)
     for (int i = 0; i < int(columns.size()); ++i)
         if (columns[size_t(i)].width > 0) setColumnWidth(i, columns[size_t(i)].width);
     if (!ds) return;
+    // Read from the end, the rows before the shown ones are read when the
+    // grid is scrolled to its top; the rows in view stay in view.
+    conns_.push_back(connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int v) {
+        if (v != verticalScrollBar()->minimum() || !ds_ || !ds_->readFromEnd()) return;
+        QTimer::singleShot(0, this, [this] {
+            if (!ds_ || !ds_->readFromEnd() || verticalScrollBar()->value() != verticalScrollBar()->minimum()) return;
+            const int shown = model_ ? model_->rowCount() : 0;
+            const int top = qMax(0, rowAt(0));
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            ds_->fetchRest();
+            QApplication::restoreOverrideCursor();
+            if (model_) scrollTo(model_->index(model_->rowCount() - shown + top, 0), QAbstractItemView::PositionAtTop);
+        });
+    }));
     conns_.push_back(connect(ds, &Dataset::currentChanged, this, &DataGrid::followDataset));
     conns_.push_back(connect(ds, &Dataset::rowsReset, this, &DataGrid::followDataset));
     conns_.push_back(connect(ds, &Dataset::rowInserted, this, &DataGrid::followDataset));

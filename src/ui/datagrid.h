@@ -52,12 +52,16 @@ public:
     // A click on the title of column: sorts the dataset by its field (or its
     // key field) and re-reads the rows. Nothing happens when it already
     // sorts by that field.
-    void TitleClick(int column);
+    virtual void TitleClick(int column);
     // The font colour the grid draws row in.
     QColor rowColor(int row) const;
 
 signals:
     void rowDoubleClicked();
+
+protected:
+    // The model setDataset makes; grids with editable cells give their own.
+    virtual GridModel* createModel(Dataset* ds) { return new GridModel(ds, this); }
 
 private:
     void followDataset();

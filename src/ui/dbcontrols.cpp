@@ -1,5 +1,7 @@
 #include "ui/dbcontrols.h"
 
+#include <QStandardItemModel>
+
 #include "data/connection.h"
 
 #include <QApplication>
@@ -277,7 +279,27 @@ void TDBComboBox::refresh()
     if (isEditable()) {
         if (currentText() != t) setEditText(t);
     } else {
-        setCurrentIndex(findText(t));
+        // A stored text the list does not offer (set elsewhere, or an older
+        // value) is shown as it is, as an entry that cannot be picked.
+        const int foreign = findData(true, Qt::UserRole + 1);
+        int i = findText(t);
+        if (i == foreign) i = -1;
+        if (i < 0 && !t.isEmpty()) {
+            if (foreign >= 0) {
+                setItemText(foreign, t);
+                i = foreign;
+            } else {
+                addItem(t);
+                i = count() - 1;
+                setItemData(i, true, Qt::UserRole + 1);
+                if (auto* m = qobject_cast<QStandardItemModel*>(model()))
+                    if (QStandardItem* item = m->item(i)) item->setEnabled(false);
+            }
+        } else if (foreign >= 0) {
+            removeItem(foreign);
+            if (i > foreign) --i;
+        }
+        setCurrentIndex(i);
     }
     loading_ = false;
 }
@@ -301,8 +323,24 @@ void TDBLookupComboBox::setListSource(Dataset* list, const QString& keyField, co
     keyField_ = keyField;
     textField_ = textField;
     conn_ = nullptr;
-    if (list) listConn_ = connect(list, &Dataset::rowsReset, this, &TDBLookupComboBox::reloadList);
+    if (list)
+        listConn_ = connect(list, &Dataset::rowsReset, this, [this] {
+            if (keyText_) listLoaded_ = false;
+            else reloadList();
+        });
     reloadList();
+}
+
+void TDBLookupComboBox::setLazy(std::function<QString(qint64)> keyText)
+{
+    keyText_ = std::move(keyText);
+    listLoaded_ = false;
+}
+
+void TDBLookupComboBox::showPopup()
+{
+    if (keyText_ && !listLoaded_) fillList();
+    QComboBox::showPopup();
 }
 
 void TDBLookupComboBox::setListQuery(Connection* conn, const QString& sql)
@@ -316,9 +354,25 @@ void TDBLookupComboBox::setListQuery(Connection* conn, const QString& sql)
 
 void TDBLookupComboBox::reloadList()
 {
+    if (!keyText_) {
+        fillList();
+        return;
+    }
+    // Read when it drops down (or a key is chosen from it).
     loading_ = true;
     clear();
     addItem(QString(), qlonglong(0));
+    listLoaded_ = false;
+    loading_ = false;
+    refresh();
+}
+
+void TDBLookupComboBox::fillList()
+{
+    loading_ = true;
+    clear();
+    addItem(QString(), qlonglong(0));
+    listLoaded_ = true;
     if (list_ && list_->isOpen()) {
         const int k = list_->fieldIndex(keyField_), t = list_->fieldIndex(textField_);
         if (k >= 0 && t >= 0)
@@ -334,7 +388,12 @@ void TDBLookupComboBox::reloadList()
 
 void TDBLookupComboBox::showEvent(QShowEvent* e)
 {
-    if (conn_) reloadList();
+    if (keyText_) {
+        listLoaded_ = false;
+        refresh();
+    } else if (conn_) {
+        reloadList();
+    }
     QComboBox::showEvent(e);
 }
 
@@ -342,6 +401,7 @@ qint64 TDBLookupComboBox::currentKey() const { return currentIndex() >= 0 ? curr
 
 void TDBLookupComboBox::chooseKey(qint64 key)
 {
+    if (keyText_ && !listLoaded_) fillList();
     const int i = findData(qlonglong(key));
     if (i < 0) return;
     setCurrentIndex(i);
@@ -352,7 +412,13 @@ void TDBLookupComboBox::refresh()
 {
     loading_ = true;
     const QVariant v = link_.value();
-    setCurrentIndex(v.isNull() ? -1 : findData(v.toLongLong()));
+    int i = v.isNull() ? -1 : findData(v.toLongLong());
+    if (i < 0 && keyText_ && !v.isNull() && v.toLongLong() != 0) {
+        // Not read yet: this one entry, from its own row.
+        addItem(keyText_(v.toLongLong()), v.toLongLong());
+        i = count() - 1;
+    }
+    setCurrentIndex(i);
     loading_ = false;
 }
 

@@ -174,18 +174,26 @@ public:
     // sql selects two columns: the key and the text.
     void setListQuery(Connection* conn, const QString& sql);
     void reloadList();
+    // A long list is read only when it drops down; until then the shown
+    // entry's text comes from keyText, one row at a time.
+    void setLazy(std::function<QString(qint64)> keyText);
     FieldLink& link() override { return link_; }
     // The key of the shown entry; 0 when none.
     qint64 currentKey() const;
     // Chooses the entry of key as if the user had.
     void chooseKey(qint64 key);
 
+    void showPopup() override;
+
 protected:
     void showEvent(QShowEvent* e) override;
 
 private:
     void refresh();
+    void fillList();
     FieldLink link_;
+    std::function<QString(qint64)> keyText_;
+    bool listLoaded_ = false;
     QPointer<Dataset> list_;
     QString keyField_, textField_;
     Connection* conn_ = nullptr;

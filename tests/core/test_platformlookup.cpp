@@ -158,7 +158,9 @@ TEST_F(PlatformTest, DatabaseValuesOpenOnlyAsAddressesOrOwnFiles)
         SCOPED_TRACE(c.value.toStdString());
         QString target;
         EXPECT_EQ(DatabaseValueTarget(c.value, &target), c.opened != nullptr);
-        if (c.opened) EXPECT_EQ(target, QString::fromUtf8(c.opened));
+        if (c.opened) {
+            EXPECT_EQ(target, QString::fromUtf8(c.opened));
+        }
     }
     QString target;
     ASSERT_TRUE(DatabaseValueTarget(own, &target));

@@ -265,10 +265,14 @@ TEST_F(DatasetTest, LostConnectionGivesAnErrorNotACrash)
     ASSERT_TRUE(db->admin().exec("KILL " + id));
     ScriptedDialogs dialogs;
     ds.setValue("name", "Etter");
-    EXPECT_FALSE(ds.post());
+    EXPECT_FALSE(ds.post());  // a write is never run again blindly
     EXPECT_FALSE(dialogs.messages.empty());
-    EXPECT_FALSE(ds.refresh());
     EXPECT_EQ(ds.recordCount(), 4);  // what was read stays readable
+    // The connection was made again: the list reads as the server has it.
+    ds.cancel();
+    EXPECT_TRUE(ds.refresh());
+    EXPECT_EQ(ds.recordCount(), 4);
+    EXPECT_NE(conn.scalar("SELECT COUNT(*) FROM person WHERE name='Etter'"), "1");
 }
 
 TEST_F(DatasetTest, ModelFollowsTheDataset)
@@ -401,4 +405,54 @@ TEST_F(DatasetTest, GridFetchesTheRestAtItsEnd)
     EXPECT_EQ(inserted[0][2].toInt(), 3);
     EXPECT_EQ(reset.count(), 0);
     EXPECT_EQ(model.data(model.index(3, ds.fieldIndex("name"))).toString(), "C:\\temp");
+}
+
+// A list that opens on its newest row reads only the last batch; the rows
+// before it come when something needs them, the current record kept.
+TEST_F(DatasetTest, OpenAtEndReadsTheLastBatchFirst)
+{
+    struct Step {
+        const char* what;
+        std::function<void(Dataset&)> run;
+        int loadedAfter;
+        const char* currentAfter;
+    } steps[] = {
+        {"nothing more", [](Dataset&) {}, 2, "C:\\temp"},
+        {"last and next stay", [](Dataset& d) { d.last(); d.next(); EXPECT_TRUE(d.eof()); }, 2, "C:\\temp"},
+        {"prior within the batch", [](Dataset& d) { d.prior(); }, 2, "O'Brien"},
+        {"prior before the batch", [](Dataset& d) { d.prior(); d.prior(); }, 4, "Bjørn"},
+        {"count", [](Dataset& d) { EXPECT_EQ(d.recordCount(), 4); }, 4, "C:\\temp"},
+        {"insert after the last", [](Dataset& d) { EXPECT_TRUE(d.insert()); EXPECT_EQ(d.recNo(), 2); d.cancel(); }, 2,
+         "C:\\temp"},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        Dataset ds(&conn, "person");
+        ds.setOrder("id");
+        ds.setFirstBatch(2);
+        ASSERT_TRUE(ds.openAtEnd());
+        EXPECT_TRUE(ds.readFromEnd());
+        EXPECT_EQ(ds.asString("name"), "C:\\temp");
+        EXPECT_EQ(ds.displayText(0, ds.fieldIndex("name")), "O'Brien");
+        s.run(ds);
+        EXPECT_EQ(ds.loadedCount(), s.loadedAfter);
+        EXPECT_EQ(ds.asString("name"), QString::fromUtf8(s.currentAfter));
+    }
+    // An order of several terms, some descending, turned for the last rows.
+    Dataset ds(&conn, "person");
+    // firm 2 first (O'Brien 0.125, C:\temp 7), then firm 1 (Bjørn -2, Åse 1234.5)
+    ds.setOrder("firmid DESC, (amount) ASC");
+    ds.setFirstBatch(1);
+    ASSERT_TRUE(ds.openAtEnd());
+    EXPECT_EQ(ds.asString("name"), "Åse");
+    EXPECT_EQ(ds.recordCount(), 4);
+    EXPECT_EQ(ds.displayText(0, ds.fieldIndex("name")), "O'Brien");
+    EXPECT_EQ(ds.recNo(), 3);
+    // The grid asks for earlier rows at its top, never at its bottom.
+    Dataset tail(&conn, "person");
+    tail.setOrder("id");
+    tail.setFirstBatch(2);
+    DatasetModel model(&tail);
+    ASSERT_TRUE(tail.openAtEnd());
+    EXPECT_FALSE(model.canFetchMore(QModelIndex()));
 }
