@@ -9,6 +9,7 @@
 #include "data/ordertotals.h"
 #include "data/productrules.h"
 #include "products/productdataform.h"
+#include "sales/itemsaddform.h"
 #include "ui/windowregistry.h"
 
 #include <QAction>
@@ -380,8 +381,12 @@ void TProductListForm::Dokumenter1Click()
 
 void TProductListForm::GridDoubleClick()
 {
-    if (AddingProduct && Windows().has<TItemsAddForm>()) Windows().showModal(WindowName<TItemsAddForm>());
-    else Rediger1Click();
+    if (AddingProduct && Windows().has<TItemsAddForm>()) {
+        ItemsAddMode = 0;  // the picker adds this list's current product
+        Windows().showModal(WindowName<TItemsAddForm>());
+    } else {
+        Rediger1Click();
+    }
 }
 
 void TProductListForm::FormShow()
