@@ -8,6 +8,8 @@
 #include "data/datamodule.h"
 #include "data/ordertotals.h"
 #include "print/printunit.h"
+#include "print/productprint.h"
+#include "data/productrules.h"
 #include "print/utskrift.h"
 #include "core/login.h"
 #include "data/logindatasets.h"
@@ -138,6 +140,21 @@ QString rawFetch(const char* sql, bool touch)
     return QStringLiteral("%1 rader, %2 MB data").arg(rows).arg(bytes / 1e6, 0, 'f', 1);
 }
 
+// The C API reading a result into its buffer over an open connection.
+void rawFetch(MYSQL* db, const char* sql)
+{
+    mysql_query(db, sql);
+    MYSQL_RES* r = mysql_store_result(db);
+    if (!r) return;
+    const unsigned n = mysql_num_fields(r);
+    unsigned long long bytes = 0;
+    while (mysql_fetch_row(r)) {
+        unsigned long* len = mysql_fetch_lengths(r);
+        for (unsigned c = 0; c < n; ++c) bytes += len[c];
+    }
+    mysql_free_result(r);
+}
+
 void line(const char* what, const Figure& prog, const Figure& raw, const Figure& client)
 {
     std::printf("%-34s %8.3f s %8ld MB | C API %8.3f s %6ld MB | mariadb %8.3f s %6ld MB | tid %.2fx / %.2fx  minne %.2fx\n",
@@ -145,6 +162,113 @@ void line(const char* what, const Figure& prog, const Figure& raw, const Figure&
                 client.peakKb / 1024, prog.seconds / raw.seconds, client.seconds > 0 ? prog.seconds / client.seconds : 0.0,
                 double(prog.peakKb) / double(raw.peakKb));
     std::fflush(stdout);
+}
+
+
+// The product register on the ten-year company: the list's first screen
+// under each filter, the product list printout as the list grows, and
+// "Generer EAN-nummer" over every product.
+void productBenches()
+{
+    std::printf("\nProducts\n");
+    // First screen of the product list: open with the list's filter and
+    // order, a first batch, 40 rows formatted; against the raw client
+    // reading the same first 200 rows.
+    const char* filters[] = {"user_favorite=1", "", "minstock>0", "instock>0", "minstock>instock",
+                             "ownproduction=1", "value>0 AND value<100", "vendor=1 AND user_favorite=1",
+                             "productcode>='100000' and productcode<='200000'",
+                             "productcode like '%kabel%' OR producttext like '%kabel%' OR vendorid='kabel' OR "
+                             "vendorid2='kabel' OR ean ='kabel' OR internaltext like '%kabel%' OR productgroup like "
+                             "'%kabel%'"};
+    for (const char* f : filters) {
+        const QString filter = QString::fromUtf8(f);
+        const Figure prog = measure([filter](QElapsedTimer& t) {
+            TDatabaseModule dm;
+            dm.MyConnection.open(g_params);
+            t.restart();
+            dm.ProductTable.setFilter(filter);
+            dm.TableOpen(dm.ProductTable);
+            QString s;
+            for (int r = 0; r < 40 && r < dm.ProductTable.loadedCount(); ++r)
+                for (int c = 0; c < 14; ++c) s += dm.ProductTable.displayText(r, c);
+            return QStringLiteral("%1").arg(t.nsecsElapsed() / 1e6, 0, 'f', 1);
+        });
+        const QByteArray sql = ("SELECT * FROM product" + (filter.isEmpty() ? QString() : " WHERE " + filter) +
+                                " ORDER BY productcode LIMIT 200").toUtf8();
+        const Figure raw = measure([sql](QElapsedTimer& t) {
+            MYSQL* db = rawConnect();
+            t.restart();
+            rawFetch(db, sql.constData());
+            return QStringLiteral("%1").arg(t.nsecsElapsed() / 1e6, 0, 'f', 1);
+        });
+        std::printf("  First screen %-40.40s %7.1f ms | C API %7.1f ms\n", f[0] ? f : "(Vis alle)", prog.note.toDouble(),
+                    raw.note.toDouble());
+    }
+
+    // The stock value list to PDF, 1,000 to 10,000 products.
+    for (int n : {1000, 2000, 5000, 10000}) {
+        const Figure print = measure([n](QElapsedTimer& t) {
+            QTemporaryDir dir;
+            TDatabaseModule dm;
+            dm.MyConnection.open(g_params);
+            dm.ProductTable.setFilter(QString());
+            dm.ProductTable.setOrder(QStringLiteral("productcode LIMIT %1").arg(n));
+            dm.ProductTable.setFirstBatch(0);
+            dm.TableOpen(dm.ProductTable);
+            t.restart();
+            ProductListOptions o;
+            o.Mode = 4;
+            PrintPreView = ProductListPrint(dm.ProductTable, o);
+            const QString file = dir.path() + QStringLiteral("/liste.pdf");
+            PrintToPdfFile(file);
+            const double ms = t.nsecsElapsed() / 1e6;
+            QProcess info;
+            info.start("pdfinfo", {file});
+            info.waitForFinished();
+            int pages = 0;
+            for (const QByteArray& l : info.readAllStandardOutput().split('\n'))
+                if (l.startsWith("Pages:")) pages = l.mid(6).trimmed().toInt();
+            return QStringLiteral("%1 %2").arg(ms, 0, 'f', 0).arg(pages);
+        }, 2);
+        const double ms = print.note.section(' ', 0, 0).toDouble();
+        const int pages = print.note.section(' ', 1, 1).toInt();
+        std::printf("  Product list (stock value) %6d products to PDF %7.0f ms | %4d sider, %.1f sider/s, %.3f ms/vare, %ld MB\n",
+                    n, ms, pages, pages / (ms / 1000.0), ms / n, print.peakKb / 1024);
+    }
+
+    // "Generer EAN-nummer" over every product, none with an EAN, on a copy.
+    Connection c;
+    c.open(g_params);
+    c.exec("DROP TABLE IF EXISTS kv_bench_product");
+    c.exec("CREATE TABLE kv_bench_product LIKE product");
+    c.exec("INSERT INTO kv_bench_product SELECT * FROM product");
+    const QString count = c.scalar("SELECT COUNT(*) FROM kv_bench_product");
+    const Figure ean = measure([](QElapsedTimer& t) {
+        TDatabaseModule dm;
+        dm.MyConnection.open(g_params);
+        dm.MyConnection.exec("UPDATE kv_bench_product SET EAN=''");
+        dm.ProductTable.setTableName("kv_bench_product");
+        dm.ProductTable.setFilter(QString());
+        dm.TableOpen(dm.ProductTable);
+        t.restart();
+        const int n = GenerateEAN(dm);
+        return QStringLiteral("%1 %2").arg(t.nsecsElapsed() / 1e6, 0, 'f', 0).arg(n);
+    }, 2);
+    const Figure eanRaw = measure([](QElapsedTimer& t) {
+        MYSQL* db = rawConnect();
+        mysql_query(db, "UPDATE kv_bench_product SET EAN=''");
+        t.restart();
+        // The server alone writing every row once: the floor for any EAN run.
+        mysql_query(db, "UPDATE kv_bench_product SET EAN=CONCAT(productcode,'0'), price=addsum+cost+cost/100*addpercent");
+        return QStringLiteral("%1").arg(t.nsecsElapsed() / 1e6, 0, 'f', 0);
+    }, 2);
+    const QString check = c.scalar("SELECT COUNT(*) FROM kv_bench_product WHERE EAN=''");
+    std::printf("  Generer EAN-nummer, %s varer %7.0f ms (%s fikk EAN) | one UPDATE over all rows %7.0f ms | %.2fx, %ld MB\n",
+                qPrintable(count), ean.note.section(' ', 0, 0).toDouble(), qPrintable(ean.note.section(' ', 1, 1)),
+                eanRaw.note.toDouble(), ean.note.section(' ', 0, 0).toDouble() / eanRaw.note.toDouble(),
+                ean.peakKb / 1024);
+    (void)check;
+    c.exec("DROP TABLE IF EXISTS kv_bench_product");
 }
 
 } // namespace
@@ -180,6 +304,11 @@ int main(int argc, char** argv)
     });
     std::printf("Process with a connection only: %ld MB\n", base.peakKb / 1024);
 
+    // --products runs only the product benchmarks.
+    if (args.contains("--products")) {
+        productBenches();
+        return 0;
+    }
     // --windows runs only the sales windows (8); --rules only 5 to 7.
     const bool windowsOnly = args.contains("--windows");
     if (!args.contains("--rules") && !windowsOnly) {
@@ -442,6 +571,7 @@ int main(int argc, char** argv)
     std::printf("%-34s %8.0f ms | %d sider, %.1f sider/s (pdfinfo inkludert)\n", "Print 100 invoices to PDF", invMs,
                 invPages, invPages / (invMs / 1000.0));
 
+    if (!args.contains("--rules")) productBenches();
     }
 
     // 8. The sales windows as the user meets them: the order window on an

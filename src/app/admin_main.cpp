@@ -3,6 +3,7 @@
 // the same libraries as the desktop program.
 #include "admin_options.h"
 #include "admin_print.h"
+#include "admin_products.h"
 #include "admin_script.h"
 #include "data/connection.h"
 #include "data/privateserver.h"
@@ -57,7 +58,10 @@ int usage()
              "  kvarnel-admin mail send --to ADRESSE --subject TEKST [--body TEKST] [--attach FIL]\n"
              "  kvarnel-admin download URL FIL\n"
              "  kvarnel-admin postal download [URL]\n"
-             "Felles valg for row, document, print, vcard og format: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
+             "  kvarnel-admin print labels|productlist|stockstatus --pdf FIL [--filter TEKST] [--group GRUPPE]\n"
+             "                     [--warehouse TABELL] [--fields …] [--mode …] [--barcode] [--ean] [--double] [--separator]\n"
+             "  kvarnel-admin product generate-ean [--filter TEKST] [--group GRUPPE] [--warehouse TABELL]\n"
+             "Felles valg for row, document, print, product, vcard og format: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n"
              "Uten --password hentes passordet fra KVARNEL_PASSWORD; med --password - spørres det etter det.\n";
@@ -224,6 +228,7 @@ int main(int argc, char** argv)
     else if (args[1] == "mail") rc = AdminMailCommand(args);
     else if (args[1] == "download") rc = AdminDownloadCommand(args);
     else if (args[1] == "postal") rc = AdminPostalCommand(args);
+    else if (args[1] == "product") rc = AdminProductCommand(args);
     else rc = usage();
     // A private server this command started stops when no program uses it.
     LeaveServerForThisProgram();

@@ -18,9 +18,11 @@ bool ParseAdminCommandLine(const QStringList& arguments, QString* error)
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const char* withValue[] = {"host", "port", "socket", "user", "password", "database", "login",
-                               "size", "pdf", "heading", "contact", "company", "to", "subject", "attach", "body"};
+                               "size", "pdf", "heading", "contact", "company", "to", "subject", "attach", "body",
+                               "filter", "group", "mode", "fields", "warehouse"};
     const char* flags[] = {"remove", "replace", "demo", "yes", "no-prices", "cost", "no-zero",
-                           "all", "create-companies", "dry-run", "add47", "rm47", "update-city", "upper-city"};
+                           "all", "create-companies", "dry-run", "add47", "rm47", "update-city", "upper-city",
+                           "barcode", "ean", "double", "separator"};
     for (const char* name : withValue)
         p.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("verdi")));
     for (const char* name : flags) p.addOption(QCommandLineOption(QString::fromLatin1(name)));

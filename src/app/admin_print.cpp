@@ -3,6 +3,7 @@
 #include "admin_print.h"
 
 #include "admin_options.h"
+#include "admin_products.h"
 #include "core/felles.h"
 #include "core/sysreg.h"
 #include "core/textfil.h"
@@ -27,6 +28,7 @@ int printUsage(QTextStream& err)
            "  kvarnel-admin print order|offer|invoice|po|delivery|picking NUMMER --pdf FIL\n"
            "                [--heading TEKST] [--no-prices] [--cost] [--no-zero]\n"
            "  kvarnel-admin print orderlist|invoicelist --pdf FIL\n"
+           "  kvarnel-admin print labels|productlist|stockstatus --pdf FIL [--filter T] [--group G] …\n"
            "  (og tilkoblingsvalgene --host, --port, --socket, --user, --password, --database)\n";
     return 2;
 }
@@ -43,6 +45,11 @@ int AdminPrint(const QStringList& args)
     }
     if (AdminWords().size() < 2) return printUsage(err);
     const QString what = AdminWords()[1];
+    if (what == "labels" || what == "productlist" || what == "stockstatus") {
+        InitFelles();
+        InitTextfil();
+        return AdminProductPrint(args, what);
+    }
     const bool isList = what == "orderlist" || what == "invoicelist";
     static const QStringList docs = {"order", "offer", "invoice", "po", "delivery", "picking"};
     if (!isList && !docs.contains(what)) return printUsage(err);

@@ -26,6 +26,9 @@
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
+#include "products/productdataform.h"
+#include "products/productlistform.h"
+#include "products/productprintforms.h"
 #include "sales/saleswindows.h"
 #include "netui/fmsetup.h"
 #include "netui/httpdownloadform.h"
@@ -72,6 +75,12 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TCompanyDataForm>();
     w.add<TCompanySelectForm>();
     w.add<TPostnummerForm>();
+    w.add<TProductListForm>();
+    w.add<TProductDataForm>();
+    w.add<TProductTecDataForm>();
+    w.add<TProductLabelPrintForm>();
+    w.add<TProductPrintForm>();
+    w.add<TProductStatusForm>();
     RegisterSalesWindows(dm);
     w.add<TContactListForm>();
     w.add<TContactDataForm>();

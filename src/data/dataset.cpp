@@ -296,6 +296,25 @@ void Dataset::close()
     emit stateChanged(state_);
 }
 
+bool Dataset::setTableName(const QString& table)
+{
+    if (state_ != Inactive || table.isEmpty()) return false;
+    table_ = table;
+    return true;
+}
+
+bool Dataset::refreshRow()
+{
+    if (state_ != Browse || cur_ < 0) return false;
+    const qint64 id = currentId();
+    std::vector<QVariant> vals(static_cast<size_t>(storedFields_));
+    for (int c = 0; c < storedFields_; ++c) vals[size_t(c)] = stored(rows_[size_t(cur_)], c);
+    if (!rereadRow(id, vals)) return false;
+    overlayOf(rows_[size_t(cur_)]) = std::move(vals);
+    if (!disabled_) emit rowChanged(cur_);
+    return true;
+}
+
 bool Dataset::refresh()
 {
     if (!isOpen()) return open();

@@ -46,6 +46,9 @@ public:
     ~Dataset() override;
 
     QString tableName() const { return table_; }
+    // Points a closed table dataset at another table with the same columns
+    // (another warehouse); false while it is open.
+    bool setTableName(const QString& table);
     int tableNumber() const { return number_; }
     Connection* connection() const { return conn_; }
 
@@ -77,6 +80,9 @@ public:
     void close();
     // Re-reads the rows and stays on the same record (by id) when it is still there.
     bool refresh();
+    // Re-reads the current row from the server (after a statement changed
+    // it there); false when it is gone or the dataset is editing.
+    bool refreshRow();
     // With a first batch of n rows, open() reads only the first n rows and
     // the rest when something needs them (the row count, the last row, a
     // search, a new row, a grid scrolled to the end), so a list shows its

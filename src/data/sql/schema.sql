@@ -350,7 +350,9 @@ CREATE TABLE IF NOT EXISTS `product` (
   KEY `ix_product_vendor` (`vendor`),
   KEY `ix_product_vendor2` (`vendor2`),
   KEY `ix_product_group` (`productgroup`),
-  KEY `ix_product_ean` (`EAN`)
+  KEY `ix_product_ean` (`EAN`),
+  KEY `ix_product_own` (`ownproduction`, `productcode`),
+  KEY `ix_product_value` (`value`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_danish_ci;
 
 -- Sales orders. orders, offer, invoice and po share one layout. ordernumber is a
