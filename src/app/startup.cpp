@@ -23,6 +23,7 @@
 #include "ui/commonlistform.h"
 #include "ui/listform.h"
 #include "ui/postinfoform.h"
+#include "tools/kalkulatorform.h"
 #include "ui/windowregistry.h"
 
 #include <QApplication>
@@ -62,6 +63,7 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TCompanyDataForm>();
     w.add<TCompanySelectForm>();
     w.add<TPostnummerForm>();
+    w.add<TKalkulatorForm>();
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.
