@@ -23,7 +23,9 @@
 #include "ui/commonlistform.h"
 #include "ui/listform.h"
 #include "ui/postinfoform.h"
+#include "printui/printform.h"
 #include "tools/kalkulatorform.h"
+#include "tools/sysinfoform.h"
 #include "ui/windowregistry.h"
 
 #include <QApplication>
@@ -64,6 +66,8 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TCompanySelectForm>();
     w.add<TPostnummerForm>();
     w.add<TKalkulatorForm>();
+    w.add<TSysInfoForm>();
+    InstallPrintWindows();
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.
