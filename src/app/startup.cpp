@@ -36,6 +36,9 @@
 #include "ui/commonlistform.h"
 #include "ui/listform.h"
 #include "ui/postinfoform.h"
+#include "printui/printform.h"
+#include "tools/kalkulatorform.h"
+#include "tools/sysinfoform.h"
 #include "ui/windowregistry.h"
 
 #include <QApplication>
@@ -91,6 +94,8 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TfmSetup>();
     w.add<TSendSMTPForm>();
     w.add<THttpDownloadForm>();
+    w.add<TKalkulatorForm>();
+    w.add<TSysInfoForm>();
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.
