@@ -29,6 +29,7 @@
 #include "products/productdataform.h"
 #include "products/productlistform.h"
 #include "products/productprintforms.h"
+#include "sales/documentdataform.h"
 #include "sales/saleswindows.h"
 #include "netui/fmsetup.h"
 #include "netui/httpdownloadform.h"
@@ -94,6 +95,12 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TfmSetup>();
     w.add<TSendSMTPForm>();
     w.add<THttpDownloadForm>();
+    // "Send på epost" in the document windows mails through the mail window.
+    TDocumentDataForm::SendEpost = [](const QString& to, const QString& subject, const QString& body,
+                                      const QString& attachment) {
+        ::SendEpost(to, subject, body, attachment);
+        return true;
+    };
     w.add<TKalkulatorForm>();
     w.add<TSysInfoForm>();
     // The list windows' search asks with the program's input dialog.

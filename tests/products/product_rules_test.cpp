@@ -104,7 +104,9 @@ TEST_F(ProductRulesTest, WarehouseTablesMustHaveEveryProductColumn)
     for (const Case& c : cases) {
         QString error;
         EXPECT_EQ(IsWarehouseTable(dm->MyConnection, c.name, &error), c.ok) << c.name << " " << error.toStdString();
-        if (!c.ok) EXPECT_FALSE(error.isEmpty());
+        if (!c.ok) {
+            EXPECT_FALSE(error.isEmpty());
+        }
     }
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM information_schema.TABLES WHERE TABLE_SCHEMA=DATABASE() AND "
                      "TABLE_NAME='product'"),
