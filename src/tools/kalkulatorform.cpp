@@ -715,18 +715,19 @@ bool TKalkulatorForm::eventFilter(QObject* o, QEvent* e)
         return QMainWindow::eventFilter(o, e);
     }
     if (auto* label = qobject_cast<QLabel*>(o)) {
-        auto* m = static_cast<QMouseEvent*>(e);
+        // Only mouse events are cast to one.
+        auto m = [e] { return static_cast<QMouseEvent*>(e); };
         switch (e->type()) {
         case QEvent::MouseButtonPress:
-            dragStart_ = m->position().toPoint();
+            dragStart_ = m()->position().toPoint();
             return true;
         case QEvent::MouseButtonDblClick:
             if (label == ListeSumLabel || label == inklmvalabel || label == mvaLabel)
                 copyNumber(label->text());
             return true;
         case QEvent::MouseMove:
-            if ((m->buttons() & Qt::LeftButton) &&
-                (m->position().toPoint() - dragStart_).manhattanLength() >= QApplication::startDragDistance()) {
+            if ((m()->buttons() & Qt::LeftButton) &&
+                (m()->position().toPoint() - dragStart_).manhattanLength() >= QApplication::startDragDistance()) {
                 auto* mime = new QMimeData;
                 mime->setData(QLatin1String(kNumberMime), label->text().toUtf8());
                 auto* drag = new QDrag(label);

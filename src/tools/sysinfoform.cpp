@@ -122,7 +122,7 @@ TSysInfoForm::TSysInfoForm(QWidget* parent) : QDialog(parent)
     bottom->addWidget(ProgramLabel, 1);
     bottom->addWidget(close);
     v->addLayout(bottom);
-    setModal(true);
+    // Not modal: the print preview it opens must take clicks while it is up.
     resize(600, 420);
 }
 
