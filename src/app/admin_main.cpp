@@ -61,6 +61,7 @@ int usage()
              "  kvarnel-admin print labels|productlist|stockstatus --pdf FIL [--filter TEKST] [--group GRUPPE]\n"
              "                     [--warehouse TABELL] [--fields …] [--mode …] [--barcode] [--ean] [--double] [--separator]\n"
              "  kvarnel-admin product generate-ean [--filter TEKST] [--group GRUPPE] [--warehouse TABELL]\n"
+             "  kvarnel-admin documents update-local [--force]   (lokale kopier av web-dokumentene)\n"
              "Felles valg for row, document, print, product, vcard og format: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n"
@@ -229,6 +230,7 @@ int main(int argc, char** argv)
     else if (args[1] == "download") rc = AdminDownloadCommand(args);
     else if (args[1] == "postal") rc = AdminPostalCommand(args);
     else if (args[1] == "product") rc = AdminProductCommand(args);
+    else if (args[1] == "documents") rc = AdminDocumentsCommand(args);
     else rc = usage();
     // A private server this command started stops when no program uses it.
     LeaveServerForThisProgram();

@@ -22,7 +22,7 @@ bool ParseAdminCommandLine(const QStringList& arguments, QString* error)
                                "filter", "group", "mode", "fields", "warehouse"};
     const char* flags[] = {"remove", "replace", "demo", "yes", "no-prices", "cost", "no-zero",
                            "all", "create-companies", "dry-run", "add47", "rm47", "update-city", "upper-city",
-                           "barcode", "ean", "double", "separator"};
+                           "barcode", "ean", "double", "separator", "force"};
     for (const char* name : withValue)
         p.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("verdi")));
     for (const char* name : flags) p.addOption(QCommandLineOption(QString::fromLatin1(name)));

@@ -19,3 +19,6 @@ int AdminFormatCommand(const QStringList& args);
 int AdminMailCommand(const QStringList& args);
 int AdminDownloadCommand(const QStringList& args);
 int AdminPostalCommand(const QStringList& args);
+
+// Web documents' local copies (admin_documents.cpp).
+int AdminDocumentsCommand(const QStringList& args);

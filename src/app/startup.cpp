@@ -26,6 +26,8 @@
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
+#include "documents/documentwindows.h"
+#include "web/webwindows.h"
 #include "products/productdataform.h"
 #include "products/productlistform.h"
 #include "products/productprintforms.h"
@@ -103,6 +105,9 @@ void RegisterWindows(TDatabaseModule& dm)
     };
     w.add<TKalkulatorForm>();
     w.add<TSysInfoForm>();
+    // The document archive, web folders, the data tool, news and banners.
+    RegisterDocumentWindows();
+    RegisterWebWindows();
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.

@@ -2,6 +2,7 @@
 
 #include "crm/companydataform.h"
 #include "data/datamodule.h"
+#include "ui/datadrop.h"
 #include "ui/windowregistry.h"
 
 #include <QAction>
@@ -50,6 +51,10 @@ TCompanyListForm::TCompanyListForm(QWidget* parent) : TListForm(parent)
     Avansert1 = addSubMenu(QStringLiteral("Avansert"));
     FormaterFirmaer1 = addWindowItem<TCompanyFormatForm>(Avansert1, QStringLiteral("Formatér firmaer"),
                                                          [] { Windows().show<TCompanyFormatForm>(); });
+
+    // The data tool's icons: sort or filter by the column under the drop,
+    // search for the tool's text, or remove the filter.
+    InstallListDrops(this);
 }
 
 QColor TCompanyListForm::CompanyRowColor(const Dataset& ds, int row)

@@ -309,8 +309,13 @@ void TDatabaseModule::ContactSQLSelect()
     openQuery(ContactQuery, sql);
 }
 
-void TDatabaseModule::DocumentSQLSelect()
+bool TDatabaseModule::DocumentSQLSelect()
 {
+    // Re-reading closes the query: a pending edit of a document is saved
+    // first, and a save that fails keeps the edit and the rows as they are.
+    if ((DocumentQuery.state() == Dataset::Edit || DocumentQuery.state() == Dataset::Insert) &&
+        !DocumentQuery.post())
+        return false;
     if (ProjectLockId != 0 && !Document_WHERE.contains("projectid=")) {
         const QString cond = "document.projectid=" + QString::number(ProjectLockId);
         Document_WHERE = Document_WHERE.isEmpty() ? cond : "(" + Document_WHERE + ") and " + cond;
@@ -318,7 +323,7 @@ void TDatabaseModule::DocumentSQLSelect()
     QString sql;
     kv_Select(Document_SELECTFIELD, "document", Document_JOINTABLE, sql, Document_ORDER, Document_AND,
               Document_WHERE, Document_JOINFIELD);
-    openQuery(DocumentQuery, sql);
+    return openQuery(DocumentQuery, sql);
 }
 
 void TDatabaseModule::ItemsSQLSelect()

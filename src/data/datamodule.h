@@ -82,7 +82,9 @@ public:
     int GetTableInt(const QString& table);
 
     void ContactSQLSelect();
-    void DocumentSQLSelect();
+    // Saves a pending edit of the document query first; false when that
+    // save or the select fails.
+    bool DocumentSQLSelect();
     void ItemsSQLSelect();
     void JobSQLSelect();
 

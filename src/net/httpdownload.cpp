@@ -89,8 +89,10 @@ DownloadResult HttpDownload(const QString& url, const QString& target, const Dow
         r.ok = false;
         r.error = error;
         r.detail = detail;
-        LogLine(QStringLiteral("FEIL: nedlasting av ") + url + QStringLiteral(" til ") + target + QStringLiteral(": ") +
-                detail);
+        const QString line =
+            QStringLiteral("FEIL: nedlasting av ") + url + QStringLiteral(" til ") + target + QStringLiteral(": ") + detail;
+        if (o.log) o.log(line);
+        else LogLine(line);
         return r;
     };
     if (!u.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) || u.host().isEmpty())

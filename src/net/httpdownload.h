@@ -18,6 +18,9 @@ struct DownloadOptions {
     // Checks the complete temporary file before it replaces the target;
     // returns an empty text to accept, else the reason (Norwegian).
     std::function<QString(const QString& partFile)> validate;
+    // Receives the failure line instead of the log; a download run on
+    // another thread hands it back to the user-interface thread this way.
+    std::function<void(const QString& line)> log;
 };
 
 struct DownloadResult {

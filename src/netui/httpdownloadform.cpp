@@ -64,7 +64,7 @@ bool THttpDownloadForm::Download(const QString& file, const QString& url, Downlo
     QApplication::restoreOverrideCursor();
     hide();
     DownLoadResult = LastResult.ok;
-    if (!LastResult.ok)
+    if (!LastResult.ok && ShowErrors)
         CurrentDialogs()->ShowMessage(QStringLiteral("Nedlasting av ") + url + QStringLiteral(" mislyktes: ") +
                                           LastResult.error + QStringLiteral(".\nFilen ") + file +
                                           QStringLiteral(" er ikke endret."),

@@ -18,6 +18,8 @@ public:
     // place. A failure is reported to the user (the old file is kept).
     bool Download(const QString& file, const QString& url, DownloadOptions options = {});
 
+    // A failure is shown to the user unless the caller reports it itself.
+    bool ShowErrors = true;
     QString DownloadFile, DownloadURL;
     qint64 DownLoadSize = 0;
     bool DownLoadResult = false;

@@ -178,6 +178,7 @@ TProductListForm::TProductListForm(QWidget* parent) : TListForm(parent)
     for (QAction* a : actions()) a->setShortcutContext(Qt::WindowShortcut);
 
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TProductListForm::PopupMenu1Popup);
+    InstallListDrops(this, &TProductListForm::GridDrop);
     disconnect(Grid, &DataGrid::rowDoubleClicked, this, nullptr);
     connect(Grid, &DataGrid::rowDoubleClicked, this, [this] { GridDoubleClick(); });
     connect(&dm.ProductTable, &Dataset::rowsReset, this, &TProductListForm::UpdateStatusbar);
@@ -432,4 +433,23 @@ void TProductListForm::changeEvent(QEvent* e)
         if (QWidget* tool = Windows().find(WindowName<TDataToolForm>()))
             QMetaObject::invokeMethod(tool, "SetTable", Q_ARG(int, 110));
     TListForm::changeEvent(e);
+}
+
+DropResult TProductListForm::GridDrop(const DropEvent& e)
+{
+    switch (e.kind) {
+    case DropKind::Order:
+        if (e.x >= 0 && e.x <= 100) return DropResult::Sort(QStringLiteral("productcode"));
+        if (e.x > 100 && e.x <= 350) return DropResult::Sort(QStringLiteral("producttext"));
+        return DropResult::Ignore();
+    case DropKind::Where:
+        if (e.x <= 575) return DropResult::Refuse();
+        return DropResult::Filter(FieldCondition(QStringLiteral("vendor"), e.value(QStringLiteral("vendor")), true));
+    case DropKind::Search:
+        return DropResult::Filter(
+            SearchTerms({QStringLiteral("producttext"), QStringLiteral("productcode")}, e.text));
+    case DropKind::All: return DropResult::Clear();
+    case DropKind::Lock: return DropResult::Refuse();
+    }
+    return DropResult::Refuse();
 }

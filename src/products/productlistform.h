@@ -5,6 +5,7 @@
 // the whole register, switches between warehouse tables, generates
 // missing EAN numbers, copies products into the open document and opens
 // the printouts and the record windows.
+#include "ui/datadrop.h"
 #include "ui/listform.h"
 
 class QLabel;
@@ -14,6 +15,12 @@ class TProductListForm : public TListForm {
     Q_OBJECT
 public:
     explicit TProductListForm(QWidget* parent = nullptr);
+
+    // The data tool's drops on the grid: the order icon sorts by product
+    // code (x 0 to 100) or text (101 to 350), the where icon filters on the
+    // row's supplier (only right of x 575), the text box searches text and
+    // code, the all icon removes the filter.
+    static DropResult GridDrop(const DropEvent& e);
 
     // Filters that follow the current row.
     QAction *Favoritter1, *FavoritterLeverandor1, *DenneVaregruppe1, *DenneLeverandor1, *VelgLeverandor1,

@@ -49,6 +49,7 @@ public:
     void setRowColor(GridModel::RowColor f);
     // Clicked field -> field to sort by.
     void setSortKeys(const QHash<QString, QString>& keys) { sortKeys_ = keys; }
+    const QHash<QString, QString>& sortKeys() const { return sortKeys_; }
     // A click on the title of column: sorts the dataset by its field (or its
     // key field) and re-reads the rows. Nothing happens when it already
     // sorts by that field.

@@ -46,6 +46,7 @@ public:
     Dataset* dataset() const { return ds_; }
     // The fields "Filtrer etter ..." looks in, in order.
     void setSearchFields(const QStringList& fields) { searchFields_ = fields; }
+    const QStringList& searchFields() const { return searchFields_; }
     // The record window "Ny" and "Rediger" show (its class name).
     void setRecordWindow(const QString& className) { recordWindow_ = className; }
     template <class T>
