@@ -121,6 +121,8 @@ qint64 LinkValue(const QVariant& v)
 QString FieldCondition(const QString& field, const QVariant& v, bool isLink)
 {
     if (isLink) return field + QLatin1Char('=') + QString::number(LinkValue(v));
+    // An empty cell (NULL in the database) matches the empty rows of any type.
+    if (!v.isValid()) return QLatin1Char('(') + field + QStringLiteral(" IS NULL OR ") + field + QStringLiteral("='')");
     if (v.isValid() && v.isNull() &&
         (v.typeId() == QMetaType::QDate || v.typeId() == QMetaType::QDateTime))
         return field + QStringLiteral(" IS NULL");

@@ -90,7 +90,7 @@ using DropRule = std::function<DropResult(const DropEvent&)>;
 // 'yyyy-MM-dd[ HH:mm:ss]', texts quoted with quotes and backslashes escaped.
 QString SqlValue(const QVariant& v);
 // field=value with SqlValue; an empty or missing value of a link field
-// (isLink) is 0, of any other field ''.
+// (isLink) is 0; a missing value of any other field matches NULL or ''.
 QString FieldCondition(const QString& field, const QVariant& v, bool isLink = false);
 // An integer link field of the row as a number: empty or not a number is 0.
 qint64 LinkValue(const QVariant& v);
