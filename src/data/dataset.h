@@ -213,6 +213,11 @@ private:
     void buildFields(Result& res);
     QVariant parse(int col, const char* data, size_t len) const;
     QVariant stored(const RowRef& r, int col) const;
+    // The bytes of column col of a row as read (not an overlay); false for NULL.
+    bool rawCell(const RowRef& r, int col, const char*& data, size_t& len) const;
+    // The display text straight from the bytes as read, for the common kinds
+    // and formats; false when the general way must do it.
+    bool fastDisplay(const FieldInfo& f, const char* p, size_t len, QString& out) const;
     std::vector<QVariant>& overlayOf(RowRef& r);
     QString literal(int col, const QVariant& v) const;
     bool rereadRow(qint64 id, std::vector<QVariant>& out);
