@@ -1024,12 +1024,26 @@ bool Dataset::rereadRow(qint64 id, std::vector<QVariant>& out)
     // table; queries re-read the base table's columns and keep the rest.
     auto res = conn_->query(QStringLiteral("SELECT * FROM `%1` WHERE id=%2").arg(table_).arg(id));
     if (!res || !res->next()) return false;
-    for (int c = 0; c < res->fieldCount(); ++c) {
-        const int col = fieldIndex(res->fieldName(c));
+    takeColumns(*res, 0, out);
+    return true;
+}
+
+void Dataset::takeColumns(Result& res, int first, std::vector<QVariant>& out) const
+{
+    for (int c = first; c < res.fieldCount(); ++c) {
+        const int col = fieldIndex(res.fieldName(c));
         if (col < 0 || col >= storedFields_) continue;
         if (isQuery() && !fields_[size_t(col)].table.isEmpty() && fields_[size_t(col)].table != table_) continue;
-        out[size_t(col)] = res->isNull(c) ? QVariant() : parse(col, res->raw(c).constData(), size_t(res->raw(c).size()));
+        out[size_t(col)] = res.isNull(c) ? QVariant() : parse(col, res.rawData(c), res.length(c));
     }
+}
+
+bool Dataset::takeCurrentRow(Result& res, int first)
+{
+    if (state_ != Browse || cur_ < 0 || cur_ >= loadedCount()) return false;
+    takeColumns(res, first, overlayOf(rows_[size_t(cur_)]));
+    if (!disabled_) emit rowChanged(cur_);
+    emit written();
     return true;
 }
 
@@ -1071,7 +1085,17 @@ bool Dataset::post()
     } else {
         const QString sql = cols.isEmpty() ? QStringLiteral("INSERT INTO `%1` () VALUES ()").arg(table_)
                                            : QStringLiteral("INSERT INTO `%1` (%2) VALUES (%3)").arg(table_, cols.join(','), vals.join(','));
-        if (!conn_->exec(sql)) {
+        // Where the server can, the new row (id, server defaults, what
+        // triggers set) comes back with the insert itself.
+        std::unique_ptr<Result> returned;
+        if (conn_->insertReturnsRows()) {
+            returned = conn_->query(sql + QStringLiteral(" RETURNING *"));
+            if (!returned) {
+                error_ = conn_->lastError();
+                ShowDbFailure(QStringLiteral("Kan ikke lagre den nye posten"), *conn_);
+                return false;
+            }
+        } else if (!conn_->exec(sql)) {
             error_ = conn_->lastError();
             ShowDbFailure(QStringLiteral("Kan ikke lagre den nye posten"), *conn_);
             return false;
@@ -1081,7 +1105,10 @@ bool Dataset::post()
         ov = buf_;
         const int idc = fieldIndex(QStringLiteral("id"));
         if (idc >= 0) ov[size_t(idc)] = id;
-        rereadRow(id, ov);
+        if (returned && returned->next())
+            takeColumns(*returned, 0, ov);
+        else
+            rereadRow(id, ov);
         insertedRow_ = -1;
     }
     buf_.clear();

@@ -83,6 +83,10 @@ public:
     // Re-reads the current row from the server (after a statement changed
     // it there); false when it is gone or the dataset is editing.
     bool refreshRow();
+    // The current row (browsing) takes the values of res's current row, from
+    // column first on, matched by name: a row the caller has just written on
+    // the server and read back. Views are told as after a save.
+    bool takeCurrentRow(Result& res, int first = 0);
     // With a first batch of n rows, open() reads only the first n rows and
     // the rest when something needs them (the row count, the last row, a
     // search, a new row, a grid scrolled to the end), so a list shows its
@@ -221,6 +225,9 @@ private:
     std::vector<QVariant>& overlayOf(RowRef& r);
     QString literal(int col, const QVariant& v) const;
     bool rereadRow(qint64 id, std::vector<QVariant>& out);
+    // The stored columns found in res's current row (from column first on,
+    // matched by name) into out.
+    void takeColumns(Result& res, int first, std::vector<QVariant>& out) const;
     void setCurrent(int row, bool force = false);
     int rowOfId(qint64 id) const;
     bool checkBrowse();
