@@ -16,6 +16,7 @@ PACKAGES=(
   galera-4 rsync bc
   xvfb xauth
   qt6-translations-l10n
+  librsvg2-bin desktop-file-utils appstream lintian dpkg-dev file
 )
 
 missing=()

@@ -2,6 +2,7 @@
 // upgrades databases, runs the private server and does headless jobs, using
 // the same libraries as the desktop program.
 #include "admin_options.h"
+#include "core/version.h"
 #include "admin_print.h"
 #include "admin_products.h"
 #include "admin_script.h"
@@ -31,9 +32,9 @@ QTextStream& err()
     return s;
 }
 
-int usage()
+void printUsage(QTextStream& to)
 {
-    err() << "Bruk:\n"
+    to << "Bruk:\n"
              "  kvarnel-admin server start|stop|status [--remove]\n"
              "  kvarnel-admin create-database [--host H] [--port P] [--socket S] [--user U]\n"
              "                                [--password P] [--database D] [--demo]\n"
@@ -64,8 +65,14 @@ int usage()
              "Felles valg for row, document, print, product, vcard og format: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n"
-             "Uten --password hentes passordet fra KVARNEL_PASSWORD; med --password - spørres det etter det.\n";
-    err().flush();
+             "Uten --password hentes passordet fra KVARNEL_PASSWORD; med --password - spørres det etter det.\n"
+             "  kvarnel-admin --help | --version\n";
+    to.flush();
+}
+
+int usage()
+{
+    printUsage(err());
     return 2;
 }
 
@@ -210,6 +217,15 @@ int main(int argc, char** argv)
             return 1;
         }
         args << word;
+    }
+    if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
+        printUsage(out());
+        return 0;
+    }
+    if (args.size() == 2 && args[1] == "--version") {
+        out() << "kvarnel-admin " << KV_VERSION << "\n";
+        out().flush();
+        return 0;
     }
     if (QString error; !ParseAdminCommandLine(args, &error)) {
         err() << "FEIL: " << error << "\n";
