@@ -1,9 +1,13 @@
 #include "app/startup.h"
 
+#include "admin/groupform.h"
 #include "admin/inputform.h"
 #include "admin/iptestform.h"
 #include "admin/mappeoppsettform.h"
 #include "admin/sqlform.h"
+#include "admin/useraccessform.h"
+#include "admin/userdataform.h"
+#include "admin/userlistform.h"
 #include "admin/widgetdialogs.h"
 #include "app/activityform.h"
 #include "app/connectform.h"
@@ -101,6 +105,10 @@ void RegisterWindows(TDatabaseModule& dm)
         ::SendEpost(to, subject, body, attachment);
         return true;
     };
+    w.add<TUserListForm>();
+    w.add<TUserDataForm>();
+    w.add<TUserAccessForm>();
+    w.add<TGroupForm>();
     w.add<TKalkulatorForm>();
     w.add<TSysInfoForm>();
     // The list windows' search asks with the program's input dialog.
