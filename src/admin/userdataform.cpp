@@ -44,6 +44,7 @@ TUserDataForm::TUserDataForm(QWidget* parent) : TDataForm(parent)
     HomePhoneEdit = new TDBEdit(ds, QStringLiteral("homephone"));
     InternalPhoneEdit = new TDBEdit(ds, QStringLiteral("internalphone"));
     UserTagEdit = new TDBEdit(ds, QStringLiteral("usertag"));
+    UserTagEdit->setFixedWidth(80);
     PublishedBox = new TDBCheckBox(QStringLiteral("Publisert"), ds, QStringLiteral("rwx_all"));
     PublishedBox->setValues(5, 0);
     addFieldPanel({{QStringLiteral("Initialer:"), InitialsEdit},
@@ -52,7 +53,7 @@ TUserDataForm::TUserDataForm(QWidget* parent) : TDataForm(parent)
                    {QStringLiteral("Mobiltelefon:"), MobileEdit},
                    {QStringLiteral("Hjemmetelefon:"), HomePhoneEdit},
                    {QStringLiteral("Jobbtelefon:"), InternalPhoneEdit},
-                   {QStringLiteral("Nr.:"), inRow({UserTagEdit, PublishedBox}, 0)}});
+                   {QStringLiteral("Nr.:"), inRow({UserTagEdit, PublishedBox})}});
 
     // Panel 2: address, position and personal data.
     StreetAddressEdit = new TDBEdit(ds, QStringLiteral("streetaddress"));
@@ -69,6 +70,7 @@ TUserDataForm::TUserDataForm(QWidget* parent) : TDataForm(parent)
                                     {0, 1, 2});
     GenderGroup->setField(ds, QStringLiteral("gender"));
     BirthEdit = new TDBDateEdit(ds, QStringLiteral("birth"));
+    BirthEdit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     SsidEdit = new TDBEdit(ds, QStringLiteral("ssid"));
     addFieldPanel({{QStringLiteral("Gateadresse:"), StreetAddressEdit},
                    {QStringLiteral("Postadresse:"), PostalAddressEdit},

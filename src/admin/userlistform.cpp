@@ -12,7 +12,7 @@ TUserListForm::TUserListForm(QWidget* parent) : TListForm(parent)
     setObjectName(QStringLiteral("UserListForm"));
     setWindowTitle(QStringLiteral("Personal"));
     placementKey = QStringLiteral("UserListForm");
-    resize(900, 420);
+    resize(980, 400);
 
     TDatabaseModule& dm = DataModule();
     // No password column: the list never shows one.
@@ -20,9 +20,9 @@ TUserListForm::TUserListForm(QWidget* parent) : TListForm(parent)
                                {"realname", "Navn", 180},
                                {"homephone", "Telefon", 90},
                                {"mobilephone", "Mobiltelefon", 90},
-                               {"email", "Epost", 170},
-                               {"title", "Tittel", 110},
-                               {"department", "Avdeling", 90},
+                               {"email", "Epost", 210},
+                               {"title", "Tittel", 130},
+                               {"department", "Avdeling", 110},
                                {"username", "Brukernavn", 90}});
     setSearchFields({"realname", "department", "title", "username"});
     setRecordWindow<TUserDataForm>();
