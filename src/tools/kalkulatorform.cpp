@@ -47,7 +47,7 @@ QFrame* makePanel(const char* name)
 
 QLabel* valueLabel(const char* name)
 {
-    auto* l = new QLabel(QStringLiteral("0.00"));
+    auto* l = new QLabel(QStringLiteral("0,00"));
     l->setObjectName(QLatin1String(name));
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
