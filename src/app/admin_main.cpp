@@ -1,6 +1,7 @@
 // kvarnel-admin: the administrator's command-line companion. It creates and
 // upgrades databases, runs the private server and does headless jobs, using
 // the same libraries as the desktop program.
+#include "admin_accounts.h"
 #include "admin_options.h"
 #include "core/version.h"
 #include "admin_print.h"
@@ -62,6 +63,8 @@ void printUsage(QTextStream& to)
              "  kvarnel-admin print labels|productlist|stockstatus --pdf FIL [--filter TEKST] [--group GRUPPE]\n"
              "                     [--warehouse TABELL] [--fields …] [--mode …] [--barcode] [--ean] [--double] [--separator]\n"
              "  kvarnel-admin product generate-ean [--filter TEKST] [--group GRUPPE] [--warehouse TABELL]\n"
+             "  kvarnel-admin print income-statement --pdf FIL\n"
+             "  kvarnel-admin settings get NØKKEL | set NØKKEL VERDI [--section SEKSJON]\n"
              "Felles valg for row, document, print, product, vcard og format: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n"
@@ -237,7 +240,9 @@ int main(int argc, char** argv)
     else if (args[1] == "create-database") rc = createDatabase(args);
     else if (args[1] == "demo-data") rc = demoData(args);
     else if (args[1] == "row") rc = AdminRowCommand(args);
+    else if (args[1] == "print" && AdminWords().value(1) == "income-statement") rc = AdminIncomeStatement(args);
     else if (args[1] == "print") rc = AdminPrint(args);
+    else if (args[1] == "settings") rc = AdminSettingsCommand(args);
     else if (args[1] == "document") rc = AdminDocumentCommand(args);
     else if (args[1] == "vcard") rc = AdminVcardCommand(args);
     else if (args[1] == "format") rc = AdminFormatCommand(args);

@@ -1,6 +1,11 @@
 #include "app/startup.h"
 
+#include "accounts/accountdataform.h"
+#include "accounts/accountlistform.h"
+#include "accounts/entriesdataform.h"
+#include "accounts/entrieslistform.h"
 #include "admin/groupform.h"
+#include "admin/oppsettdialog.h"
 #include "admin/inputform.h"
 #include "admin/iptestform.h"
 #include "admin/mappeoppsettform.h"
@@ -60,6 +65,9 @@ StartOptions StartKvarnelCore(const QStringList& arguments)
     hooks.deleteTemporaryFiles = [](bool includeSystem) { DeleteTemporaryFiles(includeSystem); };
     hooks.logLogin = [] { LogLogin(); };
     StartCore(options, hooks);
+    // A new workstation starts with the standard posting accounts, payment
+    // terms and working day; what is set stays.
+    WriteMissingSettingDefaults();
     // "Direkte logging til fil": every line also goes straight to the file,
     // so the log survives a crash.
     LogDirect = LogToFile && GetRegBoolean(QStringLiteral("DirectLogging"));
@@ -105,6 +113,11 @@ void RegisterWindows(TDatabaseModule& dm)
         ::SendEpost(to, subject, body, attachment);
         return true;
     };
+    w.add<TAccountListForm>();
+    w.add<TAccountDataForm>();
+    w.add<TEntriesListForm>();
+    w.add<TEntriesDataForm>();
+    w.add<TOppsettDialog>();
     w.add<TUserListForm>();
     w.add<TUserDataForm>();
     w.add<TUserAccessForm>();
