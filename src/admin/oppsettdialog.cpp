@@ -40,9 +40,11 @@ void store(const QString& key, const QString& value)
 // "HH:MM" from what the masked field shows, a blank for each missing digit.
 QString timeText(const QLineEdit* e)
 {
-    QString t = e->displayText();
-    if (t.size() != 5) t = QStringLiteral("  :  ");
-    return t;
+    const QString t = e->text();  // the digits typed, around the colon
+    const qsizetype colon = t.indexOf(QLatin1Char(':'));
+    const QString h = (colon < 0 ? t : t.left(colon)).trimmed();
+    const QString m = colon < 0 ? QString() : t.mid(colon + 1).trimmed();
+    return h.left(2).leftJustified(2, QLatin1Char(' ')) + QLatin1Char(':') + m.left(2).leftJustified(2, QLatin1Char(' '));
 }
 
 QFormLayout* newForm()
@@ -450,7 +452,7 @@ void TOppsettDialog::closeEvent(QCloseEvent* e)
 {
     const QLineEdit* start = edit(QStringLiteral("Arbeid_ArbeidstidStart"));
     static const QRegularExpression digit(QStringLiteral("\\d"));
-    if (start && !start->displayText().contains(digit) &&
+    if (start && !start->text().contains(digit) &&
         CurrentDialogs()->AskYesNo(QStringLiteral("Arbeidstid er ikke innlagt, legge det inn nå ?"))) {
         e->ignore();
         return;
