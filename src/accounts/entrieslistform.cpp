@@ -57,7 +57,7 @@ TEntriesListForm::TEntriesListForm(QWidget* parent) : TListForm(parent)
     setObjectName(QStringLiteral("EntriesListForm"));
     setWindowTitle(QStringLiteral("Posteringsliste"));
     placementKey = QStringLiteral("EntriesListForm");
-    resize(1000, 460);
+    resize(1120, 460);
     gotoLastOnShow = true;
     replaceGrid(new EntriesGrid);
     Grid->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
@@ -71,7 +71,7 @@ TEntriesListForm::TEntriesListForm(QWidget* parent) : TListForm(parent)
                                   {"companyid", "Firmanr.", 65},
                                   {"companyname", "Firma", 170},
                                   {"entrytext", "Tekst", 170},
-                                  {"vatcode", "MVA-kode", 65},
+                                  {"vatcode", "MVA-kode", 75},
                                   {"vatsum", "MVA", 85},
                                   {"invoiceno", "Fakturanr.", 80},
                                   {"department", "Avdeling", 80}});

@@ -4,6 +4,7 @@
 #include "core/dialogs.h"
 #include "core/sysreg.h"
 #include "core/textfil.h"
+#include "data/connection.h"
 #include "print/utskrift.h"
 
 #include <QCheckBox>
@@ -69,6 +70,26 @@ void WriteMissingSettingDefaults()
     MainIniSection s(QStringLiteral("STANDARD"));
     for (const auto& [key, value] : defaults)
         if (GetRegStr(QString::fromLatin1(key)).trimmed().isEmpty()) SetRegStr(QString::fromLatin1(key), QString::fromUtf8(value));
+}
+
+void FillOwnCompanySettings(Connection& conn, int companyId)
+{
+    if (companyId <= 0) return;
+    {
+        MainIniSection s(QStringLiteral("STANDARD"));
+        if (!GetRegStr(QStringLiteral("Firma_Navn")).trimmed().isEmpty()) return;
+    }
+    auto r = conn.query(QStringLiteral("SELECT companyname, postaladdress, streetaddress, postalcode, city, email, phone, "
+                                       "telefax, bankaccount, orgnumber, homepage FROM company WHERE id=%1")
+                            .arg(companyId));
+    if (!r || !r->next()) return;
+    const char* keys[] = {"Firma_Navn",   "Firma_PostAdresse", "Firma_GateAdresse", "Firma_PostNr",
+                          "Firma_PostSted", "Firma_Epost",     "Firma_Telefon",     "Firma_Telefax",
+                          "Firma_KontoNr", "Firma_OrgNr",      "HTML_HomePage"};
+    MainIniSection s(QStringLiteral("STANDARD"));
+    for (int i = 0; i < int(std::size(keys)); ++i)
+        if (GetRegStr(QString::fromLatin1(keys[i])).trimmed().isEmpty()) SetRegStr(QString::fromLatin1(keys[i]), r->value(i));
+    FlushSettings();
 }
 
 QWidget* TOppsettDialog::page(const QString& caption)

@@ -24,6 +24,11 @@ class QTabWidget;
 // accounts, payment terms, working hours and breaks), leaving every key
 // that is set alone.
 void WriteMissingSettingDefaults();
+// A workstation without its own company's details takes them from the
+// company row of the logged-in user (name, addresses, phones, organisation
+// and bank account number); keys already set stay.
+class Connection;
+void FillOwnCompanySettings(Connection& conn, int companyId);
 
 class TOppsettDialog : public QWidget {
     Q_OBJECT

@@ -207,3 +207,20 @@ TEST_F(AccountsTest, MissingDefaultsAreWrittenAndSetValuesKept)
     EXPECT_EQ(GetRegStr("PosteringKontoBank"), "1921");
     EXPECT_EQ(GetRegStr("FakturaDager"), "14 dager");
 }
+
+TEST_F(AccountsTest, OwnCompanyDetailsComeFromTheUsersCompanyOnce)
+{
+    ASSERT_TRUE(db->admin().exec("UPDATE company SET companyname='Fjord Elektro AS', orgnumber='914 823 056', "
+                                 "bankaccount='2250.11.47382' WHERE id=1"));
+    FillOwnCompanySettings(dm->MyConnection, 1);
+    {
+        MainIniSection s("STANDARD");
+        EXPECT_EQ(GetRegStr("Firma_Navn"), "Fjord Elektro AS");
+        EXPECT_EQ(GetRegStr("Firma_OrgNr"), "914 823 056");
+        EXPECT_EQ(GetRegStr("Firma_KontoNr"), "2250.11.47382");
+        SetRegStr("Firma_Navn", "Eget navn");
+    }
+    FillOwnCompanySettings(dm->MyConnection, 1);  // what is set stays
+    MainIniSection s("STANDARD");
+    EXPECT_EQ(GetRegStr("Firma_Navn"), "Eget navn");
+}
