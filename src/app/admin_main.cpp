@@ -3,6 +3,7 @@
 // the same libraries as the desktop program.
 #include "admin_accounts.h"
 #include "admin_options.h"
+#include "admin_prices.h"
 #include "core/version.h"
 #include "admin_print.h"
 #include "admin_products.h"
@@ -65,6 +66,11 @@ void printUsage(QTextStream& to)
              "  kvarnel-admin product generate-ean [--filter TEKST] [--group GRUPPE] [--warehouse TABELL]\n"
              "  kvarnel-admin print income-statement --pdf FIL\n"
              "  kvarnel-admin settings get NØKKEL | set NØKKEL VERDI [--section SEKSJON]\n"
+             "  kvarnel-admin prices update [--raise-cost P] [--discount V] [--direct-cost V] [--freight V]\n"
+             "                     [--add-percent V] [--add-sum V] [--vat-code V] [--group G] [--supplier ID]\n"
+             "  kvarnel-admin prices recalculate\n"
+             "  kvarnel-admin import pricelist FIL --supplier ID --option 0|1|2 [--layout P:L,…] [--test]\n"
+             "  kvarnel-admin import discounts FIL [--layout P:L,…]\n"
              "Felles valg for row, document, print, product, vcard og format: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n"
@@ -243,6 +249,8 @@ int main(int argc, char** argv)
     else if (args[1] == "print" && AdminWords().value(1) == "income-statement") rc = AdminIncomeStatement(args);
     else if (args[1] == "print") rc = AdminPrint(args);
     else if (args[1] == "settings") rc = AdminSettingsCommand(args);
+    else if (args[1] == "prices") rc = AdminPricesCommand(args);
+    else if (args[1] == "import") rc = AdminImportCommand(args);
     else if (args[1] == "document") rc = AdminDocumentCommand(args);
     else if (args[1] == "vcard") rc = AdminVcardCommand(args);
     else if (args[1] == "format") rc = AdminFormatCommand(args);
