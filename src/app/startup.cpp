@@ -35,6 +35,7 @@
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
+#include "products/priceforms.h"
 #include "products/productdataform.h"
 #include "products/productlistform.h"
 #include "products/productprintforms.h"
@@ -97,6 +98,9 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TProductLabelPrintForm>();
     w.add<TProductPrintForm>();
     w.add<TProductStatusForm>();
+    w.add<TProductPriceUpdateForm>();
+    w.add<TProductImportForm>();
+    w.add<TProductImportDiscountForm>();
     RegisterSalesWindows(dm);
     w.add<TContactListForm>();
     w.add<TContactDataForm>();
