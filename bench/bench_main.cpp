@@ -19,6 +19,8 @@
 #include "core/sysreg.h"
 #include "accounts/entrieslistform.h"
 #include "print/accountprint.h"
+#include "data/priceimport.h"
+#include "core/cp1252.h"
 #include "sales/documentlistform.h"
 #include "sales/orderdataform.h"
 #include "sales/saleswindows.h"
@@ -173,6 +175,38 @@ void line(const char* what, const Figure& prog, const Figure& raw, const Figure&
 // The product register on the ten-year company: the list's first screen
 // under each filter, the product list printout as the list grows, and
 // "Generer EAN-nummer" over every product.
+// A supplier price list of 100,000 lines: added as new products, then
+// imported again to update their cost; the rows are removed afterwards.
+void importBenches()
+{
+    QTemporaryDir dir;
+    QStringList lines;
+    lines.reserve(100000);
+    for (int i = 0; i < 100000; ++i)
+        lines << QStringLiteral("LEV1") + QStringLiteral("B%1").arg(i, 6, 10, QLatin1Char('0')) + QString(7, ' ') +
+                     QStringLiteral("Benchvare %1").arg(i).leftJustified(40) + QString(12, ' ') + QStringLiteral("stk") +
+                     QStringLiteral("%1,50").arg(i % 1000).rightJustified(9, QLatin1Char('0')) + QStringLiteral("BNCH ");
+    const QString path = dir.path() + QStringLiteral("/prisliste.txt");
+    WriteCp1252Lines(path, lines);
+    Connection c;
+    c.open(g_params);
+    c.exec(QStringLiteral("DELETE FROM product WHERE productgroup='BNCH'"));
+    for (auto [mode, name] : {std::pair{PriceImportMode::InsertAll, "Importer prisliste, 100000 nye"},
+                              std::pair{PriceImportMode::UpdateCost, "Importer prisliste, 100000 priser"}}) {
+        QElapsedTimer t;
+        t.start();
+        ImportReport r;
+        const bool ok = ImportPriceList(c, path, PriceListLayout(), mode, 0, false, r);
+        std::printf("%-40s %8.0f ms  [%s]%s\n", name, t.nsecsElapsed() / 1e6, qPrintable(r.summary()),
+                    ok ? "" : " FEIL");
+        if (mode == PriceImportMode::UpdateCost) break;
+        // The second run changes every cost.
+        for (QString& l : lines) l.replace(QStringLiteral(",50BNCH"), QStringLiteral(",75BNCH"));
+        WriteCp1252Lines(path, lines);
+    }
+    c.exec(QStringLiteral("DELETE FROM product WHERE productgroup='BNCH'"));
+}
+
 void productBenches()
 {
     std::printf("\nProducts\n");
@@ -310,6 +344,10 @@ int main(int argc, char** argv)
     std::printf("Process with a connection only: %ld MB\n", base.peakKb / 1024);
 
     // --products runs only the product benchmarks.
+    if (args.contains("--imports")) {
+        importBenches();
+        return 0;
+    }
     if (args.contains("--products")) {
         productBenches();
         return 0;
