@@ -71,6 +71,7 @@ void printUsage(QTextStream& to)
              "  kvarnel-admin prices recalculate\n"
              "  kvarnel-admin import pricelist FIL --supplier ID --option 0|1|2 [--layout P:L,…] [--test]\n"
              "  kvarnel-admin import discounts FIL [--layout P:L,…]\n"
+             "  kvarnel-admin terminal read FIL --mode 0|1|2 [--document order|po|invoice NUMMER]\n"
              "Felles valg for row, document, print, product, vcard og format: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n"
@@ -251,6 +252,7 @@ int main(int argc, char** argv)
     else if (args[1] == "settings") rc = AdminSettingsCommand(args);
     else if (args[1] == "prices") rc = AdminPricesCommand(args);
     else if (args[1] == "import") rc = AdminImportCommand(args);
+    else if (args[1] == "terminal") rc = AdminTerminalCommand(args);
     else if (args[1] == "document") rc = AdminDocumentCommand(args);
     else if (args[1] == "vcard") rc = AdminVcardCommand(args);
     else if (args[1] == "format") rc = AdminFormatCommand(args);
