@@ -271,7 +271,7 @@ void TMainform::buildMenu()
     addAction(advanced, QStringLiteral("Oppstart"), QStringLiteral("TOppstartForm"), true);
     setup->addSeparator();
     addAction(setup, QStringLiteral("Kvarnel Oppsett"), QStringLiteral("TOppsettDialog"));
-    addAction(setup, QStringLiteral("Håndterminal"), QStringLiteral("TProductTerminalDialogForm"));
+    addAction(setup, QStringLiteral("Håndterminal"), QStringLiteral("TProductTerminalForm"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Hjelp"));
     addAction(help, QStringLiteral("Systeminformasjon"), QStringLiteral("TSysInfoForm"));

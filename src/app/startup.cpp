@@ -36,6 +36,7 @@
 #include "core/textfil.h"
 #include "data/datamodule.h"
 #include "products/priceforms.h"
+#include "products/terminalforms.h"
 #include "products/productdataform.h"
 #include "products/productlistform.h"
 #include "products/productprintforms.h"
@@ -101,6 +102,8 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TProductPriceUpdateForm>();
     w.add<TProductImportForm>();
     w.add<TProductImportDiscountForm>();
+    w.add<TProductTerminalForm>();
+    w.add<TProductTerminalDialogForm>();
     RegisterSalesWindows(dm);
     w.add<TContactListForm>();
     w.add<TContactDataForm>();

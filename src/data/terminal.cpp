@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+int TerminalProgram = 0;
+
 namespace {
 
 QString withSlash(QString folder)

@@ -14,6 +14,10 @@
 class Connection;
 class TDatabaseModule;
 
+// Who opened the terminal dialog: 0 the product list (stock), 1 the order,
+// 2 the purchase order, 3 the invoice window.
+extern int TerminalProgram;
+
 struct TerminalSetup {
     QString fileName = QStringLiteral("FORM.DAT");
     QString folder;                        // with a trailing "/"

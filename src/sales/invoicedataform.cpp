@@ -3,6 +3,7 @@
 #include "core/dialogs.h"
 #include "core/sysreg.h"
 #include "data/datamodule.h"
+#include "data/terminal.h"
 #include "data/ordertotals.h"
 #include "print/printunit.h"
 #include "ui/windowregistry.h"
@@ -87,7 +88,10 @@ TInvoiceDataForm::TInvoiceDataForm(QWidget* parent) : TDocumentDataForm(DocKind:
     SendEpost1 = addMenuItem(QStringLiteral("Send på epost"), [this] { SendEpost1Click(); },
                              QKeySequence(Qt::CTRL | Qt::Key_E));
     Terminal1 = addMenuItem(QStringLiteral("Hent fra Håndterminal"),
-                            [] { Windows().show<TProductTerminalForm>(); }, QKeySequence(Qt::Key_F4));
+                            [] {
+                                TerminalProgram = 3;
+                                Windows().show<TProductTerminalDialogForm>();
+                            }, QKeySequence(Qt::Key_F4));
     VisNotat1 = addMenuItem(QStringLiteral("Vis notat"), [] { Windows().show<TInvoiceMemoForm>(); });
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TInvoiceDataForm::UpdateMenu);
     connect(ds, &Dataset::stateChanged, this, &TInvoiceDataForm::UpdateMenu);
