@@ -66,8 +66,10 @@ void closeRun(const TerminalSetup& s, const QStringList& earlier, TerminalResult
     if (s.deleteOnDone) {
         QFile::remove(path);
     } else {
-        const QString archive = s.folder + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss")) +
-                                QLatin1Char('_') + s.fileName;
+        const QString stamp = s.folder + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss"));
+        QString archive = stamp + QLatin1Char('_') + s.fileName;
+        for (int n = 2; QFileInfo::exists(archive) && n < 1000; ++n)
+            archive = stamp + QStringLiteral("-%1_").arg(n) + s.fileName;
         if (QFile::rename(path, archive)) r.archivedAs = archive;
         else QFile::remove(path);  // never left to be read again
     }
