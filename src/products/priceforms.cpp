@@ -1,6 +1,7 @@
 #include "products/priceforms.h"
 
 #include "core/dialogs.h"
+#include "core/felles.h"
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
@@ -303,7 +304,7 @@ void TProductImportForm::CheckFile()
     const PriceLine p = ParsePriceLine(first, layout());
     CodePreview->setText(p.code);
     TextPreview->setText(p.text);
-    PricePreview->setText(p.problem.isEmpty() ? p.price : p.problem);
+    PricePreview->setText(p.problem.isEmpty() ? NorNum(p.price.toDouble(), 2) : p.problem);
     UnitPreview->setText(p.unit);
     GroupPreview->setText(p.group);
     ResultMemo->clear();

@@ -47,7 +47,7 @@ TEST_F(PriceFormsTest, PreviewShowsWhatTheImportStores)
     f->CheckFile();
     EXPECT_EQ(f->CodePreview->text(), "4711002");
     EXPECT_EQ(f->TextPreview->text(), "Hylle 12´ eik");
-    EXPECT_EQ(f->PricePreview->text(), "199.50");
+    EXPECT_EQ(f->PricePreview->text(), "199,50");
     f->OptionGroup->button(1)->setChecked(true);
     ASSERT_TRUE(f->ImportProduct(false));
     EXPECT_EQ(scalar("SELECT CONCAT(producttext, '|', cost, '|', vendor) FROM product WHERE productcode='4711002'"),
