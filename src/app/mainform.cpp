@@ -435,6 +435,9 @@ void TMainform::DatabaseConnectExecute()
 {
     if (auto* login = Windows().get<TDatabaseConnectForm>())
         login->exec();
+    // The placement is kept per login user; before the login only the
+    // workstation user's file could be read.
+    if (MyLoginStatus == 1) LoadWindow(this, QStringLiteral("MainForm6"), QStringLiteral("OnlyPos"));
     ShowLoginStatus();
 }
 
