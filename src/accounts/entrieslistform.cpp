@@ -25,9 +25,17 @@ public:
     {
         if (role == Qt::EditRole) {
             const int col = fieldOfColumn(index.column());
-            return col < 0 ? QVariant() : QVariant(dataset()->displayText(index.row(), col).remove(QLatin1Char(' ')));
+            return col < 0 ? QVariant() : QVariant(editText(index.row(), col));
         }
         return GridModel::data(index, role);
+    }
+    // Numbers are edited without their thousands separators; texts as they are.
+    QString editText(int row, int col) const
+    {
+        QString t = dataset()->displayText(row, col);
+        const FieldKind k = dataset()->fieldInfo(col).kind;
+        if (k == FieldKind::Integer || k == FieldKind::Float) t.remove(QLatin1Char(' '));
+        return t;
     }
     bool setData(const QModelIndex& index, const QVariant& value, int role) override
     {
@@ -37,7 +45,7 @@ public:
         if (col < 0 || !ds->isOpen()) return false;
         if (index.row() != ds->recNo() && !ds->moveTo(index.row())) return false;
         const QString text = value.toString();
-        if (text == ds->displayText(index.row(), col).remove(QLatin1Char(' '))) return true;
+        if (text == editText(index.row(), col)) return true;
         return ds->setValue(col, text);
     }
 };

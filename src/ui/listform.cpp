@@ -87,7 +87,7 @@ void TListForm::replaceGrid(DataGrid* grid)
     DataGrid* old = Grid;
     grid->setParent(this);
     grid->setObjectName(QStringLiteral("Grid"));
-    layout()->replaceWidget(old, grid);
+    delete layout()->replaceWidget(old, grid);  // the old grid's layout item is ours
     Grid = grid;
     delete old;
     wireGrid();

@@ -75,6 +75,28 @@ TEST_F(AccountsTest, PostingSearchUsesNumbersOnlyWhenTheTextIsANumber)
     EXPECT_EQ(AccountSearchCondition(nullptr, "1.2.3", {"t"}, {"a"}, {"s"}), "t like '%1.2.3%'");
 }
 
+TEST_F(AccountsTest, GridCellsKeepTheSpacesOfTextsAndReadNumbersWithSeparators)
+{
+    auto* list = Windows().get<TEntriesListForm>();
+    list->show();
+    Dataset& e = dm->EntriesTable;
+    ASSERT_TRUE(e.locate("entrytext", "Innbetaling"));
+    QAbstractItemModel* m = list->Grid->model();
+    int textCol = -1, sumCol = -1;
+    for (int c = 0; c < m->columnCount(); ++c) {
+        if (m->headerData(c, Qt::Horizontal).toString() == "Tekst") textCol = c;
+        if (m->headerData(c, Qt::Horizontal).toString() == "Sum") sumCol = c;
+    }
+    ASSERT_GE(textCol, 0);
+    EXPECT_EQ(m->data(m->index(e.recNo(), sumCol), Qt::EditRole).toString(), "1500,00");
+    EXPECT_EQ(m->data(m->index(e.recNo(), textCol), Qt::EditRole).toString(), "Innbetaling");
+    ASSERT_TRUE(m->setData(m->index(e.recNo(), textCol), "Innbetaling fra kunde"));
+    ASSERT_TRUE(m->setData(m->index(e.recNo(), sumCol), "1 600,50"));
+    ASSERT_TRUE(e.post());
+    EXPECT_EQ(scalar("SELECT CONCAT(entrytext, '|', `sum`) FROM entries WHERE entrytext LIKE 'Innbetaling%'"),
+              "Innbetaling fra kunde|1600.5");
+}
+
 TEST_F(AccountsTest, AccountSearchFindsNumbersAndNames)
 {
     auto* list = Windows().get<TAccountListForm>();
