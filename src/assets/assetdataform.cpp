@@ -140,6 +140,8 @@ QWidget* TAssetDataForm::makeStandardPanel(Dataset* ds)
         w->setToolTip(QStringLiteral("Dobbeltklikk for å velge dato"));
         watchDoubleClick(w);
     }
+    InstalledEdit->setDateOnly(true);
+    NextServiceEdit->setDateOnly(true);
     InstalledEdit->setFixedWidth(130);
     NextServiceEdit->setFixedWidth(130);
     PriceEdit->setFixedWidth(130);
@@ -191,6 +193,7 @@ QWidget* TAssetDataForm::makeExtendedPanel(Dataset* ds)
     StatusEdit = codedList(ds, QStringLiteral("status"), Assets::StatusNames(), &StatusCombo);
     PriorityEdit = codedList(ds, QStringLiteral("priority"), Assets::PriorityNames(), &PriorityCombo);
     RunHourDateEdit = new TDBDateEdit(ds, QStringLiteral("runhourdate"));
+    RunHourDateEdit->setDateOnly(true);
     RunHourDateEdit->setToolTip(QStringLiteral("Dobbeltklikk for å velge dato"));
     watchDoubleClick(RunHourDateEdit);
     RunHoursEdit = new TDBEdit(ds, QStringLiteral("runhours"));

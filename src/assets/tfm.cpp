@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace Tfm {
 
@@ -184,16 +183,33 @@ int WriteMissingFiles(const QString& folder)
 bool LooksLikeUtf8(const QByteArray& bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF")) return true;
+    // Strict UTF-8 with at least one character beyond ASCII: no overlong
+    // forms, no surrogates, nothing above U+10FFFF, no cut-off sequence.
     bool high = false;
-    for (char c : bytes)
-        if (uchar(c) >= 0x80) {
-            high = true;
-            break;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const uchar c = uchar(bytes[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
         }
-    if (!high) return false;
-    QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)d.decode(bytes);
-    return !d.hasError();
+        high = true;
+        int more;
+        char32_t cp, min;
+        if ((c & 0xE0) == 0xC0) more = 1, cp = c & 0x1F, min = 0x80;
+        else if ((c & 0xF0) == 0xE0) more = 2, cp = c & 0x0F, min = 0x800;
+        else if ((c & 0xF8) == 0xF0) more = 3, cp = c & 0x07, min = 0x10000;
+        else return false;
+        if (i + more >= n) return false;
+        for (int k = 1; k <= more; ++k) {
+            const uchar t = uchar(bytes[i + k]);
+            if ((t & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (t & 0x3F);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += more + 1;
+    }
+    return high;
 }
 
 namespace {
