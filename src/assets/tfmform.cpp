@@ -151,9 +151,11 @@ TTFMform::TTFMform(QWidget* parent) : QDialog(parent)
         f.setPointSizeF(f.pointSizeF() * 1.8);
         TFMLabel->setFont(f);
     }
-    CopyButton = tool(QString(), QStringLiteral("Kopier til utklippstavlen"), QStyle::SP_DialogSaveButton);
-    CopyButton->setText(QStringLiteral("Kopier"));
-    CopyButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    CopyButton = tool(QStringLiteral("Kopier"), QStringLiteral("Kopier til utklippstavlen"));
+    if (QIcon::hasThemeIcon(QStringLiteral("edit-copy"))) {
+        CopyButton->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy")));
+        CopyButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    }
 
     ReferenceLabel =
         new QLabel(QStringLiteral("<a href=\"%1\">PA 0802 TverrFaglig Merkesystem, TFM-systemet. Utarbeidet av Statsbygg</a>")
@@ -290,6 +292,10 @@ TTFMform::TTFMform(QWidget* parent) : QDialog(parent)
         for (QComboBox* c : {Lokalisering, System, Produkt, Tekst}) c->setEditText(QString());
     }
     ListFileName = folder + QStringLiteral("tfm-liste.csv");
+    // Open as a free tool when the program ends: its choices are kept too.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (isVisible()) FormClose();
+    });
     LoadTFM();
     LokaliseringChange();
     resize(880, 582);
