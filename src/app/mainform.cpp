@@ -96,6 +96,9 @@ TMainform::TMainform(QWidget* parent) : QMainWindow(parent)
     addButton(AssetPanel, QStringLiteral("&Jobber"), QStringLiteral("system-run"), QStringLiteral("TJobListForm"));
     addButton(AssetPanel, QStringLiteral("Personal"), QStringLiteral("system-users"),
               QStringLiteral("TUserListForm"));
+    // The TFM code builder as a free tool beside the asset register.
+    addButton(AssetPanel, QStringLiteral("TFM-koder"), QStringLiteral("accessories-text-editor"),
+              QStringLiteral("TTFMform"));
 
     AccountPanel = makePanel("AccountPanel", QStringLiteral("HideAccountPanel"));
     addButton(AccountPanel, QStringLiteral("&Faktura"), QStringLiteral("x-office-spreadsheet"),

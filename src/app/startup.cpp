@@ -20,6 +20,9 @@
 #include "app/oppstartform.h"
 #include "app/tablesetupform.h"
 #include "app/translations.h"
+#include "assets/assetdataform.h"
+#include "assets/assetlistform.h"
+#include "assets/tfmform.h"
 #include "core/dialogs.h"
 #include "crm/companydataform.h"
 #include "crm/companylistform.h"
@@ -131,6 +134,10 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TGroupForm>();
     w.add<TKalkulatorForm>();
     w.add<TSysInfoForm>();
+    // The asset register and the TFM code builder.
+    w.add<TAssetListForm>();
+    w.add<TAssetDataForm>();
+    w.add<TTFMform>();
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.
