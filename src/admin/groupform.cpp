@@ -14,49 +14,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-// The grid's cells are typed into; a typed value goes into the current row
-// (which moves there first) and is saved when the row is left or posted.
-class EditableModel : public GridModel {
-public:
-    using GridModel::GridModel;
-    Qt::ItemFlags flags(const QModelIndex& index) const override
-    {
-        Qt::ItemFlags f = GridModel::flags(index);
-        if (fieldOfColumn(index.column()) >= 0) f |= Qt::ItemIsEditable;
-        return f;
-    }
-    QVariant data(const QModelIndex& index, int role) const override
-    {
-        if (role == Qt::EditRole) {
-            const int col = fieldOfColumn(index.column());
-            return col < 0 ? QVariant() : QVariant(dataset()->displayText(index.row(), col));
-        }
-        return GridModel::data(index, role);
-    }
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override
-    {
-        if (role != Qt::EditRole || !index.isValid()) return false;
-        Dataset* ds = dataset();
-        const int col = fieldOfColumn(index.column());
-        if (col < 0 || !ds->isOpen()) return false;
-        if (index.row() != ds->recNo() && !ds->moveTo(index.row())) return false;
-        const QString text = value.toString();
-        if (text == ds->displayText(index.row(), col)) return true;
-        return ds->setValue(col, text);
-    }
-};
-
-class EditableGrid : public DataGrid {
-public:
-    using DataGrid::DataGrid;
-
-protected:
-    GridModel* createModel(Dataset* ds) override { return new EditableModel(ds, this); }
-};
-
-} // namespace
 
 TGroupForm::TGroupForm(QWidget* parent) : QWidget(parent, Qt::Dialog)
 {
@@ -75,9 +32,7 @@ TGroupForm::TGroupForm(QWidget* parent) : QWidget(parent, Qt::Dialog)
     DeleteButton->setToolTip(QStringLiteral("Slett gruppen"));
     connect(DeleteButton, &QToolButton::clicked, this, &TGroupForm::DeleteButtonClick);
 
-    DBGrid1 = new EditableGrid;
-    DBGrid1->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
-                             QAbstractItemView::EditKeyPressed);
+    DBGrid1 = new EditableDataGrid;
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
     DBGrid1->setDataset(ds, {{"group_id", "Gruppe", 70}, {"group_name", "Navn", 220}});
     DBGrid1->horizontalHeader()->setStretchLastSection(true);

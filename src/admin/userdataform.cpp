@@ -11,19 +11,6 @@
 #include <QMenu>
 #include <QToolButton>
 
-namespace {
-
-// Addresses come from the shared database: opened in the mail program or the
-// browser, never started as a program.
-void openValue(const QString& value)
-{
-    if (!OpenDatabaseValue(value))
-        CurrentDialogs()->ShowMessage(
-            QStringLiteral("Kan ikke åpne «%1»: bare web- og e-postadresser kan åpnes herfra.").arg(value.left(100)),
-            QStringLiteral("Feil"));
-}
-
-} // namespace
 
 TUserDataForm::TUserDataForm(QWidget* parent) : TDataForm(parent)
 {
@@ -39,7 +26,7 @@ TUserDataForm::TUserDataForm(QWidget* parent) : TDataForm(parent)
     RealNameEdit = new TDBEdit(ds, QStringLiteral("realname"));
     EmailEdit = new TDBEdit(ds, QStringLiteral("email"));
     EmailButton = smallButton(QStringLiteral("@"), QStringLiteral("Skriv epost"),
-                              [this] { openValue(QStringLiteral("mailto:") + EmailEdit->text().trimmed()); });
+                              [this] { OpenAddress(QStringLiteral("mailto:") + EmailEdit->text().trimmed()); });
     MobileEdit = new TDBEdit(ds, QStringLiteral("mobilephone"));
     HomePhoneEdit = new TDBEdit(ds, QStringLiteral("homephone"));
     InternalPhoneEdit = new TDBEdit(ds, QStringLiteral("internalphone"));
@@ -65,7 +52,7 @@ TUserDataForm::TUserDataForm(QWidget* parent) : TDataForm(parent)
     DepartmentEdit = new TDBEdit(ds, QStringLiteral("department"));
     HomepageEdit = new TDBEdit(ds, QStringLiteral("homepage"));
     HomepageButton = smallButton(QStringLiteral("www"), QStringLiteral("Åpne hjemmesiden"),
-                                 [this] { openValue(HomepageEdit->text().trimmed()); });
+                                 [this] { OpenAddress(HomepageEdit->text().trimmed()); });
     GenderGroup = new TDBRadioGroup(QString(), {QStringLiteral("Ukjent"), QStringLiteral("Mann"), QStringLiteral("Kvinne")},
                                     {0, 1, 2});
     GenderGroup->setField(ds, QStringLiteral("gender"));

@@ -17,19 +17,6 @@
 #include <QStyle>
 #include <QToolButton>
 
-namespace {
-
-// Web and mail addresses come from the shared database: opened in the
-// browser or mail program, never started as a program.
-void openValue(const QString& value)
-{
-    if (!OpenDatabaseValue(value))
-        CurrentDialogs()->ShowMessage(
-            QStringLiteral("Kan ikke åpne «%1»: bare web- og e-postadresser kan åpnes herfra.").arg(value.left(100)),
-            QStringLiteral("Feil"));
-}
-
-} // namespace
 
 TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
 {
@@ -52,10 +39,10 @@ TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
     TelefaxEdit = new TDBEdit(ds, QStringLiteral("telefax"));
     EmailEdit = new TDBEdit(ds, QStringLiteral("email"));
     EmailButton = smallButton(QStringLiteral("@"), QStringLiteral("Skriv epost"),
-                              [this] { openValue(QStringLiteral("mailto:") + EmailEdit->text()); });
+                              [this] { OpenAddress(QStringLiteral("mailto:") + EmailEdit->text()); });
     HomepageEdit = new TDBEdit(ds, QStringLiteral("homepage"));
     HomepageButton = smallButton(QStringLiteral("www"), QStringLiteral("Åpne hjemmesiden"),
-                                 [this] { openValue(HomepageEdit->text()); });
+                                 [this] { OpenAddress(HomepageEdit->text()); });
     ContactCombo = new TDBLookupComboBox;
     ContactCombo->setListSource(&dm.ContactQuery, QStringLiteral("id"), QStringLiteral("realname"));
     ContactCombo->setField(ds, QStringLiteral("defaultcontact"));
