@@ -1,6 +1,7 @@
 // kvarnel-admin: the administrator's command-line companion. It creates and
 // upgrades databases, runs the private server and does headless jobs, using
 // the same libraries as the desktop program.
+#include "admin_exports.h"
 #include "admin_options.h"
 #include "admin_print.h"
 #include "admin_products.h"
@@ -61,6 +62,9 @@ int usage()
              "  kvarnel-admin print labels|productlist|stockstatus --pdf FIL [--filter TEKST] [--group GRUPPE]\n"
              "                     [--warehouse TABELL] [--fields …] [--mode …] [--barcode] [--ean] [--double] [--separator]\n"
              "  kvarnel-admin product generate-ean [--filter TEKST] [--group GRUPPE] [--warehouse TABELL]\n"
+             "  kvarnel-admin export ehf FAKTURANUMMER FIL\n"
+             "  kvarnel-admin export saft --from dd.MM.yyyy --to dd.MM.yyyy FIL\n"
+             "  kvarnel-admin upgrade [--database D]                (databasen til nyeste versjon)\n"
              "Felles valg for row, document, print, product, vcard og format: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n"
@@ -192,7 +196,7 @@ int main(int argc, char** argv)
 {
     // Printing to PDF paints with QtGui (on the offscreen platform, which
     // needs no display); every other command makes do with QtCore.
-    const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    const bool printing = argc > 1 && (qstrcmp(argv[1], "print") == 0 || qstrcmp(argv[1], "export") == 0);
     if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(printing ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
     // The words exactly as given: text that is not valid UTF-8 is refused,
@@ -229,6 +233,8 @@ int main(int argc, char** argv)
     else if (args[1] == "download") rc = AdminDownloadCommand(args);
     else if (args[1] == "postal") rc = AdminPostalCommand(args);
     else if (args[1] == "product") rc = AdminProductCommand(args);
+    else if (args[1] == "export") rc = AdminExportCommand(args);
+    else if (args[1] == "upgrade") rc = AdminUpgradeCommand(args);
     else rc = usage();
     // A private server this command started stops when no program uses it.
     LeaveServerForThisProgram();

@@ -19,7 +19,8 @@ bool ParseAdminCommandLine(const QStringList& arguments, QString* error)
     p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const char* withValue[] = {"host", "port", "socket", "user", "password", "database", "login",
                                "size", "pdf", "heading", "contact", "company", "to", "subject", "attach", "body",
-                               "filter", "group", "mode", "fields", "warehouse"};
+                               "filter", "group", "mode", "fields", "warehouse",
+                               "from"};
     const char* flags[] = {"remove", "replace", "demo", "yes", "no-prices", "cost", "no-zero",
                            "all", "create-companies", "dry-run", "add47", "rm47", "update-city", "upper-city",
                            "barcode", "ean", "double", "separator"};
