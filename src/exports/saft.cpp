@@ -9,7 +9,6 @@
 #include "exports/amounts.h"
 
 #include <QSaveFile>
-#include <QXmlStreamWriter>
 
 #include <array>
 #include <map>
@@ -38,33 +37,57 @@ struct Party {
     qint64 supplierOpening = 0, supplierMovement = 0;
 };
 
+// One posting as read; texts stay UTF-8 bytes, as they go into the file.
 struct Posting {
     qint64 id = 0;
     QDate date;
-    qint64 amount = 0;  // øre
+    QByteArray dateIso;  // yyyy-MM-dd
+    qint64 amount = 0;   // øre
     int from = 0, to = 0;
     qint64 company = 0;
     int vatcode = 0;
-    qint64 vat = 0;     // øre
-    QString text, invoiceNo;
+    qint64 vat = 0;      // øre
+    QByteArray text, invoiceNo;
 };
 
+// A VAT code of the program on an output (income) or input (expense)
+// account, as the file names it.
 struct Tax {
-    QString code;  // own code: U (output) or I (input) and the VAT code
+    QByteArray code;  // own code: U (output) or I (input) and the VAT code
     int standard = 0;
     double percent = 0;
-    QString description;
+    QByteArray percentText;
 };
+
+// The ten codes: output 0-4, then input 0-4.
+const std::array<Tax, 10>& taxKinds()
+{
+    static const std::array<Tax, 10> kinds = [] {
+        std::array<Tax, 10> k;
+        for (int out = 0; out < 2; ++out)
+            for (int code = 0; code < 5; ++code) {
+                Tax& t = k[size_t(out * 5 + code)];
+                t.code = (out == 0 ? QByteArray("U") : QByteArray("I")) + QByteArray::number(code);
+                t.standard = StandardTaxCode(code, out == 0);
+                t.percent = VATpercent[size_t(code)];
+                t.percentText = SqlNum(t.percent).toLatin1();
+            }
+        return k;
+    }();
+    return kinds;
+}
 
 struct LedgerLine {
     int account = 0;
     bool debit = true;
     qint64 amount = 0;
-    bool hasTax = false;
-    Tax tax;
+    const Tax* tax = nullptr;
     qint64 taxBase = 0, taxAmount = 0;
     qint64 customer = 0, supplier = 0;
 };
+
+// Digits of a small number without a detour through QString.
+QByteArray num(qint64 n) { return QByteArray::number(n); }
 
 bool incomeOrExpense(int account) { return account >= 3000 && account <= 8999; }
 
@@ -92,14 +115,14 @@ private:
     bool balances();
     void ledgerLines(const Posting& p, std::array<LedgerLine, 2>& out);
     bool readPosting(Result& r, Posting& p);
-    void writeHeader(QXmlStreamWriter& x);
-    void writeMasterFiles(QXmlStreamWriter& x);
-    bool writeEntries(QXmlStreamWriter& x);
-    void writeParty(QXmlStreamWriter& x, const Party& p);
-    void writeAddress(QXmlStreamWriter& x, const QString& street, const QString& extra, const QString& postalCode,
+    void writeHeader(XmlOut& x);
+    void writeMasterFiles(XmlOut& x);
+    bool writeEntries(XmlOut& x);
+    void writeParty(XmlOut& x, const Party& p);
+    void writeAddress(XmlOut& x, const QString& street, const QString& extra, const QString& postalCode,
                       const QString& city);
-    static void balance(QXmlStreamWriter& x, const char* what, qint64 ore);
-    static void amount(QXmlStreamWriter& x, const char* element, qint64 ore);
+    static void balance(XmlOut& x, const char* what, qint64 ore);
+    static void amount(XmlOut& x, const char* element, qint64 ore);
 
     Account& account(int number);
     QString postingColumns() const
@@ -113,7 +136,7 @@ private:
     int receivables_ = 0, payables_ = 0;
     std::map<int, Account> accounts_;
     std::unordered_map<qint64, Party> parties_;
-    std::map<QString, Tax> taxes_;
+    std::map<QByteArray, const Tax*> taxes_;  // the codes the period uses
     SaftResult res_;
     QString error_;
 };
@@ -167,15 +190,27 @@ bool Exporter::readMaster()
 bool Exporter::readPosting(Result& r, Posting& p)
 {
     p.id = r.toLongLong(0);
-    p.date = QDate::fromString(r.value(1).left(10), QStringLiteral("yyyy-MM-dd"));
+    // The server gives dates as yyyy-MM-dd.
+    const char* d = r.rawData(1);
+    if (!d || r.length(1) < 10) return false;
+    auto digits = [d](int from, int n) {
+        int v = 0;
+        for (int i = from; i < from + n; ++i) {
+            if (d[i] < '0' || d[i] > '9') return -1;
+            v = v * 10 + (d[i] - '0');
+        }
+        return v;
+    };
+    p.date = QDate(digits(0, 4), digits(5, 2), digits(8, 2));
+    p.dateIso = QByteArray(d, 10);
     p.amount = ToOre(r.toDouble(2));
     p.from = int(r.toLongLong(3));
     p.to = int(r.toLongLong(4));
     p.company = r.toLongLong(5);
     p.vatcode = int(r.toLongLong(6));
     p.vat = ToOre(r.toDouble(7));
-    p.text = r.value(8).trimmed();
-    p.invoiceNo = r.value(9).trimmed();
+    p.text = QByteArray(r.rawData(8), qsizetype(r.length(8))).trimmed();
+    p.invoiceNo = QByteArray(r.rawData(9), qsizetype(r.length(9))).trimmed();
     return p.date.isValid();
 }
 
@@ -195,15 +230,11 @@ void Exporter::ledgerLines(const Posting& p, std::array<LedgerLine, 2>& out)
     if (fromPL && !toPL) taxLine = 0;
     else if (toPL && !fromPL) taxLine = 1;
     else if (p.vat != 0) taxLine = 0;
-    if (taxLine >= 0 && p.vatcode >= 0 && p.vatcode < int(VATpercent.size())) {
+    if (taxLine >= 0 && p.vatcode >= 0 && p.vatcode < 5) {
         LedgerLine& l = out[size_t(taxLine)];
         const Account& acc = account(l.account);
         const bool output = acc.vattype == 2 || (acc.vattype == 0 && l.account >= 3000 && l.account <= 3999);
-        l.hasTax = true;
-        l.tax.percent = VATpercent[size_t(p.vatcode)];
-        l.tax.standard = StandardTaxCode(p.vatcode, output);
-        l.tax.code = (output ? QStringLiteral("U") : QStringLiteral("I")) + QString::number(p.vatcode);
-        l.tax.description = taxDescription(l.tax.standard, l.tax.percent) + QStringLiteral(" (Kvarnel mva-kode %1)").arg(p.vatcode);
+        l.tax = &taxKinds()[size_t((output ? 0 : 5) + p.vatcode)];
         l.taxBase = p.amount < 0 ? -p.amount : p.amount;
         l.taxAmount = p.vat < 0 ? -p.vat : p.vat;
     }
@@ -235,7 +266,7 @@ bool Exporter::balances()
             } else {
                 (l.debit ? a.debit : a.credit) += l.amount;
                 (l.debit ? res_.totalDebitOre : res_.totalCreditOre) += l.amount;
-                if (l.hasTax) taxes_.emplace(l.tax.code, l.tax);
+                if (l.tax) taxes_.emplace(l.tax->code, l.tax);
             }
             if (l.customer) {
                 Party& party = parties_[l.customer];
@@ -253,182 +284,185 @@ bool Exporter::balances()
     return !c_.fetchFailed();
 }
 
-void Exporter::amount(QXmlStreamWriter& x, const char* element, qint64 ore)
+void Exporter::amount(XmlOut& x, const char* element, qint64 ore)
 {
-    x.writeStartElement(QString::fromLatin1(element));
-    x.writeTextElement(QStringLiteral("Amount"), OreText(ore));
-    x.writeEndElement();
+    x.start(element);
+    x.text("Amount", OreBytes(ore));
+    x.end();
 }
 
-void Exporter::balance(QXmlStreamWriter& x, const char* what, qint64 ore)
+void Exporter::balance(XmlOut& x, const char* what, qint64 ore)
 {
     // "Opening" or "Closing", then Debit or Credit by the sign.
-    x.writeTextElement(QString::fromLatin1(what) + (ore >= 0 ? QStringLiteral("DebitBalance") : QStringLiteral("CreditBalance")),
-                       OreText(ore >= 0 ? ore : -ore));
+    const bool opening = qstrcmp(what, "Opening") == 0;
+    const char* name = ore >= 0 ? (opening ? "OpeningDebitBalance" : "ClosingDebitBalance")
+                                : (opening ? "OpeningCreditBalance" : "ClosingCreditBalance");
+    x.text(name, OreText(ore >= 0 ? ore : -ore));
 }
 
-void Exporter::writeAddress(QXmlStreamWriter& x, const QString& street, const QString& extra, const QString& postalCode,
+void Exporter::writeAddress(XmlOut& x, const QString& street, const QString& extra, const QString& postalCode,
                             const QString& city)
 {
-    x.writeStartElement(QStringLiteral("Address"));
+    x.start("Address");
     const QString s = street.isEmpty() ? extra : street;
-    if (!s.isEmpty()) x.writeTextElement(QStringLiteral("StreetName"), s);
-    if (!street.isEmpty() && !extra.isEmpty()) x.writeTextElement(QStringLiteral("AdditionalAddressDetail"), extra);
-    x.writeTextElement(QStringLiteral("City"), city.isEmpty() ? kNotUsed : city);
-    x.writeTextElement(QStringLiteral("PostalCode"), postalCode.isEmpty() ? kNotUsed : postalCode);
-    x.writeTextElement(QStringLiteral("Country"), QStringLiteral("NO"));
-    x.writeEndElement();
+    if (!s.isEmpty()) x.text("StreetName", s);
+    if (!street.isEmpty() && !extra.isEmpty()) x.text("AdditionalAddressDetail", extra);
+    x.text("City", city.isEmpty() ? kNotUsed : city);
+    x.text("PostalCode", postalCode.isEmpty() ? kNotUsed : postalCode);
+    x.text("Country", QStringLiteral("NO"));
+    x.end();
 }
 
-void Exporter::writeHeader(QXmlStreamWriter& x)
+void Exporter::writeHeader(XmlOut& x)
 {
-    x.writeStartElement(QStringLiteral("Header"));
-    x.writeTextElement(QStringLiteral("AuditFileVersion"), QStringLiteral("1.30"));
-    x.writeTextElement(QStringLiteral("AuditFileCountry"), QStringLiteral("NO"));
-    x.writeTextElement(QStringLiteral("AuditFileDateCreated"), QDate::currentDate().toString(Qt::ISODate));
-    x.writeTextElement(QStringLiteral("SoftwareCompanyName"), QStringLiteral("Kvarnel"));
-    x.writeTextElement(QStringLiteral("SoftwareID"), QStringLiteral("Kvarnel"));
-    x.writeTextElement(QStringLiteral("SoftwareVersion"), QStringLiteral("6.0"));
-    x.writeStartElement(QStringLiteral("Company"));
-    x.writeTextElement(QStringLiteral("RegistrationNumber"), OrgNumberDigits(seller_.orgNumber));
-    x.writeTextElement(QStringLiteral("Name"), seller_.name);
+    x.start("Header");
+    x.text("AuditFileVersion", QStringLiteral("1.30"));
+    x.text("AuditFileCountry", QStringLiteral("NO"));
+    x.text("AuditFileDateCreated", QDate::currentDate().toString(Qt::ISODate));
+    x.text("SoftwareCompanyName", QStringLiteral("Kvarnel"));
+    x.text("SoftwareID", QStringLiteral("Kvarnel"));
+    x.text("SoftwareVersion", QStringLiteral("6.0"));
+    x.start("Company");
+    x.text("RegistrationNumber", OrgNumberDigits(seller_.orgNumber));
+    x.text("Name", seller_.name);
     writeAddress(x, seller_.streetAddress, seller_.postalAddress, seller_.postalCode, seller_.city);
-    x.writeStartElement(QStringLiteral("Contact"));
-    x.writeStartElement(QStringLiteral("ContactPerson"));
+    x.start("Contact");
+    x.start("ContactPerson");
     const QString who = o_.contactName.trimmed();
     const qsizetype space = who.lastIndexOf(QLatin1Char(' '));
-    x.writeTextElement(QStringLiteral("FirstName"), who.isEmpty() ? kNotUsed : space > 0 ? who.left(space) : who);
-    x.writeTextElement(QStringLiteral("LastName"), space > 0 ? who.mid(space + 1) : kNotUsed);
-    x.writeEndElement();
-    if (!seller_.phone.isEmpty()) x.writeTextElement(QStringLiteral("Telephone"), seller_.phone);
-    if (!seller_.email.isEmpty()) x.writeTextElement(QStringLiteral("Email"), seller_.email);
-    x.writeEndElement();
+    x.text("FirstName", who.isEmpty() ? kNotUsed : space > 0 ? who.left(space) : who);
+    x.text("LastName", space > 0 ? who.mid(space + 1) : kNotUsed);
+    x.end();
+    if (!seller_.phone.isEmpty()) x.text("Telephone", seller_.phone);
+    if (!seller_.email.isEmpty()) x.text("Email", seller_.email);
+    x.end();
     if (seller_.vatRegistered) {
-        x.writeStartElement(QStringLiteral("TaxRegistration"));
-        x.writeTextElement(QStringLiteral("TaxRegistrationNumber"), OrgNumberDigits(seller_.orgNumber) + QStringLiteral("MVA"));
-        x.writeTextElement(QStringLiteral("TaxAuthority"), QStringLiteral("Skatteetaten"));
-        x.writeEndElement();
+        x.start("TaxRegistration");
+        x.text("TaxRegistrationNumber", OrgNumberDigits(seller_.orgNumber) + QStringLiteral("MVA"));
+        x.text("TaxAuthority", QStringLiteral("Skatteetaten"));
+        x.end();
     }
     const QString bank = !seller_.iban.isEmpty() ? seller_.iban : BankAccountDigits(seller_.bankAccount);
     if (!bank.isEmpty()) {
-        x.writeStartElement(QStringLiteral("BankAccount"));
-        x.writeTextElement(seller_.iban.isEmpty() ? QStringLiteral("BankAccountNumber") : QStringLiteral("IBANNumber"), bank);
-        x.writeEndElement();
+        x.start("BankAccount");
+        x.text(seller_.iban.isEmpty() ? "BankAccountNumber" : "IBANNumber", bank);
+        x.end();
     }
-    x.writeEndElement();  // Company
-    x.writeTextElement(QStringLiteral("DefaultCurrencyCode"), QStringLiteral("NOK"));
-    x.writeStartElement(QStringLiteral("SelectionCriteria"));
-    x.writeTextElement(QStringLiteral("SelectionStartDate"), o_.from.toString(Qt::ISODate));
-    x.writeTextElement(QStringLiteral("SelectionEndDate"), o_.to.toString(Qt::ISODate));
-    x.writeEndElement();
-    x.writeTextElement(QStringLiteral("HeaderComment"),
+    x.end();  // Company
+    x.text("DefaultCurrencyCode", QStringLiteral("NOK"));
+    x.start("SelectionCriteria");
+    x.text("SelectionStartDate", o_.from.toString(Qt::ISODate));
+    x.text("SelectionEndDate", o_.to.toString(Qt::ISODate));
+    x.end();
+    x.text("HeaderComment",
                        QStringLiteral("Posteringer %1–%2").arg(DateStr(o_.from), DateStr(o_.to)));
-    x.writeTextElement(QStringLiteral("TaxAccountingBasis"), QStringLiteral("A"));
-    x.writeEndElement();  // Header
+    x.text("TaxAccountingBasis", QStringLiteral("A"));
+    x.end();  // Header
 }
 
-void Exporter::writeParty(QXmlStreamWriter& x, const Party& p)
+void Exporter::writeParty(XmlOut& x, const Party& p)
 {
-    if (!p.org.isEmpty()) x.writeTextElement(QStringLiteral("RegistrationNumber"), p.org);
-    x.writeTextElement(QStringLiteral("Name"), p.name);
+    if (!p.org.isEmpty()) x.text("RegistrationNumber", p.org);
+    x.text("Name", p.name);
     writeAddress(x, p.street, p.postal, p.postalCode, p.city);
     if (!p.phone.isEmpty() || !p.email.isEmpty()) {
-        x.writeStartElement(QStringLiteral("Contact"));
-        x.writeStartElement(QStringLiteral("ContactPerson"));
-        x.writeTextElement(QStringLiteral("FirstName"), kNotUsed);
-        x.writeTextElement(QStringLiteral("LastName"), kNotUsed);
-        x.writeEndElement();
-        if (!p.phone.isEmpty()) x.writeTextElement(QStringLiteral("Telephone"), p.phone);
-        if (!p.email.isEmpty()) x.writeTextElement(QStringLiteral("Email"), p.email);
-        x.writeEndElement();
+        x.start("Contact");
+        x.start("ContactPerson");
+        x.text("FirstName", kNotUsed);
+        x.text("LastName", kNotUsed);
+        x.end();
+        if (!p.phone.isEmpty()) x.text("Telephone", p.phone);
+        if (!p.email.isEmpty()) x.text("Email", p.email);
+        x.end();
     }
     if (p.vat && !p.org.isEmpty()) {
-        x.writeStartElement(QStringLiteral("TaxRegistration"));
-        x.writeTextElement(QStringLiteral("TaxRegistrationNumber"), p.org + QStringLiteral("MVA"));
-        x.writeTextElement(QStringLiteral("TaxAuthority"), QStringLiteral("Skatteetaten"));
-        x.writeEndElement();
+        x.start("TaxRegistration");
+        x.text("TaxRegistrationNumber", p.org + QStringLiteral("MVA"));
+        x.text("TaxAuthority", QStringLiteral("Skatteetaten"));
+        x.end();
     }
 }
 
-void Exporter::writeMasterFiles(QXmlStreamWriter& x)
+void Exporter::writeMasterFiles(XmlOut& x)
 {
-    x.writeStartElement(QStringLiteral("MasterFiles"));
-    x.writeStartElement(QStringLiteral("GeneralLedgerAccounts"));
+    x.start("MasterFiles");
+    x.start("GeneralLedgerAccounts");
     for (const auto& [number, a] : accounts_) {
-        x.writeStartElement(QStringLiteral("Account"));
-        x.writeTextElement(QStringLiteral("AccountID"), QString::number(number));
-        x.writeTextElement(QStringLiteral("AccountDescription"), a.name);
+        x.start("Account");
+        x.text("AccountID", QString::number(number));
+        x.text("AccountDescription", a.name);
         // The account class of the Norwegian standard chart (NS 4102): the
         // first two digits of a four-digit account.
         if (number >= 1000 && number <= 9999)
-            x.writeTextElement(QStringLiteral("StandardAccountID"), QString::number(number / 100));
-        x.writeTextElement(QStringLiteral("AccountType"), QStringLiteral("GL"));
+            x.text("StandardAccountID", QString::number(number / 100));
+        x.text("AccountType", QStringLiteral("GL"));
         balance(x, "Opening", a.opening);
         balance(x, "Closing", a.opening + a.debit - a.credit);
-        x.writeEndElement();
+        x.end();
         ++res_.accounts;
     }
-    x.writeEndElement();
+    x.end();
 
     std::map<qint64, const Party*> customers, suppliers;  // by id, for a stable order
     for (const auto& [id, p] : parties_) {
         if (p.customer || p.usedAsCustomer) customers.emplace(id, &p);
         if (p.supplier || p.usedAsSupplier) suppliers.emplace(id, &p);
     }
-    x.writeStartElement(QStringLiteral("Customers"));
+    x.start("Customers");
     for (const auto& [id, p] : customers) {
-        x.writeStartElement(QStringLiteral("Customer"));
+        x.start("Customer");
         writeParty(x, *p);
-        x.writeTextElement(QStringLiteral("CustomerID"), QString::number(id));
-        if (receivables_ > 0) x.writeTextElement(QStringLiteral("AccountID"), QString::number(receivables_));
+        x.text("CustomerID", QString::number(id));
+        if (receivables_ > 0) x.text("AccountID", QString::number(receivables_));
         balance(x, "Opening", p->customerOpening);
         balance(x, "Closing", p->customerOpening + p->customerMovement);
-        x.writeEndElement();
+        x.end();
         ++res_.customers;
     }
-    x.writeEndElement();
-    x.writeStartElement(QStringLiteral("Suppliers"));
+    x.end();
+    x.start("Suppliers");
     for (const auto& [id, p] : suppliers) {
-        x.writeStartElement(QStringLiteral("Supplier"));
+        x.start("Supplier");
         writeParty(x, *p);
-        x.writeTextElement(QStringLiteral("SupplierID"), QString::number(id));
-        x.writeTextElement(QStringLiteral("AccountID"), QString::number(payables_));
+        x.text("SupplierID", QString::number(id));
+        x.text("AccountID", QString::number(payables_));
         balance(x, "Opening", p->supplierOpening);
         balance(x, "Closing", p->supplierOpening + p->supplierMovement);
-        x.writeEndElement();
+        x.end();
         ++res_.suppliers;
     }
-    x.writeEndElement();
+    x.end();
 
-    x.writeStartElement(QStringLiteral("TaxTable"));
-    x.writeStartElement(QStringLiteral("TaxTableEntry"));
-    x.writeTextElement(QStringLiteral("TaxType"), QStringLiteral("MVA"));
-    x.writeTextElement(QStringLiteral("Description"), QStringLiteral("Merverdiavgift"));
+    x.start("TaxTable");
+    x.start("TaxTableEntry");
+    x.text("TaxType", QStringLiteral("MVA"));
+    x.text("Description", QStringLiteral("Merverdiavgift"));
     for (const auto& [code, t] : taxes_) {
-        x.writeStartElement(QStringLiteral("TaxCodeDetails"));
-        x.writeTextElement(QStringLiteral("TaxCode"), t.code);
-        x.writeTextElement(QStringLiteral("Description"), t.description);
-        x.writeTextElement(QStringLiteral("TaxPercentage"), SqlNum(t.percent));
-        x.writeTextElement(QStringLiteral("Country"), QStringLiteral("NO"));
-        x.writeTextElement(QStringLiteral("StandardTaxCode"), QString::number(t.standard));
-        x.writeTextElement(QStringLiteral("BaseRate"), QStringLiteral("100"));
-        x.writeEndElement();
+        x.start("TaxCodeDetails");
+        x.text("TaxCode", t->code);
+        x.text("Description", taxDescription(t->standard, t->percent) +
+                                  QStringLiteral(" (Kvarnel mva-kode %1)").arg(QString::fromLatin1(t->code.mid(1))));
+        x.text("TaxPercentage", t->percentText);
+        x.text("Country", QStringLiteral("NO"));
+        x.text("StandardTaxCode", num(t->standard));
+        x.text("BaseRate", QStringLiteral("100"));
+        x.end();
     }
-    x.writeEndElement();
-    x.writeEndElement();
-    x.writeEndElement();  // MasterFiles
+    x.end();
+    x.end();
+    x.end();  // MasterFiles
 }
 
-bool Exporter::writeEntries(QXmlStreamWriter& x)
+bool Exporter::writeEntries(XmlOut& x)
 {
-    x.writeStartElement(QStringLiteral("GeneralLedgerEntries"));
-    x.writeTextElement(QStringLiteral("NumberOfEntries"), QString::number(res_.transactions));
-    x.writeTextElement(QStringLiteral("TotalDebit"), OreText(res_.totalDebitOre));
-    x.writeTextElement(QStringLiteral("TotalCredit"), OreText(res_.totalCreditOre));
-    x.writeStartElement(QStringLiteral("Journal"));
-    x.writeTextElement(QStringLiteral("JournalID"), QStringLiteral("GL"));
-    x.writeTextElement(QStringLiteral("Description"), QStringLiteral("Posteringer"));
-    x.writeTextElement(QStringLiteral("Type"), QStringLiteral("GL"));
+    x.start("GeneralLedgerEntries");
+    x.text("NumberOfEntries", QString::number(res_.transactions));
+    x.text("TotalDebit", OreText(res_.totalDebitOre));
+    x.text("TotalCredit", OreText(res_.totalCreditOre));
+    x.start("Journal");
+    x.text("JournalID", QStringLiteral("GL"));
+    x.text("Description", QStringLiteral("Posteringer"));
+    x.text("Type", QStringLiteral("GL"));
 
     auto r = c_.queryUnbuffered(QStringLiteral("SELECT %1 FROM entries WHERE entrydate BETWEEN %2 AND %3 ORDER BY entrydate, id")
                                     .arg(postingColumns(), SqlQuote(o_.from.toString(Qt::ISODate)),
@@ -440,38 +474,38 @@ bool Exporter::writeEntries(QXmlStreamWriter& x)
     while (r->next()) {
         if (!readPosting(*r, p)) continue;
         ledgerLines(p, lines);
-        const QString date = p.date.toString(Qt::ISODate);
-        const QString text = p.text.isEmpty() ? QStringLiteral("Postering %1").arg(p.id) : p.text;
-        x.writeStartElement(QStringLiteral("Transaction"));
-        x.writeTextElement(QStringLiteral("TransactionID"), QString::number(p.id));
-        x.writeTextElement(QStringLiteral("Period"), QString::number(p.date.month()));
-        x.writeTextElement(QStringLiteral("PeriodYear"), QString::number(p.date.year()));
-        x.writeTextElement(QStringLiteral("TransactionDate"), date);
-        x.writeTextElement(QStringLiteral("Description"), text);
-        x.writeTextElement(QStringLiteral("SystemEntryDate"), date);
-        x.writeTextElement(QStringLiteral("GLPostingDate"), date);
+        const QByteArray& date = p.dateIso;
+        const QByteArray text = p.text.isEmpty() ? "Postering " + num(p.id) : p.text;
+        x.start("Transaction");
+        x.text("TransactionID", num(p.id));
+        x.text("Period", num(p.date.month()));
+        x.text("PeriodYear", num(p.date.year()));
+        x.text("TransactionDate", date);
+        x.text("Description", text);
+        x.text("SystemEntryDate", date);
+        x.text("GLPostingDate", date);
         int record = 0;
         for (const LedgerLine& l : lines) {
-            x.writeStartElement(QStringLiteral("Line"));
-            x.writeTextElement(QStringLiteral("RecordID"), QString::number(++record));
-            x.writeTextElement(QStringLiteral("AccountID"), QString::number(l.account));
-            if (!p.invoiceNo.isEmpty()) x.writeTextElement(QStringLiteral("SourceDocumentID"), p.invoiceNo);
-            if (l.customer) x.writeTextElement(QStringLiteral("CustomerID"), QString::number(l.customer));
-            if (l.supplier) x.writeTextElement(QStringLiteral("SupplierID"), QString::number(l.supplier));
-            x.writeTextElement(QStringLiteral("Description"), text);
+            x.start("Line");
+            x.text("RecordID", num(++record));
+            x.text("AccountID", num(l.account));
+            if (!p.invoiceNo.isEmpty()) x.text("SourceDocumentID", p.invoiceNo);
+            if (l.customer) x.text("CustomerID", num(l.customer));
+            if (l.supplier) x.text("SupplierID", num(l.supplier));
+            x.text("Description", text);
             amount(x, l.debit ? "DebitAmount" : "CreditAmount", l.amount);
-            if (l.hasTax) {
-                x.writeStartElement(QStringLiteral("TaxInformation"));
-                x.writeTextElement(QStringLiteral("TaxType"), QStringLiteral("MVA"));
-                x.writeTextElement(QStringLiteral("TaxCode"), l.tax.code);
-                x.writeTextElement(QStringLiteral("TaxPercentage"), SqlNum(l.tax.percent));
-                x.writeTextElement(QStringLiteral("TaxBase"), OreText(l.taxBase));
+            if (l.tax) {
+                x.start("TaxInformation");
+                x.text("TaxType", QByteArrayLiteral("MVA"));
+                x.text("TaxCode", l.tax->code);
+                x.text("TaxPercentage", l.tax->percentText);
+                x.text("TaxBase", OreBytes(l.taxBase));
                 amount(x, "TaxAmount", l.taxAmount);
-                x.writeEndElement();
+                x.end();
             }
-            x.writeEndElement();
+            x.end();
         }
-        x.writeEndElement();
+        x.end();
         ++written;
     }
     if (c_.fetchFailed()) return false;
@@ -479,8 +513,8 @@ bool Exporter::writeEntries(QXmlStreamWriter& x)
         error_ = QStringLiteral("Posteringene endret seg under eksporten (%1 mot %2).").arg(written).arg(res_.transactions);
         return false;
     }
-    x.writeEndElement();  // Journal
-    x.writeEndElement();  // GeneralLedgerEntries
+    x.end();  // Journal
+    x.end();  // GeneralLedgerEntries
     return true;
 }
 
@@ -524,20 +558,15 @@ SaftResult Exporter::run(const QString& file)
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
         return fail(QStringLiteral("Kan ikke skrive filen %1: %2").arg(file, out.errorString()));
-    QXmlStreamWriter x(&out);
-    x.setAutoFormatting(true);
-    x.writeStartDocument();
-    x.writeDefaultNamespace(kNs);
-    x.writeStartElement(kNs, QStringLiteral("AuditFile"));
+    XmlOut x(&out);
+    x.startDocument("AuditFile", kNs);
     writeHeader(x);
     writeMasterFiles(x);
     if (!writeEntries(x)) {
         out.cancelWriting();
         return fail(!error_.isEmpty() ? error_ : DbFailure(QStringLiteral("Kan ikke lese posteringene"), c_));
     }
-    x.writeEndElement();
-    x.writeEndDocument();
-    if (x.hasError() || !out.commit()) {
+    if (!x.finish() || !out.commit()) {
         out.cancelWriting();
         return fail(QStringLiteral("Kan ikke skrive filen %1: %2").arg(file, out.errorString()));
     }
