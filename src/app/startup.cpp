@@ -26,6 +26,7 @@
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
+#include "exportsui/saftexportform.h"
 #include "products/productdataform.h"
 #include "products/productlistform.h"
 #include "products/productprintforms.h"
@@ -103,6 +104,7 @@ void RegisterWindows(TDatabaseModule& dm)
     };
     w.add<TKalkulatorForm>();
     w.add<TSysInfoForm>();
+    w.add<TSaftExportForm>();
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.
