@@ -64,7 +64,7 @@ KidSettings MakeKidSettings(bool on, int length, int customerDigits, const QStri
 {
     KidSettings s;
     s.on = on;
-    s.length = length <= 0 ? 10 : std::clamp(length, 2, kMaxKid);
+    s.length = length <= 0 ? 12 : std::clamp(length, 2, kMaxKid);
     const int payload = s.length - 1;
     s.customerDigits = customerDigits <= 0 ? payload / 2 : std::min(customerDigits, payload - 1);
     s.algorithm = algorithm.trimmed().compare(QLatin1String("MOD11"), Qt::CaseInsensitive) == 0 ? KidAlgorithm::Mod11

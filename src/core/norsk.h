@@ -7,7 +7,7 @@
 // Settings (main settings file, section STANDARD; a missing key reads as
 // empty text or 0):
 //   KID_Aktiv                 flag: invoices get a KID
-//   KID_Lengde                digits in a KID, check digit included (2 to 25; 0 or missing: 10)
+//   KID_Lengde                digits in a KID, check digit included (2 to 25; 0 or missing: 12)
 //   KID_Kundesiffer           digits of the KID taken by the customer number
 //                             (0 or missing: half of what is left beside the check digit)
 //   KID_Algoritme             "MOD10" (missing or anything else) or "MOD11"
@@ -39,13 +39,14 @@ bool KidValid(const QString& kid, KidAlgorithm algorithm);
 
 struct KidSettings {
     bool on = false;
-    int length = 10;          // check digit included
-    int customerDigits = 4;   // of length - 1; the invoice number takes the rest
+    int length = 12;          // check digit included
+    int customerDigits = 5;   // of length - 1; the invoice number takes the rest
     KidAlgorithm algorithm = KidAlgorithm::Mod10;
 };
 KidSettings ReadKidSettings();
 // The settings as read from the keys' texts, made sensible: the length
-// clamped to 2..25 (0 gives 10), the customer digits to 0..length-2.
+// clamped to 2..25 (0 gives 12: five digits of customer number, six of
+// invoice number and the check digit), the customer digits to 0..length-2.
 KidSettings MakeKidSettings(bool on, int length, int customerDigits, const QString& algorithm);
 QString KidAlgorithmName(KidAlgorithm algorithm);  // "MOD10", "MOD11"
 

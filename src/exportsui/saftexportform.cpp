@@ -84,7 +84,7 @@ TSaftExportForm::TSaftExportForm(QWidget* parent) : QWidget(parent)
             }
         });
     connect(FileEdit, &QLineEdit::textEdited, this, [this] { FileEdit->setProperty("offered", false); });
-    resize(460, 220);
+    resize(540, 220);
 }
 
 QString TSaftExportForm::suggestedFile() const

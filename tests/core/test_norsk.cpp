@@ -105,8 +105,8 @@ TEST(Kid, RefusedWhenTheNumbersDoNotFit)
 TEST(Kid, SettingsAreMadeSensible)
 {
     const KidSettings unset = MakeKidSettings(false, 0, 0, "");
-    EXPECT_EQ(unset.length, 10);
-    EXPECT_EQ(unset.customerDigits, 4);
+    EXPECT_EQ(unset.length, 12);
+    EXPECT_EQ(unset.customerDigits, 5);
     EXPECT_EQ(unset.algorithm, KidAlgorithm::Mod10);
     EXPECT_EQ(MakeKidSettings(true, 99, 0, "").length, 25);
     EXPECT_EQ(MakeKidSettings(true, 1, 0, "").length, 2);
