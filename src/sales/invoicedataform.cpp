@@ -127,12 +127,12 @@ void TInvoiceDataForm::UpdateKidField()
 void TInvoiceDataForm::EnsureKid(bool tell)
 {
     const KidSettings k = ReadKidSettings();
-    if (!k.on || !doc().isOpen() || doc().isEmpty() || !doc().hasField(QStringLiteral("kid")) ||
-        editingDoc() || !doc().asString("kid").trimmed().isEmpty() || shownId() <= 0)
-        return;
+    if (!k.on || !doc().isOpen() || doc().isEmpty() || editingDoc() || shownId() <= 0) return;
+    const bool column = doc().hasField(QStringLiteral("kid"));
+    if (column && !doc().asString("kid").trimmed().isEmpty()) return;
     QString why;
     EnsureInvoiceKid(dm_.MyConnection, shownId(), k, &why);
-    doc().refreshRow();
+    if (column) doc().refreshRow();
     if (why.isEmpty()) return;
     LogLine(QStringLiteral("ADVARSEL: faktura %1 uten KID: %2").arg(number(), why));
     if (tell) CurrentDialogs()->ShowMessage(QStringLiteral("Fakturaen får ikke KID: ") + why, QStringLiteral("Feil"));
@@ -140,8 +140,8 @@ void TInvoiceDataForm::EnsureKid(bool tell)
 
 void TInvoiceDataForm::FormShow()
 {
-    UpdateKidField();
     TDocumentDataForm::FormShow();
+    UpdateKidField();
 }
 
 void TInvoiceDataForm::Lagre1Click()

@@ -163,3 +163,20 @@ TEST_F(SalesTest, InvoiceListFindsTheKid)
     ASSERT_EQ(dm->InvoiceTable.recordCount(), 1);
     EXPECT_EQ(dm->InvoiceTable.asString("ordernumber"), "6101");
 }
+
+// A shared server not upgraded yet has no KID column: the row stays hidden,
+// and printing with KID switched on says what to do.
+TEST_F(SalesTest, KidOnADatabaseNotUpgraded)
+{
+    kidOn();
+    sql("ALTER TABLE invoice DROP INDEX kid, DROP COLUMN kid");
+    const qint64 id = makeDocument("invoice", "6201");
+    makeLine("invoiceid", id, "100101", 1, 100);
+    dm->InvoiceTable.close();
+    openDocument(invoice, dm->InvoiceTable, id);
+    EXPECT_FALSE(invoice->KidEdit->isVisibleTo(invoice));
+    dialogs().yesNoAnswers = {false};
+    invoice->Utskrift1Click();
+    EXPECT_TRUE(dialogs().lastMessage().contains("kvarnel-admin upgrade")) << dialogs().lastMessage().toStdString();
+    EXPECT_TRUE(QFile::exists(pdfDir() + "F6201.PDF"));  // printed all the same, without KID
+}
