@@ -1,5 +1,7 @@
 #include "accounts/accountlistform.h"
 
+#include "exportsui/saftexportform.h"
+
 #include "accounts/accountdataform.h"
 #include "accounts/accountsearch.h"
 #include "core/dialogs.h"
@@ -30,6 +32,7 @@ TAccountListForm::TAccountListForm(QWidget* parent) : TListForm(parent)
                                               [this] { Resultatregnskap1Click(false); });
     ResultatregnskapVis1 = Rapporter1->addAction(QStringLiteral("Resultatregnskap på skjerm"), this,
                                                  [this] { Resultatregnskap1Click(true); });
+    AddSaftExportItem(Rapporter1);
 }
 
 void TAccountListForm::Sketter1Click()

@@ -1,5 +1,7 @@
 #include "admin/oppsettdialog.h"
 
+#include "exportsui/norskoppsettpage.h"
+
 #include "core/cp1252.h"
 #include "core/dialogs.h"
 #include "core/sysreg.h"
@@ -389,6 +391,10 @@ TOppsettDialog::TOppsettDialog(QWidget* parent) : QWidget(parent, Qt::Window)
         }
     }
 
+    // KID, VAT registration, bank and the EHF/SAF-T files, before the text pages.
+    NorskPage = new TNorskOppsettPage;
+    PageControl1->insertTab(PageControl1->count() - 1, NorskPage, QStringLiteral("&Norsk"));
+
     OkButton = new QPushButton(QStringLiteral("O&k"));
     BrukButton = new QPushButton(QStringLiteral("Bruk"));
     HentButton = new QPushButton(QStringLiteral("Hent"));
@@ -417,6 +423,7 @@ QStringList TOppsettDialog::textFiles() const
 void TOppsettDialog::Les()
 {
     for (const Field& f : fields_) f.read(stored(f.key));
+    NorskPage->Les();
     const QStringList files = textFiles();
     for (size_t i = 0; i < TextMemos.size(); ++i) {
         const QString& path = files[int(i)];
@@ -436,6 +443,7 @@ void TOppsettDialog::Les()
 bool TOppsettDialog::Skriv()
 {
     for (const Field& f : fields_) store(f.key, f.write());
+    NorskPage->Skriv();
     const QStringList files = textFiles();
     for (size_t i = 0; i < TextMemos.size(); ++i) {
         QStringList lines = TextMemos[i]->toPlainText().split(QLatin1Char('\n'));

@@ -28,6 +28,7 @@ void WriteMissingSettingDefaults();
 // company row of the logged-in user (name, addresses, phones, organisation
 // and bank account number); keys already set stay.
 class Connection;
+class TNorskOppsettPage;
 void FillOwnCompanySettings(Connection& conn, int companyId);
 
 class TOppsettDialog : public QWidget {
@@ -37,6 +38,7 @@ public:
 
     QTabWidget* PageControl1;
     QPushButton *OkButton, *BrukButton, *HentButton, *AvbrytButton;
+    TNorskOppsettPage* NorskPage;
     // Reads every field from the settings and the text files.
     void Les();
     // Writes every field; false when a text file could not be written.

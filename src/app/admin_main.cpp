@@ -2,6 +2,7 @@
 // upgrades databases, runs the private server and does headless jobs, using
 // the same libraries as the desktop program.
 #include "admin_accounts.h"
+#include "admin_exports.h"
 #include "admin_options.h"
 #include "admin_prices.h"
 #include "core/version.h"
@@ -72,6 +73,9 @@ void printUsage(QTextStream& to)
              "  kvarnel-admin import pricelist FIL --supplier ID --option 0|1|2 [--layout P:L,…] [--test]\n"
              "  kvarnel-admin import discounts FIL [--layout P:L,…]\n"
              "  kvarnel-admin terminal read FIL --mode 0|1|2 [--document order|po|invoice NUMMER]\n"
+             "  kvarnel-admin export ehf FAKTURANUMMER FIL\n"
+             "  kvarnel-admin export saft --from dd.MM.yyyy --to dd.MM.yyyy FIL\n"
+             "  kvarnel-admin upgrade [--database D]                (databasen til nyeste versjon)\n"
              "Felles valg for row, document, print, product, vcard og format: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n"
@@ -209,7 +213,7 @@ int main(int argc, char** argv)
 {
     // Printing to PDF paints with QtGui (on the offscreen platform, which
     // needs no display); every other command makes do with QtCore.
-    const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    const bool printing = argc > 1 && (qstrcmp(argv[1], "print") == 0 || qstrcmp(argv[1], "export") == 0);
     if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(printing ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
     // The words exactly as given: text that is not valid UTF-8 is refused,
@@ -260,6 +264,8 @@ int main(int argc, char** argv)
     else if (args[1] == "download") rc = AdminDownloadCommand(args);
     else if (args[1] == "postal") rc = AdminPostalCommand(args);
     else if (args[1] == "product") rc = AdminProductCommand(args);
+    else if (args[1] == "export") rc = AdminExportCommand(args);
+    else if (args[1] == "upgrade") rc = AdminUpgradeCommand(args);
     else rc = usage();
     // A private server this command started stops when no program uses it.
     LeaveServerForThisProgram();

@@ -40,6 +40,7 @@
 #include "data/datamodule.h"
 #include "products/priceforms.h"
 #include "products/terminalforms.h"
+#include "exportsui/saftexportform.h"
 #include "products/productdataform.h"
 #include "products/productlistform.h"
 #include "products/productprintforms.h"
@@ -138,6 +139,7 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TAssetListForm>();
     w.add<TAssetDataForm>();
     w.add<TTFMform>();
+    w.add<TSaftExportForm>();
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.
