@@ -12,10 +12,11 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation2
   poppler-utils zbar-tools
-  python3 python3-aiosmtpd python3-vobject openssl
+  python3 python3-aiosmtpd python3-vobject python3-lxml openssl
   galera-4 rsync bc
   xvfb xauth
   qt6-translations-l10n
+  librsvg2-bin desktop-file-utils appstream lintian dpkg-dev file
 )
 
 missing=()

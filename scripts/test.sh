@@ -4,12 +4,16 @@
 # whole suite there too; any sanitizer finding fails the run. Tests that need
 # a database start their own throwaway private server inside the build tree
 # and remove it afterwards. Arguments go to both ctest runs (e.g. -R rules).
-# KV_SANITIZE=0 skips the sanitizer run.
+# KV_SANITIZE=0 skips the sanitizer run; after the first run the package is
+# built and checked (scripts/package-check.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 (cd build && ctest --output-on-failure -j2 "$@")
+# The installed form: the .deb, its desktop entry, AppStream data, manual
+# pages and programs (KV_PACKAGE_CHECK=0 skips it).
+if [ "${KV_PACKAGE_CHECK:-1}" != 0 ]; then scripts/package-check.sh; fi
 
 if [ "${KV_SANITIZE:-1}" != 0 ]; then
   export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1

@@ -1,7 +1,11 @@
 // kvarnel-admin: the administrator's command-line companion. It creates and
 // upgrades databases, runs the private server and does headless jobs, using
 // the same libraries as the desktop program.
+#include "admin_accounts.h"
+#include "admin_exports.h"
 #include "admin_options.h"
+#include "admin_prices.h"
+#include "core/version.h"
 #include "admin_print.h"
 #include "admin_products.h"
 #include "admin_script.h"
@@ -31,9 +35,9 @@ QTextStream& err()
     return s;
 }
 
-int usage()
+void printUsage(QTextStream& to)
 {
-    err() << "Bruk:\n"
+    to << "Bruk:\n"
              "  kvarnel-admin server start|stop|status [--remove]\n"
              "  kvarnel-admin create-database [--host H] [--port P] [--socket S] [--user U]\n"
              "                                [--password P] [--database D] [--demo]\n"
@@ -61,12 +65,29 @@ int usage()
              "  kvarnel-admin print labels|productlist|stockstatus --pdf FIL [--filter TEKST] [--group GRUPPE]\n"
              "                     [--warehouse TABELL] [--fields …] [--mode …] [--barcode] [--ean] [--double] [--separator]\n"
              "  kvarnel-admin product generate-ean [--filter TEKST] [--group GRUPPE] [--warehouse TABELL]\n"
+             "  kvarnel-admin print income-statement --pdf FIL\n"
+             "  kvarnel-admin settings get NØKKEL | set NØKKEL VERDI [--section SEKSJON]\n"
+             "  kvarnel-admin prices update [--raise-cost P] [--discount V] [--direct-cost V] [--freight V]\n"
+             "                     [--add-percent V] [--add-sum V] [--vat-code V] [--group G] [--supplier ID]\n"
+             "  kvarnel-admin prices recalculate\n"
+             "  kvarnel-admin import pricelist FIL --supplier ID --option 0|1|2 [--layout P:L,…] [--test]\n"
+             "  kvarnel-admin import discounts FIL [--layout P:L,…]\n"
+             "  kvarnel-admin terminal read FIL --mode 0|1|2 [--document order|po|invoice NUMMER]\n"
+             "  kvarnel-admin export ehf FAKTURANUMMER FIL\n"
+             "  kvarnel-admin export saft --from dd.MM.yyyy --to dd.MM.yyyy FIL\n"
+             "  kvarnel-admin upgrade [--database D]                (databasen til nyeste versjon)\n"
              "  kvarnel-admin documents update-local [--force]   (lokale kopier av web-dokumentene)\n"
              "Felles valg for row, document, print, product, vcard og format: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n"
-             "Uten --password hentes passordet fra KVARNEL_PASSWORD; med --password - spørres det etter det.\n";
-    err().flush();
+             "Uten --password hentes passordet fra KVARNEL_PASSWORD; med --password - spørres det etter det.\n"
+             "  kvarnel-admin --help | --version\n";
+    to.flush();
+}
+
+int usage()
+{
+    printUsage(err());
     return 2;
 }
 
@@ -193,7 +214,7 @@ int main(int argc, char** argv)
 {
     // Printing to PDF paints with QtGui (on the offscreen platform, which
     // needs no display); every other command makes do with QtCore.
-    const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    const bool printing = argc > 1 && (qstrcmp(argv[1], "print") == 0 || qstrcmp(argv[1], "export") == 0);
     if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app(printing ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
     // The words exactly as given: text that is not valid UTF-8 is refused,
@@ -212,6 +233,15 @@ int main(int argc, char** argv)
         }
         args << word;
     }
+    if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
+        printUsage(out());
+        return 0;
+    }
+    if (args.size() == 2 && args[1] == "--version") {
+        out() << "kvarnel-admin " << KV_VERSION << "\n";
+        out().flush();
+        return 0;
+    }
     if (QString error; !ParseAdminCommandLine(args, &error)) {
         err() << "FEIL: " << error << "\n";
         return usage();
@@ -222,7 +252,12 @@ int main(int argc, char** argv)
     else if (args[1] == "create-database") rc = createDatabase(args);
     else if (args[1] == "demo-data") rc = demoData(args);
     else if (args[1] == "row") rc = AdminRowCommand(args);
+    else if (args[1] == "print" && AdminWords().value(1) == "income-statement") rc = AdminIncomeStatement(args);
     else if (args[1] == "print") rc = AdminPrint(args);
+    else if (args[1] == "settings") rc = AdminSettingsCommand(args);
+    else if (args[1] == "prices") rc = AdminPricesCommand(args);
+    else if (args[1] == "import") rc = AdminImportCommand(args);
+    else if (args[1] == "terminal") rc = AdminTerminalCommand(args);
     else if (args[1] == "document") rc = AdminDocumentCommand(args);
     else if (args[1] == "vcard") rc = AdminVcardCommand(args);
     else if (args[1] == "format") rc = AdminFormatCommand(args);
@@ -230,6 +265,8 @@ int main(int argc, char** argv)
     else if (args[1] == "download") rc = AdminDownloadCommand(args);
     else if (args[1] == "postal") rc = AdminPostalCommand(args);
     else if (args[1] == "product") rc = AdminProductCommand(args);
+    else if (args[1] == "export") rc = AdminExportCommand(args);
+    else if (args[1] == "upgrade") rc = AdminUpgradeCommand(args);
     else if (args[1] == "documents") rc = AdminDocumentsCommand(args);
     else rc = usage();
     // A private server this command started stops when no program uses it.

@@ -19,10 +19,12 @@ bool ParseAdminCommandLine(const QStringList& arguments, QString* error)
     p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     const char* withValue[] = {"host", "port", "socket", "user", "password", "database", "login",
                                "size", "pdf", "heading", "contact", "company", "to", "subject", "attach", "body",
-                               "filter", "group", "mode", "fields", "warehouse"};
+                               "filter", "group", "mode", "fields", "warehouse", "section",
+                               "raise-cost", "discount", "direct-cost", "freight", "add-percent", "add-sum",
+                               "vat-code", "supplier", "option", "layout", "document", "from"};
     const char* flags[] = {"remove", "replace", "demo", "yes", "no-prices", "cost", "no-zero",
                            "all", "create-companies", "dry-run", "add47", "rm47", "update-city", "upper-city",
-                           "barcode", "ean", "double", "separator", "force"};
+                           "barcode", "ean", "double", "separator", "test", "force"};
     for (const char* name : withValue)
         p.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("verdi")));
     for (const char* name : flags) p.addOption(QCommandLineOption(QString::fromLatin1(name)));

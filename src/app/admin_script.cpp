@@ -8,11 +8,13 @@
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
+#include "data/terminal.h"
 #include "data/itemcopy.h"
 #include "data/ordertotals.h"
 #include "data/privateserver.h"
 
 #include <QJsonDocument>
+#include <QFileInfo>
 #include <QJsonObject>
 #include <QTextStream>
 
@@ -463,3 +465,43 @@ int AdminDocumentCommand(const QStringList& args)
 }
 
 QString AdminConnectModule(const QStringList& args, TDatabaseModule& dm) { return connectModule(args, dm); }
+
+int AdminTerminalCommand(const QStringList& args)
+{
+    // terminal read FILE --mode N [--document order|po|invoice NUMBER]
+    const QStringList w = positional(args);
+    if (w.size() < 3 || w[1] != "read")
+        return fail("Bruk: kvarnel-admin terminal read FIL --mode 0|1|2 [--document order|po|invoice NUMMER]");
+    bool okMode = false;
+    const int mode = option(args, "--mode", "2").toInt(&okMode);
+    if (!okMode || mode < 0 || mode > 2) return fail("--mode må være 0, 1 eller 2");
+    ScriptDialogs dialogs(true);
+    TDatabaseModule dm;
+    if (const QString e = connectModule(args, dm); !e.isEmpty()) return fail(e);
+    TerminalSetup s = LoadTerminalSetup();
+    const QFileInfo file(w[2]);
+    s.folder = file.absolutePath() + "/";
+    s.fileName = file.fileName();
+    TerminalResult r;
+    bool ok = false;
+    const QStringList doc = AdminOption("document").isEmpty() ? QStringList() : QStringList{AdminOption("document")};
+    if (doc.isEmpty()) {
+        ok = ReadTerminalToStock(dm.MyConnection, s, mode, r);
+    } else {
+        const QString kind = doc[0];
+        const QString number = w.value(3);
+        DocKind k;
+        const int program = kind == "order" ? 1 : kind == "po" ? 2 : kind == "invoice" ? 3 : 0;
+        if (program == 0 || number.isEmpty() || !docKind(dm, kind, k))
+            return fail("Bruk: --document order|po|invoice NUMMER");
+        if (const QString e = openDocument(dm, k, number); !e.isEmpty()) return fail(e);
+        ok = ReadTerminalToItems(dm, s, program, mode, k.ds->currentId(), r);
+        if (ok) k.update(dm);
+    }
+    if (!ok) return fail(r.error);
+    QJsonObject o{{"applied", r.applied}, {"errors", int(r.errorLines.size())}};
+    if (!r.archivedAs.isEmpty()) o.insert("archived", r.archivedAs);
+    printJson(o);
+    for (const QString& m : r.messages) printJson(QJsonObject{{"message", m}});
+    return 0;
+}

@@ -12,6 +12,9 @@ int AdminDocumentCommand(const QStringList& args);
 // Connects the module from the command's options (--host, --database,
 // --login, …); an error text, empty on success.
 QString AdminConnectModule(const QStringList& args, TDatabaseModule& dm);
+// terminal read FILE --mode N [--document order|po|invoice NUMBER]: a
+// handheld-terminal file into stock or into a document's lines.
+int AdminTerminalCommand(const QStringList& args);
 
 // Address book, mail and downloads (admin_net.cpp).
 int AdminVcardCommand(const QStringList& args);

@@ -1,5 +1,7 @@
 #include "app/connectform.h"
 
+#include "admin/oppsettdialog.h"
+
 #include "core/dialogs.h"
 #include "core/felles.h"
 #include "core/login.h"
@@ -477,6 +479,7 @@ bool TDatabaseConnectForm::ConnectButtonClick()
         }
     };
     OpenLoginDatasets(dm_, hooks);
+    FillOwnCompanySettings(dm_.MyConnection, MyLoginCompany);
 
     repaint();
     wait.release();

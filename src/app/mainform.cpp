@@ -96,6 +96,9 @@ TMainform::TMainform(QWidget* parent) : QMainWindow(parent)
     addButton(AssetPanel, QStringLiteral("&Jobber"), QStringLiteral("system-run"), QStringLiteral("TJobListForm"));
     addButton(AssetPanel, QStringLiteral("Personal"), QStringLiteral("system-users"),
               QStringLiteral("TUserListForm"));
+    // The TFM code builder as a free tool beside the asset register.
+    addButton(AssetPanel, QStringLiteral("TFM-koder"), QStringLiteral("accessories-text-editor"),
+              QStringLiteral("TTFMform"));
 
     AccountPanel = makePanel("AccountPanel", QStringLiteral("HideAccountPanel"));
     addButton(AccountPanel, QStringLiteral("&Faktura"), QStringLiteral("x-office-spreadsheet"),
@@ -271,7 +274,7 @@ void TMainform::buildMenu()
     addAction(advanced, QStringLiteral("Oppstart"), QStringLiteral("TOppstartForm"), true);
     setup->addSeparator();
     addAction(setup, QStringLiteral("Kvarnel Oppsett"), QStringLiteral("TOppsettDialog"));
-    addAction(setup, QStringLiteral("Håndterminal"), QStringLiteral("TProductTerminalDialogForm"));
+    addAction(setup, QStringLiteral("Håndterminal"), QStringLiteral("TProductTerminalForm"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Hjelp"));
     addAction(help, QStringLiteral("Systeminformasjon"), QStringLiteral("TSysInfoForm"));
@@ -435,6 +438,9 @@ void TMainform::DatabaseConnectExecute()
 {
     if (auto* login = Windows().get<TDatabaseConnectForm>())
         login->exec();
+    // The placement is kept per login user; before the login only the
+    // workstation user's file could be read.
+    if (MyLoginStatus == 1) LoadWindow(this, QStringLiteral("MainForm6"), QStringLiteral("OnlyPos"));
     ShowLoginStatus();
 }
 

@@ -1,9 +1,18 @@
 #include "app/startup.h"
 
+#include "accounts/accountdataform.h"
+#include "accounts/accountlistform.h"
+#include "accounts/entriesdataform.h"
+#include "accounts/entrieslistform.h"
+#include "admin/groupform.h"
+#include "admin/oppsettdialog.h"
 #include "admin/inputform.h"
 #include "admin/iptestform.h"
 #include "admin/mappeoppsettform.h"
 #include "admin/sqlform.h"
+#include "admin/useraccessform.h"
+#include "admin/userdataform.h"
+#include "admin/userlistform.h"
 #include "admin/widgetdialogs.h"
 #include "app/activityform.h"
 #include "app/connectform.h"
@@ -11,6 +20,9 @@
 #include "app/oppstartform.h"
 #include "app/tablesetupform.h"
 #include "app/translations.h"
+#include "assets/assetdataform.h"
+#include "assets/assetlistform.h"
+#include "assets/tfmform.h"
 #include "core/dialogs.h"
 #include "crm/companydataform.h"
 #include "crm/companylistform.h"
@@ -26,6 +38,9 @@
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
+#include "products/priceforms.h"
+#include "products/terminalforms.h"
+#include "exportsui/saftexportform.h"
 #include "documents/documentwindows.h"
 #include "web/webwindows.h"
 #include "products/productdataform.h"
@@ -58,6 +73,9 @@ StartOptions StartKvarnelCore(const QStringList& arguments)
     hooks.deleteTemporaryFiles = [](bool includeSystem) { DeleteTemporaryFiles(includeSystem); };
     hooks.logLogin = [] { LogLogin(); };
     StartCore(options, hooks);
+    // A new workstation starts with the standard posting accounts, payment
+    // terms and working day; what is set stays.
+    WriteMissingSettingDefaults();
     // "Direkte logging til fil": every line also goes straight to the file,
     // so the log survives a crash.
     LogDirect = LogToFile && GetRegBoolean(QStringLiteral("DirectLogging"));
@@ -87,6 +105,11 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TProductLabelPrintForm>();
     w.add<TProductPrintForm>();
     w.add<TProductStatusForm>();
+    w.add<TProductPriceUpdateForm>();
+    w.add<TProductImportForm>();
+    w.add<TProductImportDiscountForm>();
+    w.add<TProductTerminalForm>();
+    w.add<TProductTerminalDialogForm>();
     RegisterSalesWindows(dm);
     w.add<TContactListForm>();
     w.add<TContactDataForm>();
@@ -103,8 +126,22 @@ void RegisterWindows(TDatabaseModule& dm)
         ::SendEpost(to, subject, body, attachment);
         return true;
     };
+    w.add<TAccountListForm>();
+    w.add<TAccountDataForm>();
+    w.add<TEntriesListForm>();
+    w.add<TEntriesDataForm>();
+    w.add<TOppsettDialog>();
+    w.add<TUserListForm>();
+    w.add<TUserDataForm>();
+    w.add<TUserAccessForm>();
+    w.add<TGroupForm>();
     w.add<TKalkulatorForm>();
     w.add<TSysInfoForm>();
+    // The asset register and the TFM code builder.
+    w.add<TAssetListForm>();
+    w.add<TAssetDataForm>();
+    w.add<TTFMform>();
+    w.add<TSaftExportForm>();
     // The document archive, web folders, the data tool, news and banners.
     RegisterDocumentWindows();
     RegisterWebWindows();

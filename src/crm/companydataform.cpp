@@ -1,7 +1,9 @@
 #include "crm/companydataform.h"
 
 #include "core/dialogs.h"
+#include "core/norsk.h"
 #include "core/platform.h"
+#include "core/textfil.h"
 #include "crm/companylistform.h"
 #include "crm/postnummer.h"
 #include "crm/postnummerform.h"
@@ -13,23 +15,11 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QStyle>
 #include <QToolButton>
 
-namespace {
-
-// Web and mail addresses come from the shared database: opened in the
-// browser or mail program, never started as a program.
-void openValue(const QString& value)
-{
-    if (!OpenDatabaseValue(value))
-        CurrentDialogs()->ShowMessage(
-            QStringLiteral("Kan ikke åpne «%1»: bare web- og e-postadresser kan åpnes herfra.").arg(value.left(100)),
-            QStringLiteral("Feil"));
-}
-
-} // namespace
 
 TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
 {
@@ -52,10 +42,10 @@ TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
     TelefaxEdit = new TDBEdit(ds, QStringLiteral("telefax"));
     EmailEdit = new TDBEdit(ds, QStringLiteral("email"));
     EmailButton = smallButton(QStringLiteral("@"), QStringLiteral("Skriv epost"),
-                              [this] { openValue(QStringLiteral("mailto:") + EmailEdit->text()); });
+                              [this] { OpenAddress(QStringLiteral("mailto:") + EmailEdit->text()); });
     HomepageEdit = new TDBEdit(ds, QStringLiteral("homepage"));
     HomepageButton = smallButton(QStringLiteral("www"), QStringLiteral("Åpne hjemmesiden"),
-                                 [this] { openValue(HomepageEdit->text()); });
+                                 [this] { OpenAddress(HomepageEdit->text()); });
     ContactCombo = new TDBLookupComboBox;
     ContactCombo->setListSource(&dm.ContactQuery, QStringLiteral("id"), QStringLiteral("realname"));
     ContactCombo->setField(ds, QStringLiteral("defaultcontact"));
@@ -82,6 +72,12 @@ TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
     CityEdit = new TDBEdit(ds, QStringLiteral("city"));
     CustNoEdit = new TDBEdit(ds, QStringLiteral("custno"));
     OrgNumberEdit = new TDBEdit(ds, QStringLiteral("orgnumber"));
+    OrgNumberWarningLabel = new QLabel;
+    OrgNumberWarningLabel->setObjectName(QStringLiteral("OrgNumberWarningLabel"));
+    OrgNumberWarningLabel->setStyleSheet(QStringLiteral("color: #c00000;"));
+    connect(OrgNumberEdit, &QLineEdit::textChanged, this, &TCompanyDataForm::UpdateOrgNumberWarning);
+    connect(OrgNumberEdit, &QLineEdit::textEdited, this, [this] { orgNumberTyped_ = true; });
+    connect(OrgNumberEdit, &QLineEdit::editingFinished, this, &TCompanyDataForm::OrgNumberExit);
     BranchCombo = new TDBComboBox(ds, QStringLiteral("branch"), {}, true);
     BankAccountEdit = new TDBEdit(ds, QStringLiteral("bankaccount"));
     CustomerBox = new TDBCheckBox(QStringLiteral("Kunde"), ds, QStringLiteral("customer"));
@@ -110,7 +106,7 @@ TCompanyDataForm::TCompanyDataForm(QWidget* parent) : TDataForm(parent)
                    {QStringLiteral("Postadresse:"), PostalAddressEdit},
                    {QStringLiteral("Poststed:"), inRow({PostalCodeEdit, PostalCodeButton, CityEdit}, 2)},
                    {QStringLiteral("Kundenr.:"), CustNoEdit},
-                   {QStringLiteral("Org. nr.:"), OrgNumberEdit},
+                   {QStringLiteral("Org. nr.:"), inRow({OrgNumberEdit, OrgNumberWarningLabel}, 0)},
                    {QStringLiteral("Bransje:"), BranchCombo},
                    {QStringLiteral("Bankkonto:"), BankAccountEdit},
                    {QString(), roles},
@@ -199,6 +195,23 @@ void TCompanyDataForm::PostalCodeButtonClick()
     if (!f) return;
     f->ePostNr->setText(PostalCodeEdit->text());
     Windows().show<TPostnummerForm>();
+}
+
+void TCompanyDataForm::UpdateOrgNumberWarning()
+{
+    const QString why = OrgNumberWarning(OrgNumberEdit->text());
+    OrgNumberWarningLabel->setText(why.isEmpty() ? QString() : QStringLiteral("Ugyldig"));
+    OrgNumberWarningLabel->setToolTip(why);
+}
+
+void TCompanyDataForm::OrgNumberExit()
+{
+    if (!orgNumberTyped_) return;
+    orgNumberTyped_ = false;
+    const QString why = OrgNumberWarning(OrgNumberEdit->text());
+    if (why.isEmpty()) return;
+    LogLine(QStringLiteral("ADVARSEL: ") + why);
+    CurrentDialogs()->ShowMessage(why + QStringLiteral(" Nummeret lagres likevel."), QStringLiteral("Advarsel"));
 }
 
 void TCompanyDataForm::Kontakter1Click()

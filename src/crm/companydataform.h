@@ -5,6 +5,7 @@
 // looked up from the postal code when the user leaves the code.
 #include "ui/dataform.h"
 
+class QLabel;
 class QPushButton;
 class QToolButton;
 
@@ -24,6 +25,9 @@ public:
     TDBComboBox* BranchCombo;
     TDBCheckBox *CustomerBox, *VendorBox, *EquipVendorBox, *TaxBox, *PartnerBox, *BlacklistedBox;
     TDBLookupComboBox* MyContactCombo;
+    // "Ugyldig" beside an organisation number that fails the register's
+    // check digit (the full reason as its tip).
+    QLabel* OrgNumberWarningLabel;
     // Panel 3
     TDBMemo* NoteMemo;
 
@@ -35,6 +39,11 @@ public:
     void i6750Exit();
     // "?": the postal-code window on the typed code.
     void PostalCodeButtonClick();
+    // Leaving an organisation number the user changed: a number that fails
+    // the register's MOD11 check gets a warning; it is stored all the same
+    // (a foreign company's number may look different).
+    void OrgNumberExit();
+    void UpdateOrgNumberWarning();
     void Kontakter1Click();
     // The contact query limited to this company's contacts (not for a
     // row being inserted).
@@ -48,4 +57,5 @@ protected:
 
 private:
     void updateWindowItems();
+    bool orgNumberTyped_ = false;
 };

@@ -281,6 +281,15 @@ bool Connection::exec(const QString& sql)
     if (!run(sql.toUtf8())) return false;
     // The count belongs to this statement; draining the results resets it.
     affected_ = qint64(mysql_affected_rows(db_));
+    // "Rows matched: 1  Changed: 0  Warnings: 0" after an UPDATE.
+    matched_ = -1;
+    if (const char* info = mysql_info(db_)) {
+        if (const char* m = std::strstr(info, "matched: ")) {
+            long long n = 0;
+            const char* p = m + 9;
+            if (std::from_chars(p, p + std::strlen(p), n).ec == std::errc()) matched_ = n;
+        }
+    }
     // Drain every result so the connection is ready for the next statement.
     bool ok = true;
     do {
@@ -579,6 +588,13 @@ bool Connection::execScript(const QString& script)
     }
     if (!stmt.trimmed().isEmpty()) return exec(stmt);
     return true;
+}
+
+bool Connection::insertReturnsRows() const
+{
+    if (!db_) return false;
+    const char* info = mysql_get_server_info(db_);
+    return info && std::strstr(info, "MariaDB") && mysql_get_server_version(db_) >= 100500;
 }
 
 qint64 Connection::affectedRows() const { return db_ ? affected_ : -1; }

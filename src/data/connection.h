@@ -92,6 +92,9 @@ public:
     // The server in use, as "host:port" (empty for the local socket).
     QString currentServer() const;
     bool isOpen() const { return db_ != nullptr; }
+    // Does the server hand back the inserted row in the same round trip
+    // (INSERT ... RETURNING, MariaDB 10.5 and later)?
+    bool insertReturnsRows() const;
     const ConnectParams& params() const { return params_; }
 
     // Runs one statement; any result set is read and dropped.
@@ -115,6 +118,9 @@ public:
     bool execScript(const QString& script);
 
     // Rows changed by the last exec().
+    // Rows an UPDATE run by exec(sql) found, changed or not; -1 when the
+    // server did not say.
+    qint64 matchedRows() const { return db_ ? matched_ : -1; }
     qint64 affectedRows() const;
     qint64 lastInsertId() const;
     QString lastError() const { return error_; }
@@ -169,6 +175,7 @@ private:
     QString error_;
     unsigned errno_ = 0;
     qint64 affected_ = -1;
+    qint64 matched_ = -1;
     void endTransaction();
     bool connectTo(const ServerAddress& server);
     // After a failed statement outside a transaction: true when it may run

@@ -608,34 +608,133 @@ QVariant Dataset::stored(const RowRef& r, int col) const
         return f.lookup->text(stored(r, f.lookupKey).toLongLong());
     }
     if (r.isOverlay()) return overlays_[size_t(r.overlay())][size_t(col)];
+    const char* data = nullptr;
+    size_t len = 0;
+    if (!rawCell(r, col, data, len)) return {};
+    return parse(col, data, len);
+}
+
+bool Dataset::rawCell(const RowRef& r, int col, const char*& data, size_t& len) const
+{
     const unsigned char* p = r.packed();
-    if (!p) return {};
+    if (!p) return false;
     // Walk the column lengths up to col to find where its value starts.
     const size_t header = size_t(p[0]) | (size_t(p[1]) << 8);
     const unsigned char* h = p + 2;
     size_t offset = 0;
     for (int c = 0;; ++c) {
-        size_t len;
+        size_t l;
         bool null = false;
         if (*h == 0xFF) {
             null = true;
-            len = 0;
+            l = 0;
             h += 1;
         } else if (*h == 0xFE) {
             std::uint32_t l32;
             std::memcpy(&l32, h + 1, 4);
-            len = l32;
+            l = l32;
             h += 5;
         } else {
-            len = *h;
+            l = *h;
             h += 1;
         }
         if (c == col) {
-            if (null) return {};
-            return parse(col, reinterpret_cast<const char*>(p + header + offset), len);
+            if (null) return false;
+            data = reinterpret_cast<const char*>(p + header + offset);
+            len = l;
+            return true;
         }
-        offset += len;
+        offset += l;
     }
+}
+
+namespace {
+
+bool allDigits(const char* p, size_t n)
+{
+    for (size_t i = 0; i < n; ++i)
+        if (p[i] < '0' || p[i] > '9') return false;
+    return true;
+}
+
+// "dd.MM.yyyy" (and " HH:mm" when withTime) from the server's
+// "YYYY-MM-DD[ hh:mm:ss]"; false when the text is not a valid date the way
+// the general path would show it (zero dates, odd texts).
+bool serverDateToText(const char* p, size_t len, bool withTime, QString& out)
+{
+    if (len < 10 || p[4] != '-' || p[7] != '-' || !allDigits(p, 4) || !allDigits(p + 5, 2) || !allDigits(p + 8, 2))
+        return false;
+    const int y = (p[0] - '0') * 1000 + (p[1] - '0') * 100 + (p[2] - '0') * 10 + (p[3] - '0');
+    const int m = (p[5] - '0') * 10 + (p[6] - '0');
+    const int d = (p[8] - '0') * 10 + (p[9] - '0');
+    if (!QDate::isValid(y, m, d)) return false;
+    char16_t buf[16] = {char16_t(p[8]), char16_t(p[9]), u'.', char16_t(p[5]), char16_t(p[6]), u'.',
+                        char16_t(p[0]), char16_t(p[1]),  char16_t(p[2]), char16_t(p[3])};
+    qsizetype n = 10;
+    if (withTime) {
+        char16_t hh[2] = {u'0', u'0'}, mm[2] = {u'0', u'0'};
+        if (len >= 16) {
+            if (p[10] != ' ' || p[13] != ':' || !allDigits(p + 11, 2) || !allDigits(p + 14, 2)) return false;
+            const int h = (p[11] - '0') * 10 + (p[12] - '0');
+            const int mi = (p[14] - '0') * 10 + (p[15] - '0');
+            if (h > 23 || mi > 59) return false;
+            hh[0] = char16_t(p[11]);
+            hh[1] = char16_t(p[12]);
+            mm[0] = char16_t(p[14]);
+            mm[1] = char16_t(p[15]);
+        } else if (len != 10) {
+            return false;
+        }
+        buf[n++] = u' ';
+        buf[n++] = hh[0];
+        buf[n++] = hh[1];
+        buf[n++] = u':';
+        buf[n++] = mm[0];
+        buf[n++] = mm[1];
+    }
+    out = QString(reinterpret_cast<const QChar*>(buf), n);
+    return true;
+}
+
+} // namespace
+
+bool Dataset::fastDisplay(const FieldInfo& f, const char* p, size_t len, QString& out) const
+{
+    const QString& fmt = f.displayFormat;
+    switch (f.kind) {
+    case FieldKind::Text:
+        out = Utf8Text(p, qsizetype(len));
+        return true;
+    case FieldKind::Integer: {
+        qlonglong v = 0;
+        std::from_chars(p, p + len, v);
+        out = fmt.contains(QLatin1Char('#')) ? NorNum(double(v), 0) : QString::number(v);
+        return true;
+    }
+    case FieldKind::Float: {
+        double v = 0;
+        std::from_chars(p, p + len, v);
+        if (fmt.isEmpty()) {
+            out = NorNum(v, 2);
+            return true;
+        }
+        const qsizetype dot = fmt.indexOf(QLatin1Char('.'));
+        out = NorNum(v, dot < 0 ? 0 : int(fmt.size() - dot - 1));
+        if (!fmt.contains(QLatin1Char('#'))) out.remove(QLatin1Char(' '));
+        return true;
+    }
+    case FieldKind::DateTime:
+        if (fmt.isEmpty()) return serverDateToText(p, len, true, out);
+        if (fmt == QLatin1String("dd.MM.yyyy")) return serverDateToText(p, len, false, out);
+        return false;
+    case FieldKind::Date:
+        if (fmt.isEmpty() || fmt == QLatin1String("dd.MM.yyyy")) return serverDateToText(p, len, false, out);
+        return false;
+    case FieldKind::Blob:
+        out = QStringLiteral("(data)");
+        return true;
+    }
+    return false;
 }
 
 QVariant Dataset::rowValue(int row, int col) const
@@ -707,6 +806,19 @@ qint64 Dataset::currentId() const
 QString Dataset::displayText(int row, int col) const
 {
     if (col < 0 || col >= fieldCount()) return {};
+    // Rows as read are shown straight from their bytes: no QVariant, no
+    // QDateTime (whose local-time conversion costs more than the rest).
+    if (col < storedFields_ && row >= 0 && row < loadedCount() &&
+        !(row == cur_ && (state_ == Edit || state_ == Insert))) {
+        const RowRef& r = rows_[size_t(row)];
+        if (!r.isOverlay()) {
+            const char* data = nullptr;
+            size_t len = 0;
+            if (!rawCell(r, col, data, len)) return {};
+            QString text;
+            if (fastDisplay(fields_[size_t(col)], data, len, text)) return text;
+        }
+    }
     const QVariant v = (row == cur_ && (state_ == Edit || state_ == Insert)) ? value(col) : rowValue(row, col);
     if (v.isNull()) return {};
     const FieldInfo& f = fields_[size_t(col)];
@@ -912,12 +1024,26 @@ bool Dataset::rereadRow(qint64 id, std::vector<QVariant>& out)
     // table; queries re-read the base table's columns and keep the rest.
     auto res = conn_->query(QStringLiteral("SELECT * FROM `%1` WHERE id=%2").arg(table_).arg(id));
     if (!res || !res->next()) return false;
-    for (int c = 0; c < res->fieldCount(); ++c) {
-        const int col = fieldIndex(res->fieldName(c));
+    takeColumns(*res, 0, out);
+    return true;
+}
+
+void Dataset::takeColumns(Result& res, int first, std::vector<QVariant>& out) const
+{
+    for (int c = first; c < res.fieldCount(); ++c) {
+        const int col = fieldIndex(res.fieldName(c));
         if (col < 0 || col >= storedFields_) continue;
         if (isQuery() && !fields_[size_t(col)].table.isEmpty() && fields_[size_t(col)].table != table_) continue;
-        out[size_t(col)] = res->isNull(c) ? QVariant() : parse(col, res->raw(c).constData(), size_t(res->raw(c).size()));
+        out[size_t(col)] = res.isNull(c) ? QVariant() : parse(col, res.rawData(c), res.length(c));
     }
+}
+
+bool Dataset::takeCurrentRow(Result& res, int first)
+{
+    if (state_ != Browse || cur_ < 0 || cur_ >= loadedCount()) return false;
+    takeColumns(res, first, overlayOf(rows_[size_t(cur_)]));
+    if (!disabled_) emit rowChanged(cur_);
+    emit written();
     return true;
 }
 
@@ -959,7 +1085,17 @@ bool Dataset::post()
     } else {
         const QString sql = cols.isEmpty() ? QStringLiteral("INSERT INTO `%1` () VALUES ()").arg(table_)
                                            : QStringLiteral("INSERT INTO `%1` (%2) VALUES (%3)").arg(table_, cols.join(','), vals.join(','));
-        if (!conn_->exec(sql)) {
+        // Where the server can, the new row (id, server defaults, what
+        // triggers set) comes back with the insert itself.
+        std::unique_ptr<Result> returned;
+        if (conn_->insertReturnsRows()) {
+            returned = conn_->query(sql + QStringLiteral(" RETURNING *"));
+            if (!returned) {
+                error_ = conn_->lastError();
+                ShowDbFailure(QStringLiteral("Kan ikke lagre den nye posten"), *conn_);
+                return false;
+            }
+        } else if (!conn_->exec(sql)) {
             error_ = conn_->lastError();
             ShowDbFailure(QStringLiteral("Kan ikke lagre den nye posten"), *conn_);
             return false;
@@ -969,7 +1105,10 @@ bool Dataset::post()
         ov = buf_;
         const int idc = fieldIndex(QStringLiteral("id"));
         if (idc >= 0) ov[size_t(idc)] = id;
-        rereadRow(id, ov);
+        if (returned && returned->next())
+            takeColumns(*returned, 0, ov);
+        else
+            rereadRow(id, ov);
         insertedRow_ = -1;
     }
     buf_.clear();

@@ -83,6 +83,10 @@ public:
     // Re-reads the current row from the server (after a statement changed
     // it there); false when it is gone or the dataset is editing.
     bool refreshRow();
+    // The current row (browsing) takes the values of res's current row, from
+    // column first on, matched by name: a row the caller has just written on
+    // the server and read back. Views are told as after a save.
+    bool takeCurrentRow(Result& res, int first = 0);
     // With a first batch of n rows, open() reads only the first n rows and
     // the rest when something needs them (the row count, the last row, a
     // search, a new row, a grid scrolled to the end), so a list shows its
@@ -213,9 +217,17 @@ private:
     void buildFields(Result& res);
     QVariant parse(int col, const char* data, size_t len) const;
     QVariant stored(const RowRef& r, int col) const;
+    // The bytes of column col of a row as read (not an overlay); false for NULL.
+    bool rawCell(const RowRef& r, int col, const char*& data, size_t& len) const;
+    // The display text straight from the bytes as read, for the common kinds
+    // and formats; false when the general way must do it.
+    bool fastDisplay(const FieldInfo& f, const char* p, size_t len, QString& out) const;
     std::vector<QVariant>& overlayOf(RowRef& r);
     QString literal(int col, const QVariant& v) const;
     bool rereadRow(qint64 id, std::vector<QVariant>& out);
+    // The stored columns found in res's current row (from column first on,
+    // matched by name) into out.
+    void takeColumns(Result& res, int first, std::vector<QVariant>& out) const;
     void setCurrent(int row, bool force = false);
     int rowOfId(qint64 id) const;
     bool checkBrowse();

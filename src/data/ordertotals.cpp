@@ -63,12 +63,78 @@ QString vatRateCase()
     return s + QStringLiteral(" ELSE 0 END");
 }
 
+// The document's references, as every line of it should carry them.
+QStringList lineRefs(const Dataset& doc)
+{
+    const QString refs[][2] = {{"projectid", QString::number(doc.asInt("projectid"))},
+                               {"subprojectid", QString::number(doc.asInt("systemid"))},
+                               {"assetid", QString::number(doc.asInt("assetid"))},
+                               {"jobid", QString::number(doc.asInt("jobid"))},
+                               {"customerid", QString::number(doc.asInt("companyid"))}};
+    QStringList sets{"i.`sum`=" + kLineSum, "i.sumcost=" + kLineCost};
+    for (const auto& r : refs) sets << "i." + r[0] + "=" + r[1];
+    return sets;
+}
+
+// The totals of a document the user is not editing, worked out and written
+// on the server in three statements: the lines, the document from the sums of
+// its lines, and the document read back with the checks. Each is one atomic
+// statement, and neither write happens while a line has a VAT code without a
+// rate (the read-back then names it), so a refusal leaves everything as it was.
+bool updateTotalsOnServer(TDatabaseModule& dm, Dataset& doc, const QString& key, bool onCost, qint64 id)
+{
+    Connection& c = dm.MyConnection;
+    const bool fixedPrice = doc.asInt("pricelock") == 1;
+    double docRate = 0;
+    if (fixedPrice && !VatRate(doc.asInt("vatcode"), docRate)) {
+        showError(VatCodeError(doc.asInt("vatcode")));
+        return false;
+    }
+    const QString ids = QString::number(id);
+    const QString where = QStringLiteral("i.`%1`=%2").arg(key, ids);
+    const QString invalidVat = QStringLiteral("NOT (i.VATcode BETWEEN 0 AND 4)");
+
+    const QStringList sets = lineRefs(doc);
+    if (!c.exec("UPDATE items i JOIN (SELECT COUNT(*) AS nbad FROM items i WHERE " + where + " AND " + invalidVat +
+                ") b ON b.nbad=0 SET " + sets.join(',') + " WHERE " + where + " AND NOT (" + sets.join(" AND ") + ")"))
+        return failed(c, QStringLiteral("Kan ikke oppdatere varelinjene"));
+    const bool linesChanged = ChangedRows(c) > 0;
+
+    const QString base = onCost ? QStringLiteral("i.sumcost") : QStringLiteral("i.`sum`");
+    const QString sums = "(SELECT COUNT(*) AS n, MIN(IF(" + invalidVat + ", i.VATcode, NULL)) AS bad, "
+                         "COALESCE(SUM(i.`sum`),0) AS s, COALESCE(SUM(i.sumcost),0) AS c, COALESCE(SUM(" + base +
+                         "/100*" + vatRateCase() + "),0) AS v FROM items i WHERE " + where + ") t";
+    const QString table = "`" + doc.tableName() + "`";
+    const QString profit = fixedPrice ? SqlDouble(doc.asFloat("lockedprice")) + "-t.c" : QStringLiteral("t.s-t.c");
+    const QString vat = fixedPrice ? SqlDouble(doc.asFloat("lockedprice") / 100 * docRate) : QStringLiteral("t.v");
+    if (!c.exec("UPDATE " + table + " o JOIN " + sums + " ON t.n>0 AND t.bad IS NULL SET o.ordercost=t.c, "
+                "o.ordertotal=t.s, o.profit=" + profit + ", o.orderVAT=" + vat + " WHERE o.id=" + ids))
+        return failed(c, QStringLiteral("Kan ikke lagre summene"));
+
+    // The document found by the update passed the checks and only needs
+    // reading back; otherwise the checks say why it was left alone.
+    const bool written = c.matchedRows() == 1;
+    auto back = written ? c.query("SELECT 1, NULL, o.* FROM " + table + " o WHERE o.id=" + ids)
+                        : c.query("SELECT t.n, t.bad, o.* FROM " + table + " o JOIN " + sums + " WHERE o.id=" + ids);
+    if (!back) return failed(c, QStringLiteral("Kan ikke lese summene"));
+    if (!back->next() || back->toLongLong(0) == 0) return true;  // gone, or no lines: nothing to sum
+    if (!back->isNull(1)) {
+        showError(VatCodeError(back->toLongLong(1)));
+        return false;
+    }
+    doc.takeCurrentRow(*back, 2);
+    if (linesChanged) rereadLines(dm);
+    return true;
+}
+
 bool updateTotals(TDatabaseModule& dm, Dataset& doc, const QString& key, bool onCost)
 {
     if (!doc.isOpen() || doc.isEmpty()) return false;
     if (!savePendingLines(dm)) return false;
     const qint64 id = doc.currentId();
     if (id <= 0) return true;  // not saved yet, so no line can point at it
+    if (doc.state() == Dataset::Browse) return updateTotalsOnServer(dm, doc, key, onCost, id);
+    // A document being edited is saved with its totals in one go.
     Connection& c = dm.MyConnection;
     const QString where = QStringLiteral("i.`%1`=%2").arg(key).arg(id);
 

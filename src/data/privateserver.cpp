@@ -2,6 +2,7 @@
 
 #include "core/platform.h"
 #include "core/textfil.h"
+#include "data/schemaupgrade.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -363,6 +364,12 @@ bool PrivateServer::start()
         return false;
     }
     if (created_ && !provision(DefaultDatabase(), true)) return false;
+    if (!created_) {
+        // Databases made by an older program get the newer schema's columns
+        // before anything uses them.
+        Connection c;
+        if (c.open(adminParams())) UpgradeAllDatabases(c);
+    }
     return true;
 }
 
@@ -524,7 +531,7 @@ bool CreateDatabaseWithSchema(Connection& c, const QString& database)
 {
     const QString db = QString(database).remove('`');
     return c.exec("CREATE DATABASE IF NOT EXISTS `" + db + "` CHARACTER SET utf8mb4 COLLATE utf8mb4_danish_ci") &&
-           c.exec("USE `" + db + "`") && c.execScript(SchemaScript());
+           c.exec("USE `" + db + "`") && c.execScript(SchemaScript()) && UpgradeSchema(c);
 }
 
 namespace {

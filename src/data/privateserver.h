@@ -106,7 +106,8 @@ QString PromptPassword(const QString& prompt);
 QString ConnectFromOptions(const QStringList& args, Connection& c, const QString& database = QString());
 
 // Creates the database when missing (utf8mb4, Norwegian sort order), makes
-// it the connection's current one and applies the schema script.
+// it the connection's current one, applies the schema script and brings it
+// up to the program's schema version (UpgradeSchema).
 bool CreateDatabaseWithSchema(Connection& c, const QString& database);
 
 // The schema script and the demo data, as built into the program.

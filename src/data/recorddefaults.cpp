@@ -124,6 +124,21 @@ void ApplyNewRecordDefaults(TDatabaseModule& dm, Dataset& ds)
         ds.setValue("assetid", CurrentAssetID);
         ds.setValue("itemremain", 0.0);
         ds.setValue("itemdelivered", 0.0);
+        // A line of the open document carries that document's references
+        // from the start, as the document's recompute gives them to it.
+        const std::pair<Dataset*, int> docs[] = {{&dm.OrderTable, CurrentOrderID},
+                                                 {&dm.POTable, CurrentPOID},
+                                                 {&dm.OfferTable, CurrentOfferID},
+                                                 {&dm.InvoiceTable, CurrentInvoiceID}};
+        for (const auto& [doc, current] : docs) {
+            if (current <= 0 || !doc->isOpen() || doc->currentId() != current) continue;
+            setIfPresent(ds, "projectid", doc->asInt("projectid"));
+            setIfPresent(ds, "subprojectid", doc->asInt("systemid"));
+            setIfPresent(ds, "assetid", doc->asInt("assetid"));
+            setIfPresent(ds, "jobid", doc->asInt("jobid"));
+            setIfPresent(ds, "customerid", doc->asInt("companyid"));
+            break;
+        }
     } else if (&ds == &dm.EntriesTable) {
         ds.setValue("entrydate", EntriesDate.isValid() ? EntriesDate : today);
         ds.setValue("vatcode", 0);

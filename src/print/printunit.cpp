@@ -1,9 +1,11 @@
 #include "print/printunit.h"
 
 #include "core/felles.h"
+#include "core/norsk.h"
 #include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
+#include "data/invoicekid.h"
 #include "data/ordertotals.h"
 
 #include <QFileInfo>
@@ -191,6 +193,15 @@ std::shared_ptr<Document> prepareDocument(TDatabaseModule& dm, DocKind kind, con
         Items_WHERE = where;
         dm.ItemsSQLSelect();
         ki.update(dm);
+    }
+    // An invoice printed with KID switched on carries its KID, made now
+    // when it has none yet.
+    const KidSettings kidSettings = kind == DocKind::Invoice ? ReadKidSettings() : KidSettings();
+    if (kidSettings.on && ds.hasField(QStringLiteral("kid")) && ds.asString(QStringLiteral("kid")).trimmed().isEmpty()) {
+        QString why;
+        EnsureInvoiceKid(dm.MyConnection, id, kidSettings, &why);
+        if (!why.isEmpty()) LogLine(QStringLiteral("ADVARSEL: faktura uten KID: ") + why);
+        ds.refreshRow();
     } else if (Items_WHERE != where || !dm.ItemsQuery.isOpen()) {
         Items_WHERE = where;
         dm.ItemsSQLSelect();
@@ -237,6 +248,15 @@ std::shared_ptr<Document> prepareDocument(TDatabaseModule& dm, DocKind kind, con
         row(QStringLiteral("Betalingsbetingelse:"), s("payment"));
         row(QStringLiteral("Leveringsbetingelse:"), s("deliverycondition"));
         row(QStringLiteral("Valuta:"), s("currency"));
+        // The payment details a Norwegian invoice with KID is paid by.
+        const QString kid = kind == DocKind::Invoice ? s("kid").trimmed() : QString();
+        if (!kid.isEmpty()) {
+            const SellerSettings seller = ReadSellerSettings();
+            const QDate date = ds.value(QStringLiteral("orderdate")).toDate();
+            row(QStringLiteral("Forfallsdato:"), DateStr(InvoiceDueDate(date, s("payment"), seller.defaultDueDays)));
+            if (!seller.bankAccount.isEmpty()) row(QStringLiteral("Kontonr.:"), seller.bankAccount);
+            row(QStringLiteral("KID:"), kid);
+        }
     }
     const auto project = rowById(dm, QStringLiteral("project"), ds.asInt(QStringLiteral("projectid")), {"projectnumber"});
     if (!project.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "print/utskrift.h"
 
 #include "core/dialogs.h"
+#include "core/norsk.h"
 #include "core/sysreg.h"
 #include "core/textfil.h"
 
@@ -632,7 +633,10 @@ void PrintMiniHeader(const QString& Title, bool InfoDown)
     QString info = s("Firma_Navn") + QLatin1Char(' ') + s("Firma_PostNr") + QLatin1Char(' ') + s("Firma_PostSted") +
                    QStringLiteral(" Telefon: ") + s("Firma_Telefon");
     if (!s("Firma_Telefax").isEmpty()) info += QStringLiteral(" Telefax: ") + s("Firma_Telefax");
-    info += QStringLiteral(" Org.nr: ") + s("Firma_OrgNr") + QStringLiteral("  Kontonr.:") + s("Firma_Kontonr");
+    // A company in the VAT register shows it the way the law asks: "NO … MVA".
+    const QString vat = settingInt(QStringLiteral("Firma_MVARegistrert")) == 1 ? VatRegistrationText(s("Firma_OrgNr")) : QString();
+    info += QStringLiteral(" Org.nr: ") + (vat.isEmpty() ? s("Firma_OrgNr") : vat) + QStringLiteral("  Kontonr.:") +
+            s("Firma_Kontonr");
 
     const QString bodyFont = fontName(QStringLiteral("Skriver_Font"));
     setXPluss(0);

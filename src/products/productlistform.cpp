@@ -5,6 +5,7 @@
 #include "core/textfil.h"
 #include "crm/companyselectform.h"
 #include "data/datamodule.h"
+#include "data/terminal.h"
 #include "data/itemcopy.h"
 #include "data/ordertotals.h"
 #include "data/productrules.h"
@@ -164,7 +165,10 @@ TProductListForm::TProductListForm(QWidget* parent) : TListForm(parent)
     LeggTil1 = Lager1->addAction(QStringLiteral("Legg til 1 på lager"), this, [this] { LeggTil1Click(); });
 
     Terminal1 = addWindowItem<TProductTerminalDialogForm>(PopupMenu1, QStringLiteral("Oppdater lager fra håndterminal"),
-                                                          [] { Windows().show<TProductTerminalDialogForm>(); });
+                                                          [] {
+                                                              TerminalProgram = 0;
+                                                              Windows().show<TProductTerminalDialogForm>();
+                                                          });
     Terminal1->setShortcut(QKeySequence(Qt::Key_F4));
     addAction(Terminal1);
     HentSeparator1 = PopupMenu1->addSeparator();

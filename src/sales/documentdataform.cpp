@@ -5,6 +5,7 @@
 #include "core/dialogs.h"
 #include "core/felles.h"
 #include "data/datamodule.h"
+#include "data/terminal.h"
 #include "data/itemcopy.h"
 #include "data/ordertotals.h"
 #include "print/utskrift.h"
@@ -544,7 +545,18 @@ void TDocumentDataForm::Vareregister1Click()
     Windows().show<TProductListForm>();
 }
 
-void TDocumentDataForm::LesTerminal1Click() { Windows().show<TProductTerminalForm>(); }
+void TDocumentDataForm::LesTerminal1Click()
+{
+    // The document whose window is showing; the invoice wins over both.
+    auto visible = [](const QString& name) {
+        QWidget* w = Windows().find(name);
+        return w && w->isVisible();
+    };
+    if (visible(WindowName<TOrderDataForm>())) TerminalProgram = 1;
+    else if (visible(WindowName<TPODataForm>())) TerminalProgram = 2;
+    if (visible(WindowName<TInvoiceDataForm>())) TerminalProgram = 3;
+    Windows().show<TProductTerminalDialogForm>();
+}
 
 // --- Memo windows ------------------------------------------------------------------
 

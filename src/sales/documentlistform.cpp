@@ -1,6 +1,7 @@
 #include "sales/documentlistform.h"
 
 #include "core/login.h"
+#include "core/norsk.h"
 #include "data/datamodule.h"
 #include "print/printunit.h"
 #include "ui/windowregistry.h"
@@ -126,6 +127,16 @@ TDocumentListForm::TDocumentListForm(DocKind kind, QWidget* parent) : TListForm(
 }
 
 void TDocumentListForm::PopupMenu1Popup() { UpdateCompanyItem(); }
+
+void TDocumentListForm::Sketter1Click()
+{
+    QStringList fields{QStringLiteral("ordernumber"), QStringLiteral("subject")};
+    Dataset* ds = dataset();
+    if (kind_ == DocKind::Invoice && ReadKidSettings().on && ds && ds->isOpen() && ds->hasField(QStringLiteral("kid")))
+        fields << QStringLiteral("kid");
+    setSearchFields(fields);
+    TListForm::Sketter1Click();
+}
 
 void TDocumentListForm::UpdateCompanyItem()
 {

@@ -23,6 +23,8 @@ public:
     bool PrintList();
 
     void PopupMenu1Popup();
+    // The invoice list also searches the KID while KID is switched on.
+    void Sketter1Click() override;
 
     // The order the lists read their documents in.
     static QString NumberOrder();

@@ -2,6 +2,7 @@
 
 #include "core/sysreg.h"
 #include "data/datamodule.h"
+#include "data/terminal.h"
 #include "printui/printoptionforms.h"
 #include "data/ordertotals.h"
 #include "print/printunit.h"
@@ -90,7 +91,8 @@ TOrderDataForm::TOrderDataForm(QWidget* parent) : TDocumentDataForm(DocKind::Ord
 
     enableRefresh();
     Terminal1 = addMenuItem(QStringLiteral("Hent fra Håndterminal"), [] {
-        Windows().show<TProductTerminalForm>();
+        TerminalProgram = 1;
+        Windows().show<TProductTerminalDialogForm>();
     }, QKeySequence(Qt::Key_F4));
     SendEpost1 = addMenuItem(QStringLiteral("Send på epost"), [this] { SendEpost1Click(); },
                              QKeySequence(Qt::CTRL | Qt::Key_E));

@@ -2,6 +2,7 @@
 
 #include "core/dialogs.h"
 #include "data/datamodule.h"
+#include "data/terminal.h"
 #include "printui/printoptionforms.h"
 #include "data/ordertotals.h"
 #include "ui/windowregistry.h"
@@ -84,7 +85,10 @@ TPODataForm::TPODataForm(QWidget* parent) : TDocumentDataForm(DocKind::PO, paren
     SendEpost1 = addMenuItem(QStringLiteral("Send på epost"), [this] { SendEpost1Click(); },
                              QKeySequence(Qt::CTRL | Qt::Key_E));
     Terminal1 = addMenuItem(QStringLiteral("Hent fra Håndterminal"),
-                            [] { Windows().show<TProductTerminalForm>(); }, QKeySequence(Qt::Key_F4));
+                            [] {
+                                TerminalProgram = 2;
+                                Windows().show<TProductTerminalDialogForm>();
+                            }, QKeySequence(Qt::Key_F4));
     VisNotat1 = addMenuItem(QStringLiteral("Vis notat"), [] { Windows().show<TPOMemoForm>(); });
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TPODataForm::UpdateMenu);
     connect(ds, &Dataset::currentChanged, this, &TPODataForm::UpdateMenu);

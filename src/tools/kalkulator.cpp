@@ -10,6 +10,8 @@ QString TapeText(double x)
     return TusenFormat(14, 2, x);
 }
 
+QString ScreenNumber(QString text) { return text.replace(QLatin1Char('.'), QLatin1Char(',')); }
+
 double TapeValue(const QString& text)
 {
     return StrToDouble(text);

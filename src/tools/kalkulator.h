@@ -67,3 +67,7 @@ bool SquareText(const QString& input, QString& out);   // at most 2 decimals
 bool RootText(const QString& input, QString& out);     // 8 decimals
 QString SineText(const QString& input);                 // degrees, 10 decimals
 QString PiText();                                       // 8 decimals
+
+// A number as the calculator writes it ("1 234.50") the way the screen shows
+// it: with the Norwegian decimal comma ("1 234,50").
+QString ScreenNumber(QString text);

@@ -47,7 +47,7 @@ QFrame* makePanel(const char* name)
 
 QLabel* valueLabel(const char* name)
 {
-    auto* l = new QLabel(QStringLiteral("0.00"));
+    auto* l = new QLabel(QStringLiteral("0,00"));
     l->setObjectName(QLatin1String(name));
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -331,14 +331,17 @@ QList<TapeLine> TKalkulatorForm::Tape() const
     QList<TapeLine> tape;
     for (int i = 0; i < TallListe->count(); ++i) {
         const QListWidgetItem* it = TallListe->item(i);
-        tape.append({it->checkState() == Qt::Checked, it->text()});
+        tape.append({it->checkState() == Qt::Checked, it->data(Qt::UserRole).toString()});
     }
     return tape;
 }
 
 void TKalkulatorForm::addTapeLine(const QString& text, bool ticked, int row)
 {
-    auto* it = new QListWidgetItem(text);
+    // The screen shows the Norwegian decimal comma; the line keeps the
+    // tape file's own form (a point) for saving and summing.
+    auto* it = new QListWidgetItem(ScreenNumber(text));
+    it->setData(Qt::UserRole, text);
     it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     it->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
     it->setSizeHint(QSize(0, LineHeight));
@@ -372,7 +375,7 @@ void TKalkulatorForm::SummerListe()
     in.mvaIncluded = mvacheck->isChecked();
     results_ = Compute(Tape(), in);
     const KalkResults& r = results_;
-    auto show = [](QLabel* l, double v) { l->setText(TusenFormat(14, 2, v).trimmed()); };
+    auto show = [](QLabel* l, double v) { l->setText(ScreenNumber(TusenFormat(14, 2, v).trimmed())); };
     show(ListeSumLabel, r.sum);
     show(SnittLabel, r.average);
     AntallLabel->setText(QString::number(r.count));
@@ -610,7 +613,7 @@ void TKalkulatorForm::copyNumber(const QString& text)
 
 void TKalkulatorForm::DropNumber(const QString& text)
 {
-    eInn->setText(ShortNumStr(text));
+    eInn->setText(ShortNumStr(QString(text).replace(QLatin1Char(','), QLatin1Char('.'))));
     SettInnTall();
 }
 

@@ -1,5 +1,9 @@
 #include "ui/dataform.h"
 
+#include "core/dialogs.h"
+
+#include "core/platform.h"
+
 #include "data/datamodule.h"
 #include "ui/windowplacement.h"
 #include "ui/windowregistry.h"
@@ -331,4 +335,12 @@ bool TDataForm::eventFilter(QObject* o, QEvent* e)
                 }
     }
     return QWidget::eventFilter(o, e);
+}
+
+void TDataForm::OpenAddress(const QString& value)
+{
+    if (!OpenDatabaseValue(value))
+        CurrentDialogs()->ShowMessage(
+            QStringLiteral("Kan ikke åpne «%1»: bare web- og e-postadresser kan åpnes herfra.").arg(value.left(100)),
+            QStringLiteral("Feil"));
 }

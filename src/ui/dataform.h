@@ -56,6 +56,10 @@ public:
     QWidget* addFieldPanel(std::initializer_list<FieldRow> rows);
     // A small button beside a field ("@", "www", "?", "..."): it takes no
     // focus, so Tab walks the fields only.
+    // Opens a web or mail address from a field in the browser or mail
+    // program; anything else (a program, another scheme) is refused with a
+    // message, never started.
+    static void OpenAddress(const QString& value);
     QToolButton* smallButton(const QString& text, const QString& tip, std::function<void()> onClick = {});
     // field and button on one line, the field taking the room.
     static QWidget* withButton(QWidget* field, QToolButton* button);

@@ -146,3 +146,55 @@ void DataGrid::TitleClick(int column)
     ds_->refresh();
     QApplication::restoreOverrideCursor();
 }
+
+EditableGridModel::EditableGridModel(Dataset* ds, QStringList readOnly, QObject* parent)
+    : GridModel(ds, parent), readOnly_(std::move(readOnly))
+{
+}
+
+Qt::ItemFlags EditableGridModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags f = GridModel::flags(index);
+    const int col = fieldOfColumn(index.column());
+    if (col < 0) return f;
+    const FieldInfo& info = dataset()->fieldInfo(col);
+    if (!info.lookup && !info.primaryKey && !readOnly_.contains(info.name, Qt::CaseInsensitive)) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+QString EditableGridModel::editText(int row, int col) const
+{
+    QString t = dataset()->displayText(row, col);
+    const FieldKind k = dataset()->fieldInfo(col).kind;
+    if (k == FieldKind::Integer || k == FieldKind::Float) t.remove(QLatin1Char(' '));
+    return t;
+}
+
+QVariant EditableGridModel::data(const QModelIndex& index, int role) const
+{
+    if (role == Qt::EditRole) {
+        const int col = fieldOfColumn(index.column());
+        return col < 0 ? QVariant() : QVariant(editText(index.row(), col));
+    }
+    return GridModel::data(index, role);
+}
+
+bool EditableGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid()) return false;
+    Dataset* ds = dataset();
+    const int col = fieldOfColumn(index.column());
+    if (col < 0 || !ds->isOpen()) return false;
+    if (index.row() != ds->recNo() && !ds->moveTo(index.row())) return false;
+    const QString text = value.toString();
+    if (text == editText(index.row(), col)) return true;  // an unchanged cell is no edit
+    return ds->setValue(col, text);
+}
+
+EditableDataGrid::EditableDataGrid(QStringList readOnly, QWidget* parent) : DataGrid(parent), readOnly_(std::move(readOnly))
+{
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                    QAbstractItemView::EditKeyPressed);
+}
+
+GridModel* EditableDataGrid::createModel(Dataset* ds) { return new EditableGridModel(ds, readOnly_, this); }

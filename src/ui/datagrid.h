@@ -35,6 +35,23 @@ private:
     RowColor rowColor_;
 };
 
+// A grid model whose cells are typed into: a typed value goes into the row
+// (which becomes current first) and is saved when the row is left or posted.
+// Looked-up columns, the primary key and the fields named read-only are
+// shown only. Numbers are edited without their thousands separators.
+class EditableGridModel : public GridModel {
+    Q_OBJECT
+public:
+    EditableGridModel(Dataset* ds, QStringList readOnly, QObject* parent = nullptr);
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+private:
+    QString editText(int row, int col) const;
+    QStringList readOnly_;
+};
+
 class DataGrid : public QTableView {
     Q_OBJECT
 public:
@@ -72,4 +89,17 @@ private:
     QHash<QString, QString> sortKeys_;
     std::vector<QMetaObject::Connection> conns_;
     bool syncing_ = false;
+};
+
+// A grid over a dataset whose cells are typed into (EditableGridModel).
+class EditableDataGrid : public DataGrid {
+    Q_OBJECT
+public:
+    explicit EditableDataGrid(QStringList readOnly = {}, QWidget* parent = nullptr);
+
+protected:
+    GridModel* createModel(Dataset* ds) override;
+
+private:
+    QStringList readOnly_;
 };

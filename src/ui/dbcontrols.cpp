@@ -196,11 +196,18 @@ TDBDateEdit::TDBDateEdit(Dataset* ds, const QString& field, QWidget* parent) : T
 
 void TDBDateEdit::setField(Dataset* ds, const QString& field) { link_.bind(ds, field); }
 
+void TDBDateEdit::setDateOnly(bool on)
+{
+    dateOnly_ = on;
+    refresh();
+}
+
 void TDBDateEdit::refresh()
 {
     loading_ = true;
     const FieldInfo* f = link_.info();
-    setDisplayFormat(f && f->kind == FieldKind::Date ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("dd.MM.yyyy HH:mm"));
+    setDisplayFormat(dateOnly_ || (f && f->kind == FieldKind::Date) ? QStringLiteral("dd.MM.yyyy")
+                                                                     : QStringLiteral("dd.MM.yyyy HH:mm"));
     const QVariant v = link_.value();
     QDateTime dt;
     if (v.typeId() == QMetaType::QDate) dt = QDateTime(v.toDate(), QTime(0, 0));

@@ -118,11 +118,14 @@ public:
     TDBDateEdit(Dataset* ds, const QString& field, QWidget* parent = nullptr);
     void setField(Dataset* ds, const QString& field);
     FieldLink& link() override { return link_; }
+    // Shows a date-and-time column as a date only (a purchase date).
+    void setDateOnly(bool on);
 
 private:
     void refresh();
     FieldLink link_;
     bool loading_ = false;
+    bool dateOnly_ = false;
 };
 
 // A check box whose ticked and unticked states store given values ('1'

@@ -70,11 +70,27 @@ TListForm::TListForm(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(Alle1, &QAction::triggered, this, [this] { Alle1Click(); });
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TListForm::PopupMenu1Popup);
 
+    wireGrid();
+}
+
+void TListForm::wireGrid()
+{
     Grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Grid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { PopupMenu1->popup(Grid->viewport()->mapToGlobal(p)); });
     connect(Grid, &DataGrid::rowDoubleClicked, this, [this] { Rediger1Click(); });
     Grid->installEventFilter(this);
+}
+
+void TListForm::replaceGrid(DataGrid* grid)
+{
+    DataGrid* old = Grid;
+    grid->setParent(this);
+    grid->setObjectName(QStringLiteral("Grid"));
+    delete layout()->replaceWidget(old, grid);  // the old grid's layout item is ours
+    Grid = grid;
+    delete old;
+    wireGrid();
 }
 
 bool TListForm::eventFilter(QObject* o, QEvent* e)

@@ -119,11 +119,15 @@ public:
     static void ShowDocuments(const QString& prefix, qint64 id);
 
 protected:
+    // Puts a grid of the window's own kind (an editable one) in place of the
+    // standard grid, wired the same way; before setDataset.
+    void replaceGrid(DataGrid* grid);
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    void wireGrid();
     QAction* makeAction(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& key);
     QPointer<Dataset> ds_;
     QStringList searchFields_;

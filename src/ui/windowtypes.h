@@ -93,3 +93,4 @@ class TProductStatusForm;
 class TItemsAddForm;
 class TBannerDataForm;
 class TOfferPrintForm;
+class TSaftExportForm;

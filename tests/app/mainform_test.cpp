@@ -86,7 +86,7 @@ TEST_F(MainTest, PanelsButtonsAndMenusAreLaidOutInOrder)
         {"&Ordre", "&Tilbud", "&Nyheter", "&Reklame"},
         {"&Innkjøp", "&Varer", "Varetransaksjoner"},
         {"&Prosjekt", "&Systemer", "&Dokumenter", "Timeregistrering"},
-        {"&Utstyr", "&Jobber", "Personal"},
+        {"&Utstyr", "&Jobber", "Personal", "TFM-koder"},
         {"&Faktura", "Kontoplan", "Posteringer"},
         {"Filer", "PDF-mappe", "Kalkulator"},
     };

@@ -289,3 +289,46 @@ TEST_F(CompanyTest, HomepageButtonNeverStartsAProgram)
     EXPECT_FALSE(QFile::exists(marker));
     EXPECT_TRUE(dialogs().lastMessage().contains("bare web- og e-postadresser")) << dialogs().lastMessage().toStdString();
 }
+
+// An organisation number that fails the register's check digit is marked
+// at once and warned about when the user leaves it, but stored: a warning,
+// not a refusal.
+TEST_F(CompanyTest, InvalidOrgNumberIsWarnedButStored)
+{
+    showActive(*data);
+    ASSERT_TRUE(companies().locate("companyname", "Lier Rørleggerservice AS"));
+    EXPECT_EQ(data->OrgNumberEdit->text(), "991 574 220");
+    EXPECT_TRUE(data->OrgNumberWarningLabel->text().isEmpty());
+
+    const size_t before = dialogs().messages.size();
+    data->OrgNumberEdit->setFocus();
+    data->OrgNumberEdit->selectAll();
+    QTest::keyClicks(data->OrgNumberEdit, "991 574 221");
+    EXPECT_EQ(data->OrgNumberWarningLabel->text(), "Ugyldig");
+    EXPECT_TRUE(data->OrgNumberWarningLabel->toolTip().contains("kontrollsifferet stemmer ikke"));
+    data->BranchCombo->setFocus();
+    ASSERT_EQ(dialogs().messages.size(), before + 1);
+    EXPECT_EQ(dialogs().messages.back().caption, "Advarsel");
+    EXPECT_TRUE(dialogs().lastMessage().contains("lagres likevel"));
+    data->Lagre1Click();
+    EXPECT_EQ(scalar("SELECT orgnumber FROM company WHERE companyname='Lier Rørleggerservice AS'"), "991 574 221");
+
+    // Leaving it again unchanged says nothing more; a valid number nothing at all.
+    data->OrgNumberEdit->setFocus();
+    data->BranchCombo->setFocus();
+    EXPECT_EQ(dialogs().messages.size(), before + 1);
+    data->OrgNumberEdit->setFocus();
+    data->OrgNumberEdit->selectAll();
+    QTest::keyClicks(data->OrgNumberEdit, "NO 974760673 MVA");
+    data->BranchCombo->setFocus();
+    EXPECT_EQ(dialogs().messages.size(), before + 1);
+    EXPECT_TRUE(data->OrgNumberWarningLabel->text().isEmpty());
+    companies().cancel();
+
+    // The mark follows the row shown.
+    ASSERT_TRUE(db->admin().exec("UPDATE company SET orgnumber='12345' WHERE companyname='Bragernes Eiendom AS'"));
+    companies().refresh();
+    ASSERT_TRUE(companies().locate("companyname", "Bragernes Eiendom AS"));
+    EXPECT_EQ(data->OrgNumberWarningLabel->text(), "Ugyldig");
+    EXPECT_TRUE(data->OrgNumberWarningLabel->toolTip().contains("ni siffer"));
+}

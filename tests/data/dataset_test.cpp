@@ -106,6 +106,52 @@ TEST_F(DatasetTest, ValuesAndNorwegianDisplay)
     EXPECT_EQ(ds.fieldInfo(ds.fieldIndex("id")).kind, FieldKind::Integer);
 }
 
+// Rows as read are shown straight from the server's bytes; a row being
+// edited goes the general way through its values. Both must show the same.
+TEST_F(DatasetTest, DisplayFromStoredBytesMatchesTheGeneralWay)
+{
+    ASSERT_TRUE(db->admin().execScript(
+        "SET SESSION sql_mode='';\n"
+        "CREATE TABLE shown (id INT AUTO_INCREMENT PRIMARY KEY, t DATETIME NULL, d DATE NULL, x DOUBLE NULL,"
+        " n INT NULL, s VARCHAR(20) NULL);\n"
+        "INSERT INTO shown (t,d,x,n,s) VALUES ('2026-12-10 07:05:09','2026-02-28',1234567.125,-42,'Ærlig'),"
+        "('0000-00-00 00:00:00','0000-00-00',-0.004,0,''),('1999-12-31 23:59:59','2000-02-29',0.005,1234567,NULL),"
+        "(NULL,NULL,NULL,NULL,NULL),('2024-03-31 02:30:00','1900-01-01',-1e15,-2147483648,'ø');\n"))
+        << db->admin().lastError().toStdString();
+    struct Case {
+        const char* field;
+        const char* format;
+        const char* expected[5];
+    } cases[] = {
+        {"t", "", {"10.12.2026 07:05", "", "31.12.1999 23:59", "", "31.03.2024 02:30"}},
+        {"t", "dd.MM.yyyy", {"10.12.2026", "", "31.12.1999", "", "31.03.2024"}},
+        {"t", "HH:mm", {"07:05", "", "23:59", "", "02:30"}},
+        {"d", "", {"28.02.2026", "", "29.02.2000", "", "01.01.1900"}},
+        {"x", "", {"1 234 567,13", "0,00", "0,01", "", "-1 000 000 000 000 000,00"}},
+        {"x", "0.00", {"1234567,13", "0,00", "0,01", "", "-1000000000000000,00"}},
+        {"x", "### ##0.0", {"1 234 567,1", "0,0", "0,0", "", "-1 000 000 000 000 000,0"}},
+        {"n", "", {"-42", "0", "1234567", "", "-2147483648"}},
+        {"n", "### ##0", {"-42", "0", "1 234 567", "", "-2 147 483 648"}},
+        {"s", "", {"Ærlig", "", "", "", "ø"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " '" + c.format + "'");
+        Dataset ds(&conn, "shown");
+        ds.setOrder("id");
+        ds.setDisplayFormat(c.field, c.format);
+        ASSERT_TRUE(ds.open());
+        const int col = ds.fieldIndex(c.field);
+        for (int row = 0; row < 5; ++row) {
+            SCOPED_TRACE(row);
+            EXPECT_EQ(ds.displayText(row, col), QString::fromUtf8(c.expected[row]));
+            ds.moveTo(row);
+            ASSERT_TRUE(ds.edit());
+            EXPECT_EQ(ds.displayText(row, col), QString::fromUtf8(c.expected[row]));
+            ds.cancel();
+        }
+    }
+}
+
 TEST_F(DatasetTest, EventsRunInOrderAndBeforeDeleteCancels)
 {
     Dataset ds(&conn, "person");

@@ -31,6 +31,13 @@ TEST(PrivateServer, CreateCrashRecoverStop)
         ASSERT_TRUE(demo.open(s.params("demo", "demo"))) << demo.lastError().toStdString();
         EXPECT_EQ(demo.scalar("SELECT DATABASE()"), "kvarnel");
     }
+    {
+        // The database as an older program left it: the next start upgrades it.
+        Connection admin;
+        ASSERT_TRUE(admin.open(s.adminParams("kvarnel")));
+        ASSERT_TRUE(admin.exec("ALTER TABLE invoice DROP INDEX kid, DROP COLUMN kid"));
+        ASSERT_TRUE(admin.exec("UPDATE kv_schema SET version=1"));
+    }
 
     const qint64 pid = s.runningPid();
     ASSERT_GT(pid, 0);
@@ -46,6 +53,8 @@ TEST(PrivateServer, CreateCrashRecoverStop)
     {
         Connection demo;
         EXPECT_TRUE(demo.open(again.params("demo", "demo")));
+        EXPECT_EQ(demo.scalar("SELECT version FROM kv_schema"), "2");
+        EXPECT_EQ(demo.scalar("SELECT COUNT(*) FROM invoice WHERE kid<>''"), "0");
     }
 
     EXPECT_TRUE(again.stop());

@@ -114,6 +114,29 @@ TEST_F(TotalsTest, LinesGetSumsAndReferencesAndOnlyChangedLinesAreWritten)
     EXPECT_DOUBLE_EQ(number("SELECT ordertotal FROM orders"), 370);
 }
 
+// A line typed into the open document carries the document's references
+// from the start, so its recompute has nothing left to write on it.
+TEST_F(TotalsTest, NewLineOfTheOpenDocumentCarriesItsReferences)
+{
+    openDocument(dm.OrderTable, "orders", "orderid", "id, projectid, systemid, assetid, jobid, companyid",
+                 "1, 5, 6, 7, 8, 9");
+    CurrentOrderID = 1;
+    ASSERT_TRUE(dm.ItemsQuery.insert());
+    dm.ItemsQuery.setValue("productcode", "A");
+    dm.ItemsQuery.setValue("itemcount", 2);
+    dm.ItemsQuery.setValue("price", 10.0);
+    ASSERT_TRUE(dm.ItemsQuery.post());
+    EXPECT_EQ(scalar("SELECT CONCAT_WS('|', orderid, `sum`, projectid, subprojectid, assetid, jobid, customerid) "
+                     "FROM items"),
+              "1|20|5|6|7|8|9");
+    EXPECT_GT(dm.ItemsQuery.currentId(), 0);  // the row as the server made it
+    sql("UPDATE items SET updated='2001-01-01 00:00:00'");
+    ASSERT_TRUE(OrderUpdate(dm));
+    EXPECT_EQ(scalar("SELECT updated FROM items"), "2001-01-01 00:00:00");
+    EXPECT_DOUBLE_EQ(dm.OrderTable.asFloat("ordertotal"), 20);
+    CurrentOrderID = 0;
+}
+
 TEST_F(TotalsTest, DocumentWithoutLinesKeepsItsTotals)
 {
     openDocument(dm.InvoiceTable, "invoice", "invoiceid", "id, ordertotal, orderVAT", "1, 123, 30.75");

@@ -119,6 +119,7 @@ TEST_F(KalkulatorTest, EntriesBecomeTapeLinesAndFileLines)
         EXPECT_TRUE(form->eInn->text().isEmpty());
         ASSERT_EQ(form->Tape().size(), 2);
         EXPECT_EQ(form->Tape().front().text, QString::fromUtf8(c.line));  // newest first
+        EXPECT_EQ(form->TallListe->item(0)->text(), QString::fromUtf8(c.line).replace('.', ','));  // on screen
         form->LagreListe();
         EXPECT_EQ(fileBytes(), QByteArray("1") + c.line + "\r\n1           10.00\r\n");
     }
@@ -135,7 +136,7 @@ TEST_F(KalkulatorTest, MicrosoftModeKeepsOnlyTheNewestLineTicked)
     form->MsModus1->setChecked(false);
     type("5");
     EXPECT_EQ(form->Results().sum, 25);
-    EXPECT_EQ(form->ListeSumLabel->text(), "25.00");
+    EXPECT_EQ(form->ListeSumLabel->text(), "25,00");
     EXPECT_EQ(form->AntallLabel->text(), "2");
 }
 
@@ -145,26 +146,26 @@ TEST_F(KalkulatorTest, TaxAndSecondCalculation)
     form->MsModus1->setChecked(false);
     type("125");
     form->mvacheck->setChecked(true);
-    EXPECT_EQ(form->mvaLabel->text(), "25.00");
-    EXPECT_EQ(form->inklmvalabel->text(), "100.00");
+    EXPECT_EQ(form->mvaLabel->text(), "25,00");
+    EXPECT_EQ(form->inklmvalabel->text(), "100,00");
     EXPECT_EQ(form->mva2label->text(), "eks. mva");
     form->mvacheck->setChecked(false);
-    EXPECT_EQ(form->mvaLabel->text(), "31.25");
-    EXPECT_EQ(form->inklmvalabel->text(), "156.25");
+    EXPECT_EQ(form->mvaLabel->text(), "31,25");
+    EXPECT_EQ(form->inklmvalabel->text(), "156,25");
     EXPECT_EQ(form->mva2label->text(), "inkl. mva");
 
     // Hidden, the second calculation does not reach the tax.
     form->RegneCombo->setCurrentIndex(2);
     form->RegneTall->setText("2");
-    EXPECT_EQ(form->RegneSum->text(), "250.00");
-    EXPECT_EQ(form->mvaLabel->text(), "31.25");
+    EXPECT_EQ(form->RegneSum->text(), "250,00");
+    EXPECT_EQ(form->mvaLabel->text(), "31,25");
     form->AndreUtregning1->trigger();
-    EXPECT_EQ(form->mvaLabel->text(), "62.50");
+    EXPECT_EQ(form->mvaLabel->text(), "62,50");
     struct {
         int op;
         const char* n;
         const char* result;
-    } ops[] = {{0, "10", "12.50"}, {1, "4", "31.25"}, {1, "0", "0.00"}, {2, "0", "0.00"}, {0, "200", "250.00"}};
+    } ops[] = {{0, "10", "12,50"}, {1, "4", "31,25"}, {1, "0", "0,00"}, {2, "0", "0,00"}, {0, "200", "250,00"}};
     for (const auto& o : ops) {
         SCOPED_TRACE(o.n);
         form->RegneCombo->setCurrentIndex(o.op);
@@ -181,8 +182,8 @@ TEST_F(KalkulatorTest, RootOfNegativeSumShowsEmpty)
     EXPECT_TRUE(form->RotLabel->text().isEmpty());
     EXPECT_TRUE(form->KvadratLabel->text().isEmpty());
     type("20");
-    EXPECT_EQ(form->RotLabel->text(), "4.00");
-    EXPECT_EQ(form->KvadratLabel->text(), "256.00");
+    EXPECT_EQ(form->RotLabel->text(), "4,00");
+    EXPECT_EQ(form->KvadratLabel->text(), "256,00");
 }
 
 TEST_F(KalkulatorTest, ListCommands)
@@ -192,7 +193,7 @@ TEST_F(KalkulatorTest, ListCommands)
     // "Merk min og max" on an empty tape does nothing.
     form->MerkMinMax();
     EXPECT_TRUE(form->Tape().isEmpty());
-    EXPECT_EQ(form->ListeSumLabel->text(), "0.00");
+    EXPECT_EQ(form->ListeSumLabel->text(), "0,00");
 
     for (const char* n : {"-5", "-1", "-9"}) type(n);
     // Tape, newest first: -9, -1, -5. The smallest (-9) is unticked; no
@@ -211,7 +212,7 @@ TEST_F(KalkulatorTest, ListCommands)
     EXPECT_EQ(form->Results().sum, 8);
     form->MerkAlle(false);
     EXPECT_EQ(form->Results().count, 0);
-    EXPECT_EQ(form->SnittLabel->text(), "0.00");
+    EXPECT_EQ(form->SnittLabel->text(), "0,00");
 }
 
 TEST_F(KalkulatorTest, KeysOfTheInputBox)
@@ -363,7 +364,7 @@ TEST_F(KalkulatorTest, MiniModeAndMouse)
     form->MsModus1->setChecked(false);
     type("1234,5");
     QTest::mouseDClick(form->ListeSumLabel, Qt::LeftButton);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1234.50");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1234,50");
 
     // A result dropped on the input box becomes a tape line.
     form->DropNumber("1 234.50");
