@@ -100,7 +100,9 @@ bool UpgradeAllDatabases(Connection& c, QString* error)
     bool ok = true;
     for (const QString& db : KvarnelDatabases(c)) {
         QString why;
-        if (!c.exec("USE `" + QString(db).remove('`') + "`") || !UpgradeSchema(c, &why)) {
+        // A database dropped since the list was read is no longer ours to upgrade.
+        if (!c.exec("USE `" + QString(db).remove('`') + "`") && c.lastErrno() == 1049) continue;
+        if (c.lastErrno() != 0 || !UpgradeSchema(c, &why)) {
             if (why.isEmpty()) why = c.lastError();
             LogLine(QStringLiteral("FEIL: kan ikke oppgradere databasen %1: %2").arg(db, why));
             if (error && error->isEmpty()) *error = QStringLiteral("Kan ikke oppgradere databasen %1: %2").arg(db, why);

@@ -17,8 +17,8 @@ TBannerListForm::TBannerListForm(QWidget* parent) : TListForm(parent)
     setWindowTitle(QStringLiteral("Reklame"));
     placementKey = QStringLiteral("BannerListForm");
     resize(1000, 420);
-    setDataset(&DataModule().BannerTable, {{"time_from", "Fra", 70},
-                                           {"time_to", "Til", 70},
+    setDataset(&DataModule().BannerTable, {{"time_from", "Fra", 85},
+                                           {"time_to", "Til", 85},
                                            {"object_name", "Bildetekst", 250},
                                            {"picture", "Bildefil", 350},
                                            {"object_url", "BildeURL", 350}});

@@ -29,8 +29,8 @@ TNewsListForm::TNewsListForm(QWidget* parent) : TListForm(parent)
     setWindowTitle(QStringLiteral("Nyheter"));
     placementKey = QStringLiteral("NewsListForm");
     resize(1000, 420);
-    setDataset(&DataModule().NewsTable, {{"newsdate", "Dato", 70},
-                                         {"news_initials", "Forfatter", 60},
+    setDataset(&DataModule().NewsTable, {{"newsdate", "Dato", 85},
+                                         {"news_initials", "Forfatter", 75},
                                          {"header", "Overskrift", 350},
                                          {"category", "Kategori", 350},
                                          {"topic", "Emne", 350}});

@@ -81,7 +81,12 @@ TEST_F(DbTest, UpgradeRefusesADatabaseThatIsNotKvarnels)
     ASSERT_TRUE(c.exec("USE `" + db->name() + "`"));
     downgrade(c);
     EXPECT_FALSE(KvarnelDatabases(c).contains(db->name() + "_x"));
-    EXPECT_TRUE(UpgradeAllDatabases(c, &error)) << error.toStdString();
+    // Other tests' databases on the same server may come and go meanwhile;
+    // only this one's upgrade is judged here.
+    error.clear();
+    if (!UpgradeAllDatabases(c, &error)) {
+        EXPECT_FALSE(error.contains("databasen " + db->name() + ":")) << error.toStdString();
+    }
     EXPECT_EQ(c.scalar("SELECT DATABASE()"), db->name());
     EXPECT_EQ(SchemaVersion(c), 2);
     c.exec("DROP DATABASE `" + db->name() + "_x`");
