@@ -484,6 +484,7 @@ WindowPlacement LoadWindowPlacement(const QString& key, const WindowPlacement& d
         if (w > 0)
             p.width = w;
     }
+    p.stored = !ini.value(sec, QStringLiteral("Left")).isEmpty();
     p.left = readInt("Left");
     p.top = readInt("Top");
     if (screen.width() > 0 && p.left >= screen.width())

@@ -194,6 +194,7 @@ struct WindowPlacement {
     int width = 0;
     int height = 0;
     bool maximized = false;
+    bool stored = false;  // a position was saved under the key
 };
 // The placement stored under "VINDU-<key>" in the per-user file, applied
 // to the designed one: left and top (0 when never saved; a negative value

@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 // The stored numbers are the inner (client) rectangle, without the frame
 // the window manager draws: they are read with geometry() and applied with
 // setGeometry(), which both leave the frame out. Mixing the framed position
@@ -22,8 +24,11 @@ QString LoadWindow(QWidget* w, const QString& key, const QString& extraIn)
     designed.height = current.height();
     designed.maximized = maximized;
     QSize screen;
-    if (QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen())
-        screen = s->availableGeometry().size();
+    QRect avail;
+    if (QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen()) {
+        avail = s->availableGeometry();
+        screen = avail.size();
+    }
     QString extra;
     const WindowPlacement p = LoadWindowPlacement(key, designed, screen, extraIn, &extra);
     QSize size = current.size();
@@ -31,7 +36,20 @@ QString LoadWindow(QWidget* w, const QString& key, const QString& extraIn)
         size = QSize(p.width, p.height).expandedTo(w->minimumSize()).boundedTo(w->maximumSize());
     if (maximized && !p.maximized)
         w->setWindowState(w->windowState() & ~Qt::WindowMaximized);
-    w->setGeometry(QRect(QPoint(p.left, p.top), size));
+    QPoint at(p.left, p.top);
+    // A window never placed before opens in the middle of the screen; any
+    // window is kept wholly on the screen it is on (the primary one when
+    // its stored place is on no screen any more), where it fits, leaving
+    // room for the frame's title bar above it.
+    if (!p.stored && !avail.isEmpty())
+        at = avail.topLeft() + QPoint((avail.width() - size.width()) / 2, (avail.height() - size.height()) / 2);
+    if (QScreen* on = QGuiApplication::screenAt(at)) avail = on->availableGeometry();
+    if (!avail.isEmpty()) {
+        const int frame = 30;
+        at.setX(std::max(avail.left(), std::min(at.x(), avail.right() + 1 - size.width())));
+        at.setY(std::max(avail.top() + frame, std::min(at.y(), avail.bottom() + 1 - size.height())));
+    }
+    w->setGeometry(QRect(at, size));
     if (p.maximized)
         w->setWindowState(w->windowState() | Qt::WindowMaximized);
     return extra;

@@ -193,17 +193,36 @@ TEST_F(FrameworkTest, SliderPositionIsStoredAndLaysOutThePanels)
 
 TEST_F(FrameworkTest, PlacementOutsideTheScreenIsPulledBack)
 {
-    store("TestListForm", "Left", "9000");
-    store("TestListForm", "Top", "9000");
-    store("TestListForm", "Width", "500");
-    store("TestListForm", "Height", "300");
+    // A window opens wholly on the screen: one stored beyond it, one
+    // stored so that its lower right part hangs off it, and one never
+    // placed before (which opens in the middle).
+    const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Case {
+        const char* name;
+        QString left, top;
+    };
+    const Case cases[] = {{"beyond", "9000", "9000"},
+                          {"hanging off", QString::number(avail.right() - 100), QString::number(avail.bottom() - 100)},
+                          {"never placed", "", ""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        store("TestListForm", "Left", c.left);
+        store("TestListForm", "Top", c.top);
+        store("TestListForm", "Width", "500");
+        store("TestListForm", "Height", "300");
+        CompanyList list;
+        list.show();
+        EXPECT_EQ(list.width(), 500);
+        EXPECT_TRUE(avail.contains(list.geometry())) << list.geometry().x() << "," << list.geometry().y();
+        if (c.left.isEmpty()) {
+            EXPECT_NEAR(list.geometry().center().x(), avail.center().x(), 2);
+            EXPECT_NEAR(list.geometry().center().y(), avail.center().y(), 2);
+        }
+        list.close();
+    }
+
     CompanyList list;
     list.show();
-    const QSize screen = list.screen()->availableGeometry().size();
-    EXPECT_EQ(list.width(), 500);
-    EXPECT_LE(list.x(), screen.width() - list.width());
-    EXPECT_LE(list.y(), screen.height() - list.height());
-
     list.setGeometry(QRect(QPoint(40, 50), list.size()));
     list.close();
     EXPECT_EQ(stored("TestListForm", "Left"), "40");
