@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
+#include <QGridLayout>
+#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -414,6 +416,7 @@ TCalendarRegDataForm::TCalendarRegDataForm(QWidget* parent) : TDataForm(parent)
     OrderCombo = lookup(ds, QStringLiteral("orderid"), QStringLiteral("orders"), QStringLiteral("ordernumber"));
     AssetCombo = lookup(ds, QStringLiteral("assetid"), QStringLiteral("asset"), QStringLiteral("assetnumber"));
     SubAssetEdit = new TDBEdit(ds, QStringLiteral("subassetid"));
+    SubAssetEdit->setFixedWidth(90);
     CompanyCombo = lookup(ds, QStringLiteral("external_company"), QStringLiteral("company"), QStringLiteral("companyname"));
     TimeGroup = new TDBRadioGroup(QStringLiteral("Timegruppe:"), TimeGroupCaptions(), TimeGroupValues());
     TimeGroup->setField(ds, QStringLiteral("timetype"));
@@ -423,6 +426,15 @@ TCalendarRegDataForm::TCalendarRegDataForm(QWidget* parent) : TDataForm(parent)
     ObjectMemo = new TDBMemo(ds, QStringLiteral("object_text"));
     ObjectMemo->setFixedHeight(70);
 
+    // The time groups in two columns, so the window stays low.
+    {
+        delete TimeGroup->layout();
+        auto* g = new QGridLayout(TimeGroup);
+        g->setContentsMargins(8, 4, 8, 4);
+        g->setVerticalSpacing(2);
+        const QList<QRadioButton*> buttons = TimeGroup->findChildren<QRadioButton*>();
+        for (int i = 0; i < buttons.size(); ++i) g->addWidget(buttons[i], i % 3, i / 3);
+    }
     addFieldPanel({{QStringLiteral("Initialer:"), InitialerCombo},
                    {QStringLiteral("Dato:"), inRow({DateEDit, new QLabel(QStringLiteral("Fra:")), TimeFromEdit,
                                                     new QLabel(QStringLiteral("Til:")), TimeToEdit, new QWidget},
@@ -432,7 +444,8 @@ TCalendarRegDataForm::TCalendarRegDataForm(QWidget* parent) : TDataForm(parent)
                                                     5)},
                    {QStringLiteral("Tekst:"), SubjectEdit},
                    {QString(), inRow({DoneBox, ReadOrderBox, new QWidget}, 2)},
-                   {QStringLiteral("Prosjekt:"), inRow({ProjectCombo, new QLabel(QStringLiteral("System:")), SystemCombo}, 0)},
+                   {QStringLiteral("Prosjekt:"), ProjectCombo},
+                   {QStringLiteral("System:"), SystemCombo},
                    {QStringLiteral("Ordre:"), OrderCombo},
                    {QStringLiteral("Utstyr:"), inRow({AssetCombo, new QLabel(QStringLiteral("Utstyrdel:")), SubAssetEdit}, 0)},
                    {QStringLiteral("Firma:"), CompanyCombo},

@@ -143,7 +143,7 @@ TCalendarListForm::TCalendarListForm(QWidget* parent) : TListForm(parent)
     resize(820, 460);
     CalendarGrid = Grid;
     CalendarGrid->setObjectName(QStringLiteral("CalendarGrid"));
-    setDataset(&DataModule().CalendarTable, {{"time_from", "Fra", 0},
+    setDataset(&DataModule().CalendarTable, {{"time_from", "Fra", 115},
                                              {"calendar_initials", "Eier", 50},
                                              {"subject", "Emne", 300},
                                              {"location", "Sted", 300}});
@@ -170,18 +170,18 @@ TCalendarRegListForm::TCalendarRegListForm(QWidget* parent) : TListForm(parent)
     CalGrid->setObjectName(QStringLiteral("CalGrid"));
     setDataset(&DataModule().CalendarTable, {{"timetype", "T", 12},
                                              {"status", "S", 12},
-                                             {"calendar_initials", "Initialer", 50},
-                                             {"time_from", "Fra", 0},
-                                             {"time_to", "Til", 0},
+                                             {"calendar_initials", "Initialer", 60},
+                                             {"time_from", "Fra", 115},
+                                             {"time_to", "Til", 115},
                                              {"subject", "Tekst", 250},
-                                             {"hours", "Timer", 0},
+                                             {"hours", "Timer", 50},
                                              {"read_order", ".", 12},
                                              {"ordernumber", "Ordre", 70},
                                              {"projectnumber", "Prosjekt", 80},
-                                             {"systemnumber", "System", 60},
+                                             {"systemnumber", "System", 80},
                                              {"assetnumber", "Utstyr", 90},
-                                             {"subassetid", "Utstyrdel", 0},
-                                             {"job", "Jobbnr.", 0}});
+                                             {"subassetid", "Utstyrdel", 70},
+                                             {"job", "Jobbnr.", 60}});
     setupGrid(this);
     for (int c : {TimeTypeColumn, StatusColumn, ReadOrderColumn})
         CalGrid->setItemDelegateForColumn(c, new MarkDelegate(this, CalGrid));
