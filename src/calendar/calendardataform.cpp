@@ -157,6 +157,7 @@ TCalendarDataForm::TCalendarDataForm(QWidget* parent) : TDataForm(parent)
     auto picker = [] {
         auto* p = new QDateEdit;
         p->setCalendarPopup(true);
+        p->setFixedWidth(130);
         p->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
         p->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
         p->calendarWidget()->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
@@ -188,8 +189,8 @@ TCalendarDataForm::TCalendarDataForm(QWidget* parent) : TDataForm(parent)
 
     StdPanel = addFormPanel(&form_);
     form_->addRow(QStringLiteral("Ansatt:"), UserCombo);
-    form_->addRow(QStringLiteral("Fra:"), inRow({DateTimeFrom, MaskTimeFrom}, 2));
-    form_->addRow(QStringLiteral("Til:"), inRow({DateTimeTo, MaskTimeTo}, 2));
+    form_->addRow(QStringLiteral("Fra:"), inRow({DateTimeFrom, MaskTimeFrom, new QWidget}, 2));
+    form_->addRow(QStringLiteral("Til:"), inRow({DateTimeTo, MaskTimeTo, new QWidget}, 2));
     form_->addRow(QStringLiteral("Tekst:"), SubjectEdit);
     form_->addRow(QStringLiteral("Sted:"), LocationEdit);
     form_->addRow(QStringLiteral("Oppføringstype:"), EventCombo);
