@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -109,7 +110,19 @@ void TCalendarSelectForm::ShowToday()
 
 void TCalendarSelectForm::showEvent(QShowEvent* e)
 {
-    if (!e->spontaneous()) LoadWindow(this, QStringLiteral("CalendarSelectForm"), QStringLiteral("OnlyPos"));
+    if (!e->spontaneous()) {
+        // Without a stored position: over the middle of the window it was
+        // opened from (or of the screen).
+        if (!placed_) {
+            placed_ = true;
+            adjustSize();
+            QRect over;
+            if (QWidget* a = QApplication::activeWindow(); a && a != this) over = a->frameGeometry();
+            else if (QScreen* sc = screen()) over = sc->availableGeometry();
+            if (over.isValid()) move(over.center() - rect().center());
+        }
+        LoadWindow(this, QStringLiteral("CalendarSelectForm"), QStringLiteral("OnlyPos"));
+    }
     QDialog::showEvent(e);
 }
 

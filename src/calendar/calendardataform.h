@@ -36,6 +36,9 @@ protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void done(int r) override;
+
+private:
+    bool placed_ = false;
 };
 
 class TCalendarDataForm : public TDataForm {

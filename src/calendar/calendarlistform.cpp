@@ -203,6 +203,12 @@ Mark TCalendarRegListForm::markAt(int row, int column) const
     }
 }
 
+void TCalendarRegListForm::Ny1Click()
+{
+    TListForm::Ny1Click();
+    if (Dataset* ds = dataset(); ds && ds->state() == Dataset::Insert) ds->setValue(QStringLiteral("timetype"), 1);
+}
+
 void TCalendarRegListForm::OpenData()
 {
     Dataset* ds = dataset();

@@ -63,6 +63,8 @@ public:
     static constexpr int TimeTypeColumn = 0, StatusColumn = 1, ReadOrderColumn = 7;
     // The mark a cell of row shows in column; not shown for other columns.
     CalendarRules::Mark markAt(int row, int column) const;
+    // A new registration is hours work ("Timearbeid"), as in its window.
+    void Ny1Click() override;
 
 protected:
     // The rows are read afresh (a jump may have set a new condition) and

@@ -292,10 +292,18 @@ TEST_F(CalendarTest, CalendarWindowTypesPanelsAndEndBeforeStart)
     data->Lagre1Click();
     EXPECT_EQ(scalar(QString("SELECT CONCAT_WS('|', event_type, time_to) FROM calendar WHERE id=%1").arg(id)),
               "24|2024-01-08 10:00:00");
-    // A new row from the calendar window is hours work.
+    // A new row from the calendar window, or from the time registration
+    // list, is hours work; one from the calendar list is a plain entry.
     data->Nypost1Click();
     EXPECT_EQ(cal().asInt("timetype"), 1);
     data->Avbryt1Click();
+    regList->Ny1Click();
+    EXPECT_EQ(cal().asInt("timetype"), 1);
+    EXPECT_EQ(reg->TimeGroup->itemIndex(), 1);
+    cal().cancel();
+    list->Ny1Click();
+    EXPECT_EQ(cal().asInt("timetype"), 0);
+    cal().cancel();
 }
 
 TEST_F(CalendarTest, HoursGoIntoTheOpenOrderOnce)
