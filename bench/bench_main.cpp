@@ -5,6 +5,7 @@
 // peak memory (getrusage of the child) are its own; each is repeated and the
 // best run is kept. Ratios are program / raw: 1.00 is as fast or as small as
 // the raw client.
+#include "calendar/calendarrules.h"
 #include "data/datamodule.h"
 #include "data/datasetmodel.h"
 #include "data/ordertotals.h"
@@ -355,6 +356,52 @@ void productBenches()
     c.exec("DROP TABLE IF EXISTS kv_bench_product");
 }
 
+
+// The calendar lists on the ten-year company: the first screen of the
+// calendar list (open with the filter and order, 40 rows of its 4 columns
+// formatted) and of the time registration list (the newest rows first,
+// 40 rows of 14 columns) under each fixed filter, against the raw client
+// reading the first 200 rows of the same select.
+void calendarBenches()
+{
+    std::printf("\nCalendar\n");
+    QStringList filters;
+    for (const CalendarRules::Filter& f : CalendarRules::Filters(1)) filters << f.condition;
+    filters << QString();
+    for (const QString& filter : filters) {
+        auto firstScreen = [filter](bool regList) {
+            return measure([filter, regList](QElapsedTimer& t) {
+                TDatabaseModule dm;
+                dm.MyConnection.open(g_params);
+                MyLoginID = 1;
+                t.restart();
+                dm.CalendarTable.setFilter(filter);
+                dm.TableOpen(dm.CalendarTable, false, regList);
+                const int columns = regList ? 14 : 4;
+                QString s;
+                const int n = dm.CalendarTable.loadedCount();
+                for (int r = 0; r < 40 && r < n; ++r)
+                    for (int c = 0; c < columns && c < dm.CalendarTable.fieldCount(); ++c)
+                        s += dm.CalendarTable.displayText(regList ? n - 1 - r : r, c);
+                return QStringLiteral("%1").arg(t.nsecsElapsed() / 1e6, 0, 'f', 1);
+            });
+        };
+        const Figure list = firstScreen(false);
+        const Figure reg = firstScreen(true);
+        const QByteArray sql = ("SELECT * FROM calendar" + (filter.isEmpty() ? QString() : " WHERE " + filter) +
+                                " ORDER BY time_from LIMIT 200").toUtf8();
+        const Figure raw = measure([sql](QElapsedTimer& t) {
+            MYSQL* db = rawConnect();
+            t.restart();
+            rawFetch(db, sql.constData());
+            return QStringLiteral("%1").arg(t.nsecsElapsed() / 1e6, 0, 'f', 1);
+        });
+        std::printf("  First screen %-45.45s Kalender %7.1f ms | Timeregistrering %7.1f ms | C API %7.1f ms\n",
+                    filter.isEmpty() ? "(Vis alle)" : qPrintable(filter), list.note.toDouble(), reg.note.toDouble(),
+                    raw.note.toDouble());
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -400,6 +447,11 @@ int main(int argc, char** argv)
     }
     if (args.contains("--products")) {
         productBenches();
+        return 0;
+    }
+    // --calendar runs only the calendar lists' first screens.
+    if (args.contains("--calendar")) {
+        calendarBenches();
         return 0;
     }
     // --windows runs only the sales windows (8); --rules only 5 to 7.

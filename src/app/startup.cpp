@@ -23,6 +23,8 @@
 #include "assets/assetdataform.h"
 #include "assets/assetlistform.h"
 #include "assets/tfmform.h"
+#include "calendar/calendardataform.h"
+#include "calendar/calendarlistform.h"
 #include "core/dialogs.h"
 #include "crm/companydataform.h"
 #include "crm/companylistform.h"
@@ -145,6 +147,12 @@ void RegisterWindows(TDatabaseModule& dm)
     // The document archive, web folders, the data tool, news and banners.
     RegisterDocumentWindows();
     RegisterWebWindows();
+    // The calendar and time registration windows.
+    w.add<TCalendarListForm>();
+    w.add<TCalendarRegListForm>();
+    w.add<TCalendarDataForm>();
+    w.add<TCalendarRegDataForm>();
+    w.add<TCalendarSelectForm>();
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.

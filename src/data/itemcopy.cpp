@@ -172,14 +172,17 @@ bool CopyProductToItems(TDatabaseModule& dm, const ProductValues& product, bool 
     return items.post();
 }
 
-bool CopyCalendarToItems(TDatabaseModule& dm, const QString& mark)
+bool CopyCalendarToItems(TDatabaseModule& dm, const QString& mark, qint64 orderId)
 {
     Dataset& cal = dm.CalendarTable;
     Dataset& items = dm.ItemsQuery;
     if (!cal.isOpen() || cal.isEmpty() || !items.isOpen()) return false;
     if (cal.asInt("read_order") == 1 || cal.asInt("status") < 20 || !billableTimeType(cal.asInt("timetype")))
         return false;
-    const qint64 orderId = dm.OrderTable.isOpen() && !dm.OrderTable.isEmpty() ? dm.OrderTable.currentId() : 0;
+    // The order whose window is open, never merely the row the order
+    // dataset happens to point at.
+    if (orderId <= 0) orderId = CurrentOrderID;
+    if (orderId <= 0) orderId = dm.OrderTable.isOpen() && !dm.OrderTable.isEmpty() ? dm.OrderTable.currentId() : 0;
     if (orderId <= 0) return false;  // no order to bill to
     if (editing(cal) && !cal.post()) return false;
     if (editing(items) && !items.post()) return false;
@@ -201,6 +204,7 @@ bool CopyCalendarToItems(TDatabaseModule& dm, const QString& mark)
     const double hours = cal.asFloat("hours") + cal.asFloat("hours_50") + cal.asFloat("hours_100");
     bool ok = items.insert();
     if (ok) {
+        items.setValue("orderid", orderId);
         items.setValue("productcode", DateStr(cal.asDateTime("time_from").date()).left(10));
         items.setValue("producttext", cal.asString("subject"));
         items.setValue("price", GetRegDouble(QStringLiteral("Arbeid_Timepris")));

@@ -48,7 +48,9 @@ bool CopyProductToItems(TDatabaseModule& dm, const ProductValues& product, bool 
 // tied to the order in the same transaction. Only done registrations not
 // entered before, of a billable time group (never absence), are billed,
 // and never twice, even from two workstations. True when a line was added.
-bool CopyCalendarToItems(TDatabaseModule& dm, const QString& mark);
+// The order is orderId, else the one whose window is open (CurrentOrderID),
+// else the order dataset's current row.
+bool CopyCalendarToItems(TDatabaseModule& dm, const QString& mark, qint64 orderId = 0);
 // Fills a calendar entry (a new one, or the current one) from the current
 // standard job; with shiftDate it starts at midnight day_interval days from
 // today. Saves it.

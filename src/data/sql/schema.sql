@@ -842,7 +842,8 @@ CREATE TABLE IF NOT EXISTS `calendar` (
   KEY `ix_calendar_userid` (`userid`),
   KEY `ix_calendar_asset` (`assetid`),
   KEY `ix_calendar_company` (`external_company`),
-  KEY `ix_calendar_job` (`job`)
+  KEY `ix_calendar_job` (`job`),
+  KEY `ix_calendar_published` (`rwx_all`)
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_danish_ci;
 
 -- Standard jobs: templates for calendar entries (calendar layout without orderid
