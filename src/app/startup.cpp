@@ -23,6 +23,13 @@
 #include "assets/assetdataform.h"
 #include "assets/assetlistform.h"
 #include "assets/tfmform.h"
+#include "projects/joblistform.h"
+#include "projects/jobdataform.h"
+#include "projects/projectcalcform.h"
+#include "projects/projectdataform.h"
+#include "projects/projectlistform.h"
+#include "projects/subprojectdataform.h"
+#include "projects/subprojectlistform.h"
 #include "core/dialogs.h"
 #include "crm/companydataform.h"
 #include "crm/companylistform.h"
@@ -138,6 +145,14 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TAssetListForm>();
     w.add<TAssetDataForm>();
     w.add<TTFMform>();
+    // Projects, project parts, the calculation and the standard jobs.
+    w.add<TProjectListForm>();
+    w.add<TProjectDataForm>();
+    w.add<TSubProjectListForm>();
+    w.add<TSubProjectDataForm>();
+    w.add<TProjectCalcForm>();
+    w.add<TJobListForm>();
+    w.add<TJobDataForm>();
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.
