@@ -75,7 +75,7 @@ TProjectCalcForm::TProjectCalcForm(QWidget* parent) : QWidget(parent, Qt::Window
     g->setColumnStretch(4, 1);
 
     PartGrid = new EditableDataGrid({QStringLiteral("systemnumber")});
-    PartGrid->setDataset(&dm.SubProjectTable, {{"systemnumber", "Prosjektdelnr.", 70},
+    PartGrid->setDataset(&dm.SubProjectTable, {{"systemnumber", "Prosjektdelnr.", 100},
                                                {"calc_hours", "Kalk. timer", 0},
                                                {"calc_cost", "Kalk. kost.", 100},
                                                {"acc_hours", "Reg. timer", 0},

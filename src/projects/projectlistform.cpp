@@ -44,8 +44,8 @@ TProjectListForm::TProjectListForm(QWidget* parent) : TListForm(parent)
     TDatabaseModule& dm = DataModule();
     setDataset(&dm.ProjectTable, {{"projectnumber", "Prosjektnr.", 100},
                                   {"projectname", "Prosjektnavn", 300},
-                                  {"startdate", "Startdato", 80},
-                                  {"enddate", "Sluttdato", 80},
+                                  {"startdate", "Startdato", 90},
+                                  {"enddate", "Sluttdato", 90},
                                   {"department", "Avdeling", 200}});
     setSearchFields({QStringLiteral("projectname"), QStringLiteral("department"), QStringLiteral("projectlocation")});
     setRecordWindow<TProjectDataForm>();
