@@ -175,6 +175,22 @@ TEST_F(JobTest, IntervalIsStoredAndShownAndClosingSaves)
     EXPECT_FALSE(dialogs().messages.empty());
 }
 
+TEST_F(JobTest, NewJobFromTheListIsSavedWhenItsWindowCloses)
+{
+    make();
+    list->show();
+    list->Ny1->trigger();
+    ASSERT_TRUE(data->isVisible());
+    ASSERT_EQ(dm->JobQuery.state(), Dataset::Insert);
+    QTest::keyClicks(data->JobEdit, "9");
+    data->SubjectEdit->setFocus();
+    QTest::keyClicks(data->SubjectEdit, "Ny jobb");
+    data->close();
+    EXPECT_TRUE(data->closedClean());
+    // The defaults of a new job: the login as employee, the flags off.
+    EXPECT_EQ(scalar("SELECT CONCAT_WS('|', job, subject, userid, outdoor, allday) FROM jobs"), "9|Ny jobb|2|0|0");
+}
+
 // kvarnel-admin job to-calendar, the same making as the window's.
 class JobAdminTest : public AdminScriptTest {};
 
