@@ -42,10 +42,13 @@ TProjectListForm::TProjectListForm(QWidget* parent) : TListForm(parent)
     resize(800, 420);
 
     TDatabaseModule& dm = DataModule();
+    // A project's dates are days: the list shows no time of day.
+    for (Dataset* ds : {&dm.ProjectTable, &dm.SubProjectTable})
+        for (const char* f : {"startdate", "enddate"}) ds->setDisplayFormat(QLatin1String(f), QStringLiteral("dd.MM.yyyy"));
     setDataset(&dm.ProjectTable, {{"projectnumber", "Prosjektnr.", 100},
                                   {"projectname", "Prosjektnavn", 300},
-                                  {"startdate", "Startdato", 90},
-                                  {"enddate", "Sluttdato", 90},
+                                  {"startdate", "Startdato", 80},
+                                  {"enddate", "Sluttdato", 80},
                                   {"department", "Avdeling", 200}});
     setSearchFields({QStringLiteral("projectname"), QStringLiteral("department"), QStringLiteral("projectlocation")});
     setRecordWindow<TProjectDataForm>();
