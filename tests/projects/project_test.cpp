@@ -4,6 +4,7 @@
 // buttons, and the calculation of registered hours and costs.
 #include "ui/uitest.h"
 
+#include "assets/assetdataform.h"
 #include "core/login.h"
 #include "projects/projectcalcform.h"
 #include "projects/projectdataform.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
 
@@ -331,6 +333,24 @@ TEST_F(ProjectTest, RecordWindowCaptionsAndStatus)
     data->StatusGroup->chooseIndex(3);
     ASSERT_TRUE(dm->ProjectTable.post());
     EXPECT_EQ(scalar(QString("SELECT projectstatus FROM project WHERE id=%1").arg(p)), "20");
+
+    // A double click on a date: the chooser starts at the stored date (today
+    // when there is none) and the row takes the chosen day.
+    const auto saved = TAssetDataForm::SelectDate;
+    QDateTime started;
+    TAssetDataForm::SelectDate = [&started](const QDateTime& start) {
+        started = start;
+        return QDateTime(QDate(2027, 3, 15), QTime(12, 0));
+    };
+    QTest::mouseDClick(data->StartDateEdit->findChild<QLineEdit*>(), Qt::LeftButton);
+    EXPECT_EQ(started.date(), QDate(2026, 1, 4));
+    EXPECT_EQ(dm->ProjectTable.state(), Dataset::Edit);
+    QTest::mouseDClick(data->EndDateEdit->findChild<QLineEdit*>(), Qt::LeftButton);
+    EXPECT_EQ(started.date(), QDate::currentDate());
+    TAssetDataForm::SelectDate = saved;
+    ASSERT_TRUE(dm->ProjectTable.post());
+    EXPECT_EQ(scalar(QString("SELECT CONCAT(startdate, '|', enddate) FROM project WHERE id=%1").arg(p)),
+              "2027-03-15 00:00:00|2027-03-15 00:00:00");
 }
 
 // The registered figures: what counts, per part, and written back.
