@@ -27,8 +27,11 @@
 #include "sales/orderdataform.h"
 #include "sales/saleswindows.h"
 #include "ui/windowregistry.h"
+#include "projects/projectcalcform.h"
+#include "projects/projectrules.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QElapsedTimer>
@@ -253,6 +256,113 @@ void importBenches()
     c.exec(QStringLiteral("DELETE FROM product WHERE productgroup='BNCH'"));
 }
 
+// The project calculation: the hours and costs registered on one project
+// with 5,000 time registrations and 2,000 item lines, among ten times as
+// many rows of other projects, in a database of its own.
+void projectBenches()
+{
+    const QString dbName = QStringLiteral("kv_bench_projects");
+    Connection c;
+    ConnectParams server = g_params;
+    server.database.clear();
+    if (!c.open(server) || !c.exec("DROP DATABASE IF EXISTS `" + dbName + "`") || !CreateDatabaseWithSchema(c, dbName)) {
+        std::fprintf(stderr, "FEIL: kan ikke lage %s: %s\n", qPrintable(dbName), qPrintable(c.lastError()));
+        return;
+    }
+    ConnectParams params = g_params;
+    params.database = dbName;
+    c.open(params);
+    c.exec("INSERT INTO project (id, projectnumber, projectname, projectstatus) VALUES (1, 'B-1', 'Benkmerking', 10)");
+    QStringList parts;
+    for (int s = 1; s <= 20; ++s) parts << QStringLiteral("(%1, 1, '%2', 'Del %2')").arg(s).arg(s);
+    c.exec("INSERT INTO subproject (id, project, systemnumber, systemname) VALUES " + parts.join(','));
+    // Ours first, then the other projects' rows (project 2 to 11).
+    auto fill = [&c](const QString& head, int count, const std::function<QString(int)>& row) {
+        QStringList batch;
+        for (int i = 0; i < count; ++i) {
+            batch << row(i);
+            if (batch.size() == 1000 || i + 1 == count) {
+                c.exec(head + batch.join(','));
+                batch.clear();
+            }
+        }
+    };
+    const QString calHead = QStringLiteral("INSERT INTO calendar (projectid, systemid, timetype, hours, hours_50, hours_100, "
+                                           "status, time_from, time_to, subject) VALUES ");
+    const QString itemHead = QStringLiteral("INSERT INTO items (projectid, subprojectid, orderid, itemcount, cost, price, "
+                                            "productcode, producttext, date) VALUES ");
+    fill(calHead, 55000, [](int i) {
+        const int project = i < 5000 ? 1 : 2 + i % 10;
+        return QStringLiteral("(%1, %2, %3, 7.5, %4, 0, 20, '2026-01-05 07:00:00', '2026-01-05 15:00:00', 'Arbeid')")
+            .arg(project).arg(1 + i % 20).arg(i % 7 == 0 ? 0 : 1).arg(i % 3);
+    });
+    fill(itemHead, 22000, [](int i) {
+        const int project = i < 2000 ? 1 : 2 + i % 10;
+        return QStringLiteral("(%1, %2, %3, %4, 12.5, 20, 'V%5', 'Vare', '2026-01-05')")
+            .arg(project).arg(1 + i % 20).arg(i % 2 ? 0 : 1 + i % 50).arg(1 + i % 4).arg(i % 500);
+    });
+    c.exec("ANALYZE TABLE calendar, items");
+
+    const Figure sums = measure([params](QElapsedTimer& t) {
+        Connection conn;
+        conn.open(params);
+        t.restart();
+        Projects::Registered r;
+        Projects::ReadRegistered(conn, 1, 450, r);
+        return QStringLiteral("%1 %2 %3").arg(r.total.hours, 0, 'f', 1).arg(r.total.cost, 0, 'f', 0).arg(r.parts.size());
+    }, 5);
+    const Figure raw = measure([params](QElapsedTimer& t) {
+        MYSQL* db = mysql_init(nullptr);
+        mysql_real_connect(db, "localhost", params.user.toUtf8().constData(), params.password.toUtf8().constData(),
+                           params.database.toUtf8().constData(), 0, params.socket.toUtf8().constData(), 0);
+        t.restart();
+        for (const char* sql : {"SELECT systemid, COALESCE(SUM(hours+hours_50+hours_100),0) FROM calendar WHERE "
+                                "projectid=1 AND timetype<>0 AND timetype<>16 GROUP BY systemid",
+                                "SELECT subprojectid, COALESCE(SUM(itemcount*cost),0) FROM items WHERE projectid=1 AND "
+                                "offerid=0 AND poid=0 AND invoiceid=0 GROUP BY subprojectid"}) {
+            mysql_query(db, sql);
+            MYSQL_RES* r = mysql_store_result(db);
+            while (mysql_fetch_row(r)) {
+            }
+            mysql_free_result(r);
+        }
+        mysql_close(db);
+        return QString();
+    }, 5);
+    const Figure store = measure([params](QElapsedTimer& t) {
+        Connection conn;
+        conn.open(params);
+        t.restart();
+        Projects::Registered r;
+        Projects::ReadRegistered(conn, 1, 450, r);
+        Projects::StoreRegistered(conn, 1, r);
+        return QString();
+    }, 5);
+    // The window as the user opens it: project row, its parts, the sums.
+    const Figure window = measure([params](QElapsedTimer& t) {
+        TDatabaseModule dm;
+        dm.MyConnection.open(params);
+        SetDataModule(&dm);
+        t.restart();
+        dm.TableOpen(dm.ProjectTable);
+        TProjectCalcForm form;
+        form.show();
+        QApplication::processEvents();
+        const QString note = form.RegHoursLabel->text() + ' ' + QString::number(dm.SubProjectTable.recordCount());
+        SetDataModule(nullptr);
+        return note;
+    }, 5);
+    const QStringList n = sums.note.split(' ');
+    std::printf("Prosjektkalkulasjon, 5000 timeregistreringer og 2000 varelinjer (av 55000 og 22000):\n");
+    std::printf("  Summer registrert (to spørringer)    %7.1f ms | rå klient %7.1f ms | %.2fx  [%s timer, kost %s, %s deler]\n",
+                sums.seconds * 1e3, raw.seconds * 1e3, sums.seconds / raw.seconds, qPrintable(n.value(0)),
+                qPrintable(n.value(1)), qPrintable(n.value(2)));
+    std::printf("  Hent registrert hittil (summer + lagring) %7.1f ms\n", store.seconds * 1e3);
+    std::printf("  Kalkulasjonsvinduet vist             %7.1f ms  [%s]   (mål: under 200 ms)\n", window.seconds * 1e3,
+                qPrintable(window.note));
+    c.exec("DROP DATABASE IF EXISTS `" + dbName + "`");
+}
+
 void productBenches()
 {
     std::printf("\nProducts\n");
@@ -418,6 +528,11 @@ int main(int argc, char** argv)
     }
     g_params = server.adminParams(database);
     g_params.connectTimeout = 10;
+    // --projects: the project calculation on data of its own.
+    if (args.contains("--projects")) {
+        projectBenches();
+        return 0;
+    }
     {
         Connection c;
         if (!c.open(g_params) || c.scalar("SELECT COUNT(*) FROM items", "0").toLongLong() == 0) {

@@ -8,6 +8,7 @@
 #include "core/version.h"
 #include "admin_print.h"
 #include "admin_products.h"
+#include "admin_projects.h"
 #include "admin_script.h"
 #include "data/connection.h"
 #include "data/privateserver.h"
@@ -72,12 +73,13 @@ void printUsage(QTextStream& to)
              "  kvarnel-admin prices recalculate\n"
              "  kvarnel-admin import pricelist FIL --supplier ID --option 0|1|2 [--layout P:L,…] [--test]\n"
              "  kvarnel-admin import discounts FIL [--layout P:L,…]\n"
+             "  kvarnel-admin job to-calendar JOBB-ID [--date dd.MM.yyyy]\n"
              "  kvarnel-admin terminal read FIL --mode 0|1|2 [--document order|po|invoice NUMMER]\n"
              "  kvarnel-admin export ehf FAKTURANUMMER FIL\n"
              "  kvarnel-admin export saft --from dd.MM.yyyy --to dd.MM.yyyy FIL\n"
              "  kvarnel-admin upgrade [--database D]                (databasen til nyeste versjon)\n"
              "  kvarnel-admin documents update-local [--force]   (lokale kopier av web-dokumentene)\n"
-             "Felles valg for row, document, print, product, vcard og format: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
+             "Felles valg for row, document, job, print, product, vcard og format: [--host H] [--port P] [--socket S] [--user U] [--password P]\n"
              "  [--database D] [--login BRUKERNAVN]\n"
              "Uten --host og --socket brukes den private databaseserveren.\n"
              "Uten --password hentes passordet fra KVARNEL_PASSWORD; med --password - spørres det etter det.\n"
@@ -268,6 +270,7 @@ int main(int argc, char** argv)
     else if (args[1] == "export") rc = AdminExportCommand(args);
     else if (args[1] == "upgrade") rc = AdminUpgradeCommand(args);
     else if (args[1] == "documents") rc = AdminDocumentsCommand(args);
+    else if (args[1] == "job") rc = AdminJobCommand(args);
     else rc = usage();
     // A private server this command started stops when no program uses it.
     LeaveServerForThisProgram();

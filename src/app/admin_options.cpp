@@ -21,7 +21,7 @@ bool ParseAdminCommandLine(const QStringList& arguments, QString* error)
                                "size", "pdf", "heading", "contact", "company", "to", "subject", "attach", "body",
                                "filter", "group", "mode", "fields", "warehouse", "section",
                                "raise-cost", "discount", "direct-cost", "freight", "add-percent", "add-sum",
-                               "vat-code", "supplier", "option", "layout", "document", "from"};
+                               "vat-code", "supplier", "option", "layout", "document", "from", "date"};
     const char* flags[] = {"remove", "replace", "demo", "yes", "no-prices", "cost", "no-zero",
                            "all", "create-companies", "dry-run", "add47", "rm47", "update-city", "upper-city",
                            "barcode", "ean", "double", "separator", "test", "force"};

@@ -25,6 +25,13 @@
 #include "assets/tfmform.h"
 #include "calendar/calendardataform.h"
 #include "calendar/calendarlistform.h"
+#include "projects/joblistform.h"
+#include "projects/jobdataform.h"
+#include "projects/projectcalcform.h"
+#include "projects/projectdataform.h"
+#include "projects/projectlistform.h"
+#include "projects/subprojectdataform.h"
+#include "projects/subprojectlistform.h"
 #include "core/dialogs.h"
 #include "crm/companydataform.h"
 #include "crm/companylistform.h"
@@ -153,6 +160,14 @@ void RegisterWindows(TDatabaseModule& dm)
     w.add<TCalendarDataForm>();
     w.add<TCalendarRegDataForm>();
     w.add<TCalendarSelectForm>();
+    // Projects, project parts, the calculation and the standard jobs.
+    w.add<TProjectListForm>();
+    w.add<TProjectDataForm>();
+    w.add<TSubProjectListForm>();
+    w.add<TSubProjectDataForm>();
+    w.add<TProjectCalcForm>();
+    w.add<TJobListForm>();
+    w.add<TJobDataForm>();
     // The list windows' search asks with the program's input dialog.
     SetInputStrFunction(&InputStr);
     // The yes/no and input dialogs are made afresh for each question.

@@ -118,6 +118,8 @@ void Dataset::setMaster(Dataset* master, const QString& detailField, const QStri
     if (master_) {
         connect(master_, &Dataset::currentChanged, this, &Dataset::masterMoved);
         connect(master_, &Dataset::rowsReset, this, &Dataset::masterMoved);
+        // A new master row has its id once it is saved.
+        connect(master_, &Dataset::written, this, &Dataset::masterSaved);
         connect(master_, &Dataset::closed, this, &Dataset::close);
     }
 }
@@ -127,9 +129,46 @@ void Dataset::masterMoved()
     if (!master_) return;
     const qint64 v = master_->isOpen() && !master_->isEmpty() ? master_->asInt(masterField_) : 0;
     if (masterValueSet_ && v == masterValue_ && isOpen()) return;
+    // A pending row belongs to the master row it was made under: it is
+    // saved there before the rows of the next master row are read.
+    if ((state_ == Edit || state_ == Insert) && !post()) cancel();
     masterValue_ = v;
     masterValueSet_ = true;
     if (isOpen()) open();
+}
+
+void Dataset::masterSaved()
+{
+    if (!master_ || master_->state() != Browse || master_->isEmpty()) return;
+    const qint64 v = master_->asInt(masterField_);
+    if (masterValueSet_ && v == masterValue_) return;
+    // A row being made under a master row that was new gets that row's id
+    // now; otherwise the rows of the saved master row are read.
+    if (state_ == Edit || state_ == Insert) {
+        masterValue_ = v;
+        masterValueSet_ = true;
+        return;
+    }
+    masterMoved();
+}
+
+bool Dataset::settleMaster()
+{
+    if (!master_) return true;
+    // The master row is saved first, so the new row can carry its id.
+    if (master_->state() == Insert && !master_->post()) return false;
+    const qint64 v = master_->isOpen() && !master_->isEmpty() ? master_->asInt(masterField_) : 0;
+    if (v <= 0) {
+        error_ = QStringLiteral("Den nye posten må høre til en lagret post i %1").arg(master_->tableName());
+        CurrentDialogs()->ShowMessage(error_, QStringLiteral("Feil"));
+        return false;
+    }
+    if (!masterValueSet_ || v != masterValue_) {
+        masterValue_ = v;
+        masterValueSet_ = true;
+        if (state_ == Browse) return open();
+    }
+    return true;
 }
 
 void Dataset::addLookupField(const QString& name, const QString& keyField, std::shared_ptr<LookupCache> cache)
@@ -877,6 +916,7 @@ bool Dataset::insert()
     if (!checkBrowse()) return false;
     // A new row goes after every row of the select (read from the end, the
     // last rows are there already).
+    if (!settleMaster()) return false;
     if (!fromEnd_ && !fetchRest()) return false;
     if (beforeInsert && !beforeInsert(*this)) return false;
     buf_.assign(size_t(storedFields_), QVariant());
@@ -1050,6 +1090,12 @@ bool Dataset::takeCurrentRow(Result& res, int first)
 bool Dataset::post()
 {
     if (state_ != Edit && state_ != Insert) return state_ == Browse;
+    // A detail row is never written without its master row's id.
+    if (master_ && state_ == Insert && masterValue_ <= 0) {
+        error_ = QStringLiteral("Den nye posten må høre til en lagret post i %1").arg(master_->tableName());
+        CurrentDialogs()->ShowMessage(error_, QStringLiteral("Feil"));
+        return false;
+    }
     if (beforePost && !beforePost(*this)) return false;
     QStringList cols, vals, sets;
     for (int c = 0; c < storedFields_; ++c) {

@@ -233,6 +233,11 @@ private:
     bool checkBrowse();
     void setState(State s);
     void masterMoved();
+    void masterSaved();
+    // Before a detail row is made: the master row saved when it is new, and
+    // its id taken; false (with a message) when there is no saved master row
+    // to put the row under.
+    bool settleMaster();
     void emitCurrent();
 
     Connection* conn_;

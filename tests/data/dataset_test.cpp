@@ -283,6 +283,42 @@ TEST_F(DatasetTest, MasterDetailFollowsTheMaster)
     EXPECT_EQ(conn.scalar("SELECT firmid FROM person WHERE name='Ny'"), "2");
 }
 
+// A detail row is never saved under master id 0: a new master row is saved
+// first and its id taken; without any master row the new row is refused; a
+// pending detail row is saved under its own master before the master moves.
+TEST_F(DatasetTest, DetailRowWaitsForItsMastersId)
+{
+    ScriptedDialogs dialogs;
+    Dataset firms(&conn, "firm");
+    firms.setOrder("id");
+    Dataset people(&conn, "person");
+    people.setOrder("id");
+    people.setMaster(&firms, "firmid");
+    ASSERT_TRUE(firms.open());
+    ASSERT_TRUE(people.open());
+    ASSERT_TRUE(firms.insert());
+    firms.setValue("name", "Ny AS");
+    ASSERT_TRUE(people.insert());
+    EXPECT_EQ(firms.state(), Dataset::Browse);
+    const QString firm = conn.scalar("SELECT id FROM firm WHERE name='Ny AS'");
+    ASSERT_FALSE(firm.isEmpty());
+    people.setValue("name", "Første");
+    ASSERT_TRUE(people.post());
+    EXPECT_EQ(conn.scalar("SELECT firmid FROM person WHERE name='Første'"), firm);
+
+    ASSERT_TRUE(people.insert());
+    people.setValue("name", "Andre");
+    firms.first();
+    EXPECT_EQ(conn.scalar("SELECT firmid FROM person WHERE name='Andre'"), firm);
+    EXPECT_EQ(people.asInt("firmid"), 1);
+
+    firms.setFilter("id=0");
+    ASSERT_TRUE(firms.open());
+    EXPECT_FALSE(people.insert());
+    EXPECT_FALSE(dialogs.lastMessage().isEmpty());
+    EXPECT_EQ(conn.scalar("SELECT COUNT(*) FROM person WHERE firmid=0"), "0");
+}
+
 // A query with a joined column writes back to its base table only, and a
 // lookup column resolves over the whole table.
 TEST_F(DatasetTest, UpdatableQueryAndLookup)
