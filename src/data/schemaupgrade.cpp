@@ -42,11 +42,18 @@ bool toVersion2(Connection& c)
     return true;
 }
 
+// Version 3: the calendar's "Publisert" filter reads an index, not every row.
+bool toVersion3(Connection& c)
+{
+    return indexExists(c, QStringLiteral("calendar"), QStringLiteral("ix_calendar_published")) ||
+           run(c, QStringLiteral("ALTER TABLE `calendar` ADD INDEX `ix_calendar_published` (`rwx_all`)"));
+}
+
 struct Step {
     int version;
     bool (*apply)(Connection&);
 };
-const Step kSteps[] = {{2, toVersion2}};
+const Step kSteps[] = {{2, toVersion2}, {3, toVersion3}};
 
 } // namespace
 

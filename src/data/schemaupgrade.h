@@ -8,6 +8,7 @@
 //
 // Version 2: `invoice`.`kid` (the invoice's KID, empty for older invoices)
 // with an index for searching.
+// Version 3: an index on `calendar`.`rwx_all` for the "Publisert" filter.
 //
 // Applied by CreateDatabaseWithSchema (so kvarnel-admin create-database,
 // demo-data and a new private server), by "kvarnel-admin upgrade", and to
@@ -17,7 +18,7 @@
 
 class Connection;
 
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
 // The version recorded in the current database; 0 when it has no
 // `kv_schema` table (not a Kvarnel database), -1 when the server fails.

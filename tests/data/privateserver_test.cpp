@@ -1,4 +1,5 @@
 #include "testsupport.h"
+#include "data/schemaupgrade.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,7 +54,7 @@ TEST(PrivateServer, CreateCrashRecoverStop)
     {
         Connection demo;
         EXPECT_TRUE(demo.open(again.params("demo", "demo")));
-        EXPECT_EQ(demo.scalar("SELECT version FROM kv_schema"), "2");
+        EXPECT_EQ(demo.scalar("SELECT version FROM kv_schema"), QString::number(kSchemaVersion));
         EXPECT_EQ(demo.scalar("SELECT COUNT(*) FROM invoice WHERE kid<>''"), "0");
     }
 

@@ -11,6 +11,7 @@ namespace {
 void downgrade(Connection& c)
 {
     ASSERT_TRUE(c.exec("ALTER TABLE invoice DROP INDEX kid, DROP COLUMN kid")) << c.lastError().toStdString();
+    ASSERT_TRUE(c.exec("ALTER TABLE calendar DROP INDEX ix_calendar_published"));
     ASSERT_TRUE(c.exec("UPDATE kv_schema SET version=1"));
 }
 
@@ -39,12 +40,15 @@ TEST_F(DbTest, UpgradeAddsTheKidAndKeepsOldInvoices)
 
     QString error;
     ASSERT_TRUE(UpgradeSchema(c, &error)) << error.toStdString();
-    EXPECT_EQ(SchemaVersion(c), 2);
+    EXPECT_EQ(SchemaVersion(c), kSchemaVersion);
     EXPECT_EQ(columnsOfInvoice(c), fresh);  // same place as in a new database
     EXPECT_EQ(c.scalar("SELECT CONCAT(ordernumber, '|', ordertotal, '|', status, '|', kid) FROM invoice"),
               "5001|1250.5|Fakturert|");
     EXPECT_EQ(c.scalar("SELECT COUNT(*) FROM information_schema.STATISTICS WHERE TABLE_SCHEMA=DATABASE() "
                        "AND TABLE_NAME='invoice' AND INDEX_NAME='kid'"),
+              "1");
+    EXPECT_EQ(c.scalar("SELECT COUNT(*) FROM information_schema.STATISTICS WHERE TABLE_SCHEMA=DATABASE() "
+                       "AND TABLE_NAME='calendar' AND INDEX_NAME='ix_calendar_published'"),
               "1");
 
     // Again: nothing to do, nothing changes.
@@ -62,7 +66,7 @@ TEST_F(DbTest, UpgradeFinishesAStepLeftHalfDone)
     ASSERT_TRUE(c.exec("ALTER TABLE invoice ADD COLUMN kid VARCHAR(25) NOT NULL DEFAULT '' AFTER vatcode"));
     QString error;
     ASSERT_TRUE(UpgradeSchema(c, &error)) << error.toStdString();
-    EXPECT_EQ(SchemaVersion(c), 2);
+    EXPECT_EQ(SchemaVersion(c), kSchemaVersion);
     EXPECT_EQ(c.scalar("SELECT COUNT(*) FROM information_schema.STATISTICS WHERE TABLE_SCHEMA=DATABASE() "
                        "AND TABLE_NAME='invoice' AND INDEX_NAME='kid'"),
               "1");
@@ -88,6 +92,6 @@ TEST_F(DbTest, UpgradeRefusesADatabaseThatIsNotKvarnels)
         EXPECT_FALSE(error.contains("databasen " + db->name() + ":")) << error.toStdString();
     }
     EXPECT_EQ(c.scalar("SELECT DATABASE()"), db->name());
-    EXPECT_EQ(SchemaVersion(c), 2);
+    EXPECT_EQ(SchemaVersion(c), kSchemaVersion);
     c.exec("DROP DATABASE `" + db->name() + "_x`");
 }
