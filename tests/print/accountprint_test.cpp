@@ -77,7 +77,9 @@ TEST_F(IncomeStatementTest, GroupsResultAndVatFollowTheStoredBalances)
         SCOPED_TRACE(e.start);
         const QString l = lineWith(t, QString::fromUtf8(e.start));
         ASSERT_FALSE(l.isEmpty()) << t.toStdString();
-        if (e.line) EXPECT_EQ(l, QString::fromUtf8(e.line));
+        if (e.line) {
+            EXPECT_EQ(l, QString::fromUtf8(e.line));
+        }
     }
     EXPECT_FALSE(t.contains("5500"));
     EXPECT_FALSE(t.contains("Lønn"));
@@ -93,7 +95,9 @@ TEST_F(IncomeStatementTest, LongChartContinuesOnNewPagesWithTheHeading)
     for (int p = 1; p <= pages; ++p) {
         SCOPED_TRACE(p);
         const QString t = pdfText(file, p);
-        if (p < pages || t.contains("Kostnad")) EXPECT_FALSE(lineWith(t, "nr. tekst").isEmpty());
+        if (p < pages || t.contains("Kostnad")) {
+            EXPECT_FALSE(lineWith(t, "nr. tekst").isEmpty());
+        }
         for (const QString& l : t.split('\n'))
             if (l.simplified().contains(QRegularExpression("^6\\d\\d\\d Kostnad"))) ++lines;
     }
