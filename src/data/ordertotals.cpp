@@ -77,10 +77,13 @@ QStringList lineRefs(const Dataset& doc)
 }
 
 // The totals of a document the user is not editing, worked out and written
-// on the server in three statements: the lines, the document from the sums of
-// its lines, and the document read back with the checks. Each is one atomic
-// statement, and neither write happens while a line has a VAT code without a
-// rate (the read-back then names it), so a refusal leaves everything as it was.
+// on the server. The document is summed from its lines as the line rule
+// computes them (so it is right even while a stored line sum is stale) in
+// one atomic statement, which writes nothing while a line has a VAT code
+// without a rate; the row is then read back with the number of lines whose
+// stored sums or references differ from the rule, and only when there are
+// such lines are they written too. A document whose lines are in order, the
+// usual case, costs two statements.
 bool updateTotalsOnServer(TDatabaseModule& dm, Dataset& doc, const QString& key, bool onCost, qint64 id)
 {
     Connection& c = dm.MyConnection;
@@ -94,16 +97,10 @@ bool updateTotalsOnServer(TDatabaseModule& dm, Dataset& doc, const QString& key,
     const QString where = QStringLiteral("i.`%1`=%2").arg(key, ids);
     const QString invalidVat = QStringLiteral("NOT (i.VATcode BETWEEN 0 AND 4)");
 
-    const QStringList sets = lineRefs(doc);
-    if (!c.exec("UPDATE items i JOIN (SELECT COUNT(*) AS nbad FROM items i WHERE " + where + " AND " + invalidVat +
-                ") b ON b.nbad=0 SET " + sets.join(',') + " WHERE " + where + " AND NOT (" + sets.join(" AND ") + ")"))
-        return failed(c, QStringLiteral("Kan ikke oppdatere varelinjene"));
-    const bool linesChanged = ChangedRows(c) > 0;
-
-    const QString base = onCost ? QStringLiteral("i.sumcost") : QStringLiteral("i.`sum`");
+    const QString base = onCost ? kLineCost : kLineSum;
     const QString sums = "(SELECT COUNT(*) AS n, MIN(IF(" + invalidVat + ", i.VATcode, NULL)) AS bad, "
-                         "COALESCE(SUM(i.`sum`),0) AS s, COALESCE(SUM(i.sumcost),0) AS c, COALESCE(SUM(" + base +
-                         "/100*" + vatRateCase() + "),0) AS v FROM items i WHERE " + where + ") t";
+                         "COALESCE(SUM(" + kLineSum + "),0) AS s, COALESCE(SUM(" + kLineCost + "),0) AS c, "
+                         "COALESCE(SUM((" + base + ")/100*" + vatRateCase() + "),0) AS v FROM items i WHERE " + where + ") t";
     const QString table = "`" + doc.tableName() + "`";
     const QString profit = fixedPrice ? SqlDouble(doc.asFloat("lockedprice")) + "-t.c" : QStringLiteral("t.s-t.c");
     const QString vat = fixedPrice ? SqlDouble(doc.asFloat("lockedprice") / 100 * docRate) : QStringLiteral("t.v");
@@ -112,17 +109,26 @@ bool updateTotalsOnServer(TDatabaseModule& dm, Dataset& doc, const QString& key,
         return failed(c, QStringLiteral("Kan ikke lagre summene"));
 
     // The document found by the update passed the checks and only needs
-    // reading back; otherwise the checks say why it was left alone.
+    // reading back, with the count of lines to put right; otherwise the
+    // checks say why it was left alone.
+    const QStringList sets = lineRefs(doc);
+    const QString stale = "(SELECT COUNT(*) FROM items i WHERE " + where + " AND NOT (" + sets.join(" AND ") + "))";
     const bool written = c.matchedRows() == 1;
-    auto back = written ? c.query("SELECT 1, NULL, o.* FROM " + table + " o WHERE o.id=" + ids)
-                        : c.query("SELECT t.n, t.bad, o.* FROM " + table + " o JOIN " + sums + " WHERE o.id=" + ids);
+    auto back = written ? c.query("SELECT 1, NULL, " + stale + ", o.* FROM " + table + " o WHERE o.id=" + ids)
+                        : c.query("SELECT t.n, t.bad, 0, o.* FROM " + table + " o JOIN " + sums + " WHERE o.id=" + ids);
     if (!back) return failed(c, QStringLiteral("Kan ikke lese summene"));
     if (!back->next() || back->toLongLong(0) == 0) return true;  // gone, or no lines: nothing to sum
     if (!back->isNull(1)) {
         showError(VatCodeError(back->toLongLong(1)));
         return false;
     }
-    doc.takeCurrentRow(*back, 2);
+    bool linesChanged = false;
+    if (back->toLongLong(2) > 0) {
+        if (!c.exec("UPDATE items i SET " + sets.join(',') + " WHERE " + where + " AND NOT (" + sets.join(" AND ") + ")"))
+            return failed(c, QStringLiteral("Kan ikke oppdatere varelinjene"));
+        linesChanged = ChangedRows(c) > 0;
+    }
+    doc.takeCurrentRow(*back, 3);
     if (linesChanged) rereadLines(dm);
     return true;
 }
