@@ -1,5 +1,7 @@
 #include "projects/joblistform.h"
 
+#include "ui/datadrop.h"
+
 #include "core/dialogs.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
@@ -49,6 +51,17 @@ TJobListForm::TJobListForm(QWidget* parent) : TListForm(parent)
                                                                       QStringLiteral("job=") + QString::number(id),
                                                                       QStringLiteral("TCalendarRegListForm"));
                                        });
+    GridDrops = new DropTarget(
+        Grid, [this](const DropEvent& e) { return ColumnDrop(e, searchFields(), Grid->sortKeys()); },
+        [this](const DropResult& r) {
+            if (!r.accepted || (!r.setFilter && r.sort.isEmpty() && !r.reread)) return;
+            if (!PostPendingEdit(dataset())) return;
+            if (r.setFilter) Job_WHERE = r.filter;
+            if (!r.sort.isEmpty()) Job_ORDER = ToggledOrder(Job_ORDER, r.sort);
+            OpenData();
+        },
+        [this] { return DatasetRow(dataset()); });
+
     PopupMenu1->addSeparator();
     Lagkalenderoppfring1 = new QAction(QStringLiteral("Lag kalenderoppføring"), this);
     Lagkalenderoppfring1->setObjectName(QStringLiteral("Lagkalenderoppfring1"));

@@ -5,6 +5,8 @@
 // kalenderoppføring", which makes a calendar entry from the current job.
 #include "ui/listform.h"
 
+class DropTarget;
+
 class TJobListForm : public TListForm {
     Q_OBJECT
 public:
@@ -18,6 +20,9 @@ public:
     // returns the entry's id (0 when nothing was made).
     qint64 Lagkalenderoppfring1Click();
     void updateItems();
+    // The data tool's drops on the grid: they set the select's condition
+    // and order, as the search and a title click do.
+    DropTarget* GridDrops = nullptr;
 
     void Sketter1Click() override;
     void Alle1Click() override;

@@ -8,6 +8,7 @@
 #include "core/login.h"
 #include "projects/jobdataform.h"
 #include "projects/joblistform.h"
+#include "ui/datadrop.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -145,6 +146,24 @@ TEST_F(JobTest, SearchOrderAndDocuments)
     EXPECT_EQ(Document_WHERE, QString("document.jobid=%1").arg(quoted));
     // There is no "Rediger".
     EXPECT_FALSE(list->Rediger1->isVisible());
+
+    // The data tool: where on a value, order toggling, search, all; lock refused.
+    DropTarget* t = list->GridDrops;
+    ASSERT_NE(t, nullptr);
+    const int subjectX = list->Grid->columnViewportPosition(1) + 5;
+    ASSERT_TRUE(dm->JobQuery.locate("id", quoted));
+    t->drop(DropKind::Where, QPoint(subjectX, 5));
+    EXPECT_EQ(subjects(), QStringList({"O'Brien-kontroll"}));
+    t->drop(DropKind::All, QPoint(5, 5));
+    EXPECT_EQ(Job_WHERE, "");
+    Job_ORDER = "job";
+    t->drop(DropKind::Order, QPoint(subjectX, 5));
+    EXPECT_EQ(subjects(), QStringList({"Nødlys", "O'Brien-kontroll", "Termografering"}));
+    t->drop(DropKind::Order, QPoint(subjectX, 5));
+    EXPECT_EQ(subjects(), QStringList({"Termografering", "O'Brien-kontroll", "Nødlys"}));
+    t->drop(DropKind::Search, QPoint(5, 5), "journal");
+    EXPECT_EQ(subjects(), QStringList({"Nødlys"}));
+    EXPECT_FALSE(t->drop(DropKind::Lock, QPoint(5, 5)).accepted);
 }
 
 TEST_F(JobTest, IntervalIsStoredAndShownAndClosingSaves)
