@@ -198,6 +198,16 @@ void Dataset::buildFields(Result& res)
         fi.table = QString::fromUtf8(f->org_table);
         fi.kind = kindOf(f);
         fi.primaryKey = (f->flags & PRI_KEY_FLAG) != 0;
+        fi.ownColumn = !fi.table.isEmpty() && qstrcmp(f->name, f->org_name) == 0;
+        switch (f->type) {
+        case MYSQL_TYPE_TINY: case MYSQL_TYPE_SHORT: case MYSQL_TYPE_LONG: case MYSQL_TYPE_INT24:
+        case MYSQL_TYPE_LONGLONG: case MYSQL_TYPE_DOUBLE: case MYSQL_TYPE_VAR_STRING: case MYSQL_TYPE_VARCHAR:
+        case MYSQL_TYPE_TINY_BLOB: case MYSQL_TYPE_MEDIUM_BLOB: case MYSQL_TYPE_LONG_BLOB: case MYSQL_TYPE_BLOB:
+            fi.storedAsSent = (f->flags & (ENUM_FLAG | SET_FLAG)) == 0;
+            break;
+        default:
+            break;
+        }
         if (fi.kind == FieldKind::Text && (f->type == MYSQL_TYPE_VAR_STRING || f->type == MYSQL_TYPE_STRING ||
                                            f->type == MYSQL_TYPE_VARCHAR)) {
             // The reported length is in bytes of the result character set.
@@ -1135,7 +1145,28 @@ bool Dataset::post()
         // triggers set) comes back with the insert itself.
         std::unique_ptr<Result> returned;
         if (conn_->insertReturnsRows()) {
-            returned = conn_->query(sql + QStringLiteral(" RETURNING *"));
+            // Only what the server decides comes back: the id, the columns
+            // not sent (defaults, timestamps) and those whose type may store
+            // a sent value otherwise than sent (dates, decimals, CHAR).
+            QStringList back;
+            bool all = true;
+            for (int c = 0; c < storedFields_; ++c) {
+                const FieldInfo& f = fields_[size_t(c)];
+                if (!f.table.isEmpty() && f.table != table_) continue;
+                const bool sent = changed_.testBit(c) && !f.primaryKey;
+                if (f.ownColumn && sent && f.storedAsSent) {
+                    all = false;
+                    continue;
+                }
+                if (!f.ownColumn) {
+                    back.clear();
+                    all = true;
+                    break;
+                }
+                back << "`" + f.name + "`";
+            }
+            returned = conn_->query(sql + QStringLiteral(" RETURNING ") +
+                                    (all || back.isEmpty() ? QStringLiteral("*") : back.join(',')));
             if (!returned) {
                 error_ = conn_->lastError();
                 ShowDbFailure(QStringLiteral("Kan ikke lagre den nye posten"), *conn_);

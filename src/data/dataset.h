@@ -29,6 +29,12 @@ struct FieldInfo {
     FieldKind kind = FieldKind::Text;
     int maxChars = 0;    // text columns: the column's length in characters; 0 = unlimited
     bool primaryKey = false;
+    // A column of the dataset's own table, under its own name, whose type
+    // stores a written value exactly as it is sent or refuses it (whole
+    // numbers, DOUBLE, VARCHAR and TEXT, binary): a new row need not read
+    // it back.
+    bool storedAsSent = false;
+    bool ownColumn = false;  // the table's column under its own name
     QString displayFormat;  // "" = the kind's default way
     // Lookup columns: the text of keyField's value in cache.
     int lookupKey = -1;

@@ -88,6 +88,41 @@ TEST_F(DatasetTest, BrokenFilterFailsWithoutRows)
     EXPECT_FALSE(ds.insert());
 }
 
+// A new row holds what the server stored, also where that differs from
+// what was sent (a rounded decimal, a CHAR without its trailing blanks,
+// a time without its milliseconds) and for the columns it chose itself.
+TEST_F(DatasetTest, NewRowHoldsWhatTheServerStored)
+{
+    ASSERT_TRUE(db->admin().execScript(
+        "CREATE TABLE kinds (id INT AUTO_INCREMENT PRIMARY KEY, n INT NOT NULL DEFAULT 0, d DOUBLE NOT NULL DEFAULT 0,"
+        " t VARCHAR(20) NOT NULL DEFAULT '', c CHAR(6) NOT NULL DEFAULT '', m DECIMAL(8,2) NOT NULL DEFAULT 0,"
+        " e ENUM('ja','nei') NOT NULL DEFAULT 'nei', at DATETIME NULL, dflt INT NOT NULL DEFAULT 7,"
+        " made TIMESTAMP NOT NULL DEFAULT CURRENT_TIMESTAMP);\n"))
+        << db->admin().lastError().toStdString();
+    Dataset ds(&conn, "kinds");
+    ASSERT_TRUE(ds.open()) << ds.lastError().toStdString();
+    ds.insert();
+    ds.setValue("n", 42);
+    ds.setValue("d", 0.1);
+    ds.setValue("t", "Åse  ");
+    ds.setValue("c", "ab  ");
+    ds.setValue("m", 12.345);
+    ds.setValue("e", "JA");
+    ds.setValue("at", QDateTime(QDate(2026, 12, 11), QTime(8, 30, 15, 750)));
+    ASSERT_TRUE(ds.post()) << ds.lastError().toStdString();
+    const QString stored = conn.scalar("SELECT CONCAT_WS('|', id, n, d, t, c, m, e, at, dflt, made<>0) FROM kinds");
+    const QString held = QStringList{QString::number(ds.currentId()), ds.asString("n"), QString::number(ds.asFloat("d")),
+                                     ds.asString("t"), ds.asString("c"), QString::number(ds.asFloat("m"), 'f', 2),
+                                     ds.asString("e"), ds.asDateTime("at").toString("yyyy-MM-dd HH:mm:ss"),
+                                     ds.asString("dflt"), ds.asDateTime("made").isValid() ? "1" : "0"}
+                             .join('|');
+    EXPECT_EQ(held, stored);
+    EXPECT_EQ(ds.asDateTime("at").time().msec(), 0);
+    EXPECT_EQ(ds.asString("c"), "ab");
+    EXPECT_EQ(ds.asString("e"), "ja");
+    EXPECT_EQ(ds.asString("dflt"), "7");
+}
+
 TEST_F(DatasetTest, ValuesAndNorwegianDisplay)
 {
     Dataset ds(&conn, "person");
