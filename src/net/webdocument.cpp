@@ -141,7 +141,7 @@ QString WebFolderSettings::urlBase() const { return webFolder(docUrl); }
 
 QString JoinInside(const QString& folder, const QString& rest)
 {
-    if (folder.isEmpty() || rest.contains(QChar(0))) return {};
+    if (folder.isEmpty() || folder.contains(QChar(0)) || rest.contains(QChar(0))) return {};
     QString r = rest;
     r.replace(QLatin1Char('\\'), QLatin1Char('/'));
     while (r.startsWith(QLatin1Char('/'))) r.remove(0, 1);
@@ -150,6 +150,8 @@ QString JoinInside(const QString& folder, const QString& rest)
     const QString full = QDir::cleanPath(localFolder(folder) + r);
     const QString prefix = base.endsWith(QLatin1Char('/')) ? base : base + QLatin1Char('/');
     if (!full.startsWith(prefix) || full.size() <= prefix.size()) return {};
+    // Cleaning leaves a ".." above the root ("/.." stays "/..").
+    if (full.split(QLatin1Char('/')).contains(QStringLiteral(".."))) return {};
     return full;
 }
 

@@ -181,7 +181,8 @@ TEST(WebDocumentMapping, JoinInsideKeepsToTheFolder)
         {"/a/b", "c/../d.txt", "/a/b/d.txt"},    {"/a/b", "../b2/x", ""},
         {"/a/b", "..", ""},                      {"/a/b", "", ""},
         {"/a/b", ".", ""},                       {"/", "etc/x", "/etc/x"},
-        {"", "x", ""},
+        {"", "x", ""},                           {"///.", "..", ""},
+        {"/", "../etc/x", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(JoinInside(c.folder, c.rest), QString(c.out)) << c.folder << " " << c.rest;
 }

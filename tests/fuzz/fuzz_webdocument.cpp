@@ -4,6 +4,7 @@
 #include "fuzz_check.h"
 #include "net/webdocument.h"
 
+#include <QDir>
 #include <QStringList>
 
 #include <cstdint>
@@ -27,9 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto inside = [&](const QString& file) {
         if (file.contains(QLatin1String("/../")) || file.endsWith(QLatin1String("/.."))) return false;
         if (file.startsWith(s.localBase())) return true;
-        QString pairLocal = s.local[0];
+        // The pair's folder as the mapping reads it: trimmed, "\\" as "/",
+        // "." and doubled separators cleaned away.
+        QString pairLocal = s.local[0].trimmed();
         pairLocal.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        return !pairLocal.isEmpty() && file.startsWith(pairLocal);
+        pairLocal = QDir::cleanPath(pairLocal);
+        return !pairLocal.isEmpty() && QDir::cleanPath(file).startsWith(pairLocal);
     };
     const DocumentLocation loc = LocateDocument(s, reference);
     if (loc.ok()) {
