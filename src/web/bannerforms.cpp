@@ -22,6 +22,9 @@ TBannerListForm::TBannerListForm(QWidget* parent) : TListForm(parent)
                                            {"object_name", "Bildetekst", 250},
                                            {"picture", "Bildefil", 350},
                                            {"object_url", "BildeURL", 350}});
+    // The list shows the days a banner runs; the record window keeps the times.
+    for (const char* f : {"time_from", "time_to"})
+        DataModule().BannerTable.setDisplayFormat(QLatin1String(f), QStringLiteral("dd.MM.yyyy"));
     Grid->setObjectName(QStringLiteral("BannerGrid"));
     setSearchFields({QStringLiteral("object_name"), QStringLiteral("object_url"), QStringLiteral("picture")});
     setRecordWindow(QStringLiteral("TBannerDataForm"));

@@ -34,6 +34,8 @@ TNewsListForm::TNewsListForm(QWidget* parent) : TListForm(parent)
                                          {"header", "Overskrift", 350},
                                          {"category", "Kategori", 350},
                                          {"topic", "Emne", 350}});
+    // The list shows the day of each item; the record window keeps the time.
+    DataModule().NewsTable.setDisplayFormat(QStringLiteral("newsdate"), QStringLiteral("dd.MM.yyyy"));
     Grid->setObjectName(QStringLiteral("NewsGrid"));
     Grid->setSortKeys({{QStringLiteral("news_initials"), QStringLiteral("author")}});
     // The headline is what a search looks in first (the table has no subject).
