@@ -59,6 +59,20 @@ bool LocateContact(qint64 id)
     return contacts.isOpen() && contacts.locate(QStringLiteral("id"), id);
 }
 
+void ShowOwnRow(QWidget* form, const QString& field, bool (*locate)(qint64), const QString& missing,
+                const QString& windowClass)
+{
+    CommitDataControls(form);
+    auto* data = qobject_cast<TDataForm*>(form);
+    Dataset* ds = data ? data->dataset() : nullptr;
+    if (!ds || !ds->isOpen() || ds->recNo() < 0) return;
+    if (!locate(ds->asInt(field))) {
+        CurrentDialogs()->ShowMessage(missing, QStringLiteral("Feil"));
+        return;
+    }
+    Windows().show(windowClass);
+}
+
 TProjectDataForm::TProjectDataForm(QWidget* parent) : TDataForm(parent)
 {
     setObjectName(QStringLiteral("ProjectDataForm"));
@@ -165,27 +179,15 @@ void TProjectDataForm::updateWindowItems()
 
 void TProjectDataForm::CompanyButtonClick()
 {
-    CommitDataControls(this);
-    Dataset* ds = dataset();
-    if (!ds || !ds->isOpen() || ds->recNo() < 0) return;
     // Without a company of its own the window would show somebody else's.
-    if (!LocateCompany(ds->asInt(QStringLiteral("projectcompany")))) {
-        CurrentDialogs()->ShowMessage(QStringLiteral("Prosjektet har ikke noe firma"), QStringLiteral("Feil"));
-        return;
-    }
-    Windows().show<TCompanyDataForm>();
+    ShowOwnRow(this, QStringLiteral("projectcompany"), LocateCompany, QStringLiteral("Prosjektet har ikke noe firma"),
+               WindowName<TCompanyDataForm>());
 }
 
 void TProjectDataForm::ContactButtonClick()
 {
-    CommitDataControls(this);
-    Dataset* ds = dataset();
-    if (!ds || !ds->isOpen() || ds->recNo() < 0) return;
-    if (!LocateContact(ds->asInt(QStringLiteral("projectcontact")))) {
-        CurrentDialogs()->ShowMessage(QStringLiteral("Prosjektet har ikke noen kontaktperson"), QStringLiteral("Feil"));
-        return;
-    }
-    Windows().show<TContactDataForm>();
+    ShowOwnRow(this, QStringLiteral("projectcontact"), LocateContact,
+               QStringLiteral("Prosjektet har ikke noen kontaktperson"), WindowName<TContactDataForm>());
 }
 
 bool TProjectDataForm::eventFilter(QObject* o, QEvent* e)

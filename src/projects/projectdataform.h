@@ -42,3 +42,8 @@ protected:
 bool LocateCompany(qint64 id);
 // The same for the shared contact query.
 bool LocateContact(qint64 id);
+// The company's or contact's record window for the form's current row's
+// own field (a company or contact id): committed edits first, the shared
+// dataset moved to that row with locate; without one, missing is shown.
+void ShowOwnRow(QWidget* form, const QString& field, bool (*locate)(qint64), const QString& missing,
+                const QString& windowClass);

@@ -73,26 +73,14 @@ TSubProjectDataForm::TSubProjectDataForm(QWidget* parent) : TDataForm(parent)
 
 void TSubProjectDataForm::CompanyButtonClick()
 {
-    CommitDataControls(this);
-    Dataset* ds = dataset();
-    if (!ds || !ds->isOpen() || ds->recNo() < 0) return;
-    if (!LocateCompany(ds->asInt(QStringLiteral("systemcompany")))) {
-        CurrentDialogs()->ShowMessage(QStringLiteral("Prosjektdelen har ikke noe firma"), QStringLiteral("Feil"));
-        return;
-    }
-    Windows().show<TCompanyDataForm>();
+    ShowOwnRow(this, QStringLiteral("systemcompany"), LocateCompany, QStringLiteral("Prosjektdelen har ikke noe firma"),
+               WindowName<TCompanyDataForm>());
 }
 
 void TSubProjectDataForm::ContactButtonClick()
 {
-    CommitDataControls(this);
-    Dataset* ds = dataset();
-    if (!ds || !ds->isOpen() || ds->recNo() < 0) return;
-    if (!LocateContact(ds->asInt(QStringLiteral("systemcontact")))) {
-        CurrentDialogs()->ShowMessage(QStringLiteral("Prosjektdelen har ikke noen kontaktperson"), QStringLiteral("Feil"));
-        return;
-    }
-    Windows().show<TContactDataForm>();
+    ShowOwnRow(this, QStringLiteral("systemcontact"), LocateContact,
+               QStringLiteral("Prosjektdelen har ikke noen kontaktperson"), WindowName<TContactDataForm>());
 }
 
 void TSubProjectDataForm::IdEditChange()
