@@ -2,6 +2,7 @@
 
 #include "crm/personsselectform.h"
 #include "data/datamodule.h"
+#include "projects/projectdataform.h"
 #include "ui/windowregistry.h"
 
 #include <QAction>
@@ -13,17 +14,6 @@
 namespace {
 bool editing(const Dataset& ds) { return ds.state() == Dataset::Edit || ds.state() == Dataset::Insert; }
 
-TDBLookupComboBox* lookupCombo(Dataset* ds, const QString& field, const QString& table, const QString& text)
-{
-    Connection* conn = &DataModule().MyConnection;
-    auto* c = new TDBLookupComboBox;
-    c->setListQuery(conn, QStringLiteral("SELECT id, %1 FROM %2 ORDER BY %1").arg(text, table));
-    c->setLazy([conn, table, text](qint64 id) {
-        return conn->scalar(QStringLiteral("SELECT %1 FROM %2 WHERE id=%3").arg(text, table).arg(id));
-    });
-    c->setField(ds, field);
-    return c;
-}
 }  // namespace
 
 TJobDataForm::TJobDataForm(QWidget* parent) : TDataForm(parent)
@@ -38,7 +28,7 @@ TJobDataForm::TJobDataForm(QWidget* parent) : TDataForm(parent)
     SubjectEdit = new TDBEdit(ds, QStringLiteral("subject"));
     LocationEdit = new TDBEdit(ds, QStringLiteral("location"));
     HoursEdit = new TDBEdit(ds, QStringLiteral("hours"));
-    UserCombo = lookupCombo(ds, QStringLiteral("userid"), QStringLiteral("users"), QStringLiteral("initials"));
+    UserCombo = ProjectLookupCombo(ds, QStringLiteral("userid"), QStringLiteral("users"), QStringLiteral("initials"));
     RoutineEdit = new TDBEdit(ds, QStringLiteral("routine"));
     RoutineEdit->setToolTip(QStringLiteral("Intervallet jobben gjentas med"));
     for (TDBEdit* e : {JobEdit, HoursEdit, RoutineEdit}) {
@@ -57,11 +47,11 @@ TJobDataForm::TJobDataForm(QWidget* parent) : TDataForm(parent)
 
     PersonsEdit = new TDBEdit(ds, QStringLiteral("persons"));
     PersonsButton = smallButton(QStringLiteral("..."), QStringLiteral("Velg personer"), [this] { ChoosePersons(); });
-    CompanyCombo = lookupCombo(ds, QStringLiteral("external_company"), QStringLiteral("company"), QStringLiteral("companyname"));
-    ContactCombo = lookupCombo(ds, QStringLiteral("external_contact"), QStringLiteral("contact"), QStringLiteral("realname"));
-    ProjectCombo = lookupCombo(ds, QStringLiteral("projectid"), QStringLiteral("project"), QStringLiteral("projectname"));
-    SystemCombo = lookupCombo(ds, QStringLiteral("systemid"), QStringLiteral("subproject"), QStringLiteral("systemname"));
-    AssetCombo = lookupCombo(ds, QStringLiteral("assetid"), QStringLiteral("asset"), QStringLiteral("assetname"));
+    CompanyCombo = ProjectLookupCombo(ds, QStringLiteral("external_company"), QStringLiteral("company"), QStringLiteral("companyname"));
+    ContactCombo = ProjectLookupCombo(ds, QStringLiteral("external_contact"), QStringLiteral("contact"), QStringLiteral("realname"));
+    ProjectCombo = ProjectLookupCombo(ds, QStringLiteral("projectid"), QStringLiteral("project"), QStringLiteral("projectname"));
+    SystemCombo = ProjectLookupCombo(ds, QStringLiteral("systemid"), QStringLiteral("subproject"), QStringLiteral("systemname"));
+    AssetCombo = ProjectLookupCombo(ds, QStringLiteral("assetid"), QStringLiteral("asset"), QStringLiteral("assetname"));
     addFieldPanel({{QStringLiteral("Personer:"), withButton(PersonsEdit, PersonsButton)},
                    {QStringLiteral("Firma:"), CompanyCombo},
                    {QStringLiteral("Kontakt:"), ContactCombo},

@@ -19,7 +19,9 @@
 namespace {
 bool editing(const Dataset& ds) { return ds.state() == Dataset::Edit || ds.state() == Dataset::Insert; }
 
-TDBLookupComboBox* lookupCombo(Dataset* ds, const QString& field, const QString& table, const QString& text)
+}  // namespace
+
+TDBLookupComboBox* ProjectLookupCombo(Dataset* ds, const QString& field, const QString& table, const QString& text)
 {
     Connection* conn = &DataModule().MyConnection;
     auto* c = new TDBLookupComboBox;
@@ -30,7 +32,6 @@ TDBLookupComboBox* lookupCombo(Dataset* ds, const QString& field, const QString&
     c->setField(ds, field);
     return c;
 }
-}  // namespace
 
 bool LocateCompany(qint64 id)
 {
@@ -89,9 +90,9 @@ TProjectDataForm::TProjectDataForm(QWidget* parent) : TDataForm(parent)
         ProjectNumberEdit->setFont(f);
     }
     ProjectNameEdit = new TDBEdit(ds, QStringLiteral("projectname"));
-    ResponsibleCombo = lookupCombo(ds, QStringLiteral("internalcontact"), QStringLiteral("users"), QStringLiteral("initials"));
-    CompanyCombo = lookupCombo(ds, QStringLiteral("projectcompany"), QStringLiteral("company"), QStringLiteral("companyname"));
-    ContactCombo = lookupCombo(ds, QStringLiteral("projectcontact"), QStringLiteral("contact"), QStringLiteral("realname"));
+    ResponsibleCombo = ProjectLookupCombo(ds, QStringLiteral("internalcontact"), QStringLiteral("users"), QStringLiteral("initials"));
+    CompanyCombo = ProjectLookupCombo(ds, QStringLiteral("projectcompany"), QStringLiteral("company"), QStringLiteral("companyname"));
+    ContactCombo = ProjectLookupCombo(ds, QStringLiteral("projectcontact"), QStringLiteral("contact"), QStringLiteral("realname"));
     CompanyButton = smallButton(QStringLiteral("..."), QStringLiteral("Vis firmaet"), [this] { CompanyButtonClick(); });
     ContactButton = smallButton(QStringLiteral("..."), QStringLiteral("Vis kontaktpersonen"), [this] { ContactButtonClick(); });
     DepartmentEdit = new TDBEdit(ds, QStringLiteral("department"));

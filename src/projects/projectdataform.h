@@ -37,6 +37,9 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 };
 
+// A lookup of field on table's id showing text: the list read when it
+// drops down, the shown entry's text from its own row.
+TDBLookupComboBox* ProjectLookupCombo(Dataset* ds, const QString& field, const QString& table, const QString& text);
 // Moves the shared company dataset to the company id, reading it without
 // its filter when the filter hides that row; false when it does not exist.
 bool LocateCompany(qint64 id);

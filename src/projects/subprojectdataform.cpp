@@ -9,19 +9,6 @@
 #include <QAction>
 #include <QToolButton>
 
-namespace {
-TDBLookupComboBox* lookupCombo(Dataset* ds, const QString& field, const QString& table, const QString& text)
-{
-    Connection* conn = &DataModule().MyConnection;
-    auto* c = new TDBLookupComboBox;
-    c->setListQuery(conn, QStringLiteral("SELECT id, %1 FROM %2 ORDER BY %1").arg(text, table));
-    c->setLazy([conn, table, text](qint64 id) {
-        return conn->scalar(QStringLiteral("SELECT %1 FROM %2 WHERE id=%3").arg(text, table).arg(id));
-    });
-    c->setField(ds, field);
-    return c;
-}
-}  // namespace
 
 TSubProjectDataForm::TSubProjectDataForm(QWidget* parent) : TDataForm(parent)
 {
@@ -34,7 +21,7 @@ TSubProjectDataForm::TSubProjectDataForm(QWidget* parent) : TDataForm(parent)
 
     SystemNumberEdit = new TDBEdit(ds, QStringLiteral("systemnumber"));
     SystemNameEdit = new TDBEdit(ds, QStringLiteral("systemname"));
-    ResponsibleCombo = lookupCombo(ds, QStringLiteral("internalcontact"), QStringLiteral("users"), QStringLiteral("realname"));
+    ResponsibleCombo = ProjectLookupCombo(ds, QStringLiteral("internalcontact"), QStringLiteral("users"), QStringLiteral("realname"));
     addFieldPanel({{QStringLiteral("Systemnummer:"), SystemNumberEdit},
                    {QStringLiteral("Systemnavn:"), SystemNameEdit},
                    {QStringLiteral("Systemansvarlig:"), ResponsibleCombo}});
@@ -48,8 +35,8 @@ TSubProjectDataForm::TSubProjectDataForm(QWidget* parent) : TDataForm(parent)
         d->setFixedWidth(130);
     }
     DepartmentEdit = new TDBEdit(ds, QStringLiteral("department"));
-    ContactCombo = lookupCombo(ds, QStringLiteral("systemcontact"), QStringLiteral("contact"), QStringLiteral("realname"));
-    CompanyCombo = lookupCombo(ds, QStringLiteral("systemcompany"), QStringLiteral("company"), QStringLiteral("companyname"));
+    ContactCombo = ProjectLookupCombo(ds, QStringLiteral("systemcontact"), QStringLiteral("contact"), QStringLiteral("realname"));
+    CompanyCombo = ProjectLookupCombo(ds, QStringLiteral("systemcompany"), QStringLiteral("company"), QStringLiteral("companyname"));
     ContactButton = smallButton(QStringLiteral("..."), QStringLiteral("Vis kontaktpersonen"), [this] { ContactButtonClick(); });
     CompanyButton = smallButton(QStringLiteral("..."), QStringLiteral("Vis firmaet"), [this] { CompanyButtonClick(); });
     addFieldPanel({{QStringLiteral("Status:"), StatusGroup},
