@@ -4,19 +4,22 @@
 #                                         the nodes' ports, "3306x,3306y,3306z"
 #   scripts/galera-cluster.sh stop DIR    stops every node and removes DIR
 #   scripts/galera-cluster.sh kill DIR N  kills node N (1-3) at once (kill -9)
-# Ports: SQL KV_GALERA_PORT (default 33061) and the next two, group
-# communication 45671-45673, state transfer 44441-44443, incremental state
-# transfer 45681-45683. The empty database kvarnel is there; the account
-# kvarnel / kvarnel may connect from loopback.
+# Ports: SQL KV_GALERA_PORT (default 23061) and the next two, group
+# communication 24671-24673, state transfer 24441-24443, incremental state
+# transfer 24681-24683. All lie below the kernel's range of ephemeral ports
+# (32768 and up): a port from that range can be taken at random by any
+# outgoing connection on the machine, the nodes' own among them, and a node
+# then fails to start with "Address already in use". The empty database
+# kvarnel is there; the account kvarnel / kvarnel may connect from loopback.
 set -euo pipefail
 cmd=${1:?start, stop or kill}
 dir=${2:?folder}
-base=${KV_GALERA_PORT:-33061}
+base=${KV_GALERA_PORT:-23061}
 provider=/usr/lib/galera/libgalera_smm.so
 here=$(cd "$(dirname "$0")/.." && pwd)
 
 node_port() { echo $((base + $1 - 1)); }
-gcomm_port() { echo $((45670 + $1)); }
+gcomm_port() { echo $((24670 + $1)); }
 
 write_config() {
   local n=$1 peers=""
@@ -47,9 +50,9 @@ wsrep_cluster_address=gcomm://${peers%,}
 wsrep_node_name=node$n
 wsrep_node_address=127.0.0.1:$(gcomm_port "$n")
 wsrep_node_incoming_address=127.0.0.1:$(node_port "$n")
-wsrep_provider_options="gmcast.listen_addr=tcp://127.0.0.1:$(gcomm_port "$n");ist.recv_addr=127.0.0.1:$((45680 + n));gcache.size=32M;evs.suspect_timeout=PT3S;evs.inactive_timeout=PT6S;evs.install_timeout=PT4S"
+wsrep_provider_options="gmcast.listen_addr=tcp://127.0.0.1:$(gcomm_port "$n");ist.recv_addr=127.0.0.1:$((24680 + n));gcache.size=32M;evs.suspect_timeout=PT3S;evs.inactive_timeout=PT6S;evs.install_timeout=PT4S"
 wsrep_sst_method=rsync
-wsrep_sst_receive_address=127.0.0.1:$((44440 + n))
+wsrep_sst_receive_address=127.0.0.1:$((24440 + n))
 wsrep_slave_threads=2
 CNF
 }

@@ -18,7 +18,13 @@ check() {  # check "what" condition-result(0/1)
   if [ "$2" -eq 0 ]; then passed=$((passed + 1)); echo "ok   $1"; else failed=$((failed + 1)); echo "FAIL $1"; fi
 }
 
-ports=$("$here/scripts/galera-cluster.sh" start "$cluster") || { echo "cluster did not start"; exit 1; }
+# A cluster that fails to come up (a node's port briefly taken by something
+# else on the machine) is stopped and started once more before giving up.
+ports=$("$here/scripts/galera-cluster.sh" start "$cluster") || {
+  echo "cluster did not start; stopping it and trying once more"
+  "$here/scripts/galera-cluster.sh" stop "$cluster" >/dev/null 2>&1
+  ports=$("$here/scripts/galera-cluster.sh" start "$cluster") || { echo "cluster did not start"; exit 1; }
+}
 IFS=, read -r p1 p2 p3 <<<"$ports"
 port() { case $1 in 1) echo "$p1" ;; 2) echo "$p2" ;; 3) echo "$p3" ;; esac; }
 # Every node first, then the other two: a workstation's own list of servers.
