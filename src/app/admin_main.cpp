@@ -1,6 +1,7 @@
 // kvarnel-admin: the administrator's command-line companion. It creates and
 // upgrades databases, runs the private server and does headless jobs, using
 // the same libraries as the desktop program.
+#include "core/localzone.h"
 #include "admin_accounts.h"
 #include "admin_exports.h"
 #include "admin_options.h"
@@ -214,6 +215,7 @@ int createDatabase(const QStringList& args)
 
 int main(int argc, char** argv)
 {
+    ReadLocalTimeZoneOnce();
     // Printing to PDF paints with QtGui (on the offscreen platform, which
     // needs no display); every other command makes do with QtCore.
     const bool printing = argc > 1 && (qstrcmp(argv[1], "print") == 0 || qstrcmp(argv[1], "export") == 0);

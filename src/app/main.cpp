@@ -1,5 +1,6 @@
 // Kvarnel: the desktop program.
 #include "app/startup.h"
+#include "core/localzone.h"
 #include "core/version.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv)
 {
+    ReadLocalTimeZoneOnce();
     // Answered before any window system is needed, so that scripts and
     // package checks can ask without a display.
     for (int i = 1; i < argc; ++i) {

@@ -132,6 +132,7 @@ bool Connection::open(const ConnectParams& p)
 {
     close();
     params_ = p;
+    defaults_.clear();
     error_.clear();
     errno_ = 0;
     servers_ = ParseServerList(p.host, p.port);
@@ -595,6 +596,58 @@ bool Connection::insertReturnsRows() const
     if (!db_) return false;
     const char* info = mysql_get_server_info(db_);
     return info && std::strstr(info, "MariaDB") && mysql_get_server_version(db_) >= 100500;
+}
+
+namespace {
+// A column default as information_schema.COLUMNS shows it ("NULL", a number,
+// or a quoted text with its quotes doubled) as the bytes the server sends
+// for the stored value; false for anything else (an expression, a text with
+// a backslash escape).
+bool plainDefault(const QByteArray& shown, std::optional<QByteArray>& out)
+{
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?([eE][-+]?[0-9]+)?$"));
+    if (shown == "NULL") {
+        out.reset();
+        return true;
+    }
+    if (shown.size() >= 2 && shown.startsWith('\'') && shown.endsWith('\'')) {
+        QByteArray inner = shown.mid(1, shown.size() - 2);
+        if (inner.contains('\\')) return false;
+        inner.replace("''", "'");
+        out = inner;
+        return true;
+    }
+    if (number.match(QString::fromLatin1(shown)).hasMatch()) {
+        out = shown;
+        return true;
+    }
+    return false;
+}
+} // namespace
+
+const Connection::ColumnDefaults& Connection::columnDefaults(const QString& table)
+{
+    if (auto it = defaults_.find(table); it != defaults_.end()) return it->second;
+    ColumnDefaults defs;
+    const QString name = quote(table);
+    const QString triggers = scalar(QStringLiteral("SELECT COUNT(*) FROM information_schema.TRIGGERS WHERE "
+                                                   "EVENT_OBJECT_SCHEMA=DATABASE() AND EVENT_OBJECT_TABLE=%1 AND "
+                                                   "ACTION_TIMING='BEFORE' AND EVENT_MANIPULATION='INSERT'")
+                                        .arg(name));
+    if (triggers == QLatin1String("0")) {
+        if (auto r = query(QStringLiteral("SELECT COLUMN_NAME, COLUMN_DEFAULT, EXTRA FROM information_schema.COLUMNS "
+                                          "WHERE TABLE_SCHEMA=DATABASE() AND TABLE_NAME=%1")
+                               .arg(name))) {
+            while (r->next()) {
+                std::optional<QByteArray> value;
+                if (r->isNull(1) || !r->raw(2).trimmed().isEmpty() || !plainDefault(r->raw(1), value)) continue;
+                defs.insert(r->value(0).toLower(), value);
+            }
+        }
+    }
+    // A failed question leaves nothing known, which only costs reading
+    // the columns back; it is not asked again on this connection.
+    return defaults_.emplace(table, std::move(defs)).first->second;
 }
 
 qint64 Connection::affectedRows() const { return db_ ? affected_ : -1; }

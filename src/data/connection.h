@@ -5,8 +5,11 @@
 #include <QString>
 #include <QByteArray>
 #include <QVariant>
+#include <QHash>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct st_mysql;
@@ -164,6 +167,17 @@ public:
     // Errors after which running the same transaction again may succeed.
     static bool isRetryable(unsigned err);
 
+    // What the server stores in each column of a table that an INSERT
+    // leaves out, when that is a plain value: the column's name in lower
+    // case to its value's bytes as the server would send them, or to no
+    // bytes for NULL. A column whose value the server works out (a default
+    // expression or timestamp, auto-increment, a generated column, or no
+    // default at all) is missing, and so is every column of a table with a
+    // trigger that runs before its inserts (it may change any of them).
+    // Asked once per table and connection; empty when it cannot be asked.
+    using ColumnDefaults = QHash<QString, std::optional<QByteArray>>;
+    const ColumnDefaults& columnDefaults(const QString& table);
+
     st_mysql* handle() const { return db_; }
 
 private:
@@ -184,6 +198,7 @@ private:
     bool mayRunAgain(int attempt, bool readOnly);
     bool execBound(const QString& sql, const QVariantList& values);
 
+    std::map<QString, ColumnDefaults> defaults_;
     std::vector<ServerAddress> servers_;
     std::size_t server_ = 0;
     bool commitLost_ = false;

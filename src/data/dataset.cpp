@@ -221,6 +221,8 @@ void Dataset::buildFields(Result& res)
         fields_.push_back(std::move(fi));
     }
     storedFields_ = int(fields_.size());
+    insertDefaults_.clear();
+    insertDefaultsKnown_ = false;
     for (const auto& l : lookups_) {
         FieldInfo fi;
         fi.name = l.name;
@@ -647,6 +649,26 @@ QVariant Dataset::parse(int col, const char* p, size_t len) const
         return Utf8Text(p, qsizetype(len));
     }
     return {};
+}
+
+void Dataset::learnInsertDefaults()
+{
+    if (insertDefaultsKnown_) return;
+    insertDefaultsKnown_ = true;
+    insertDefaults_.assign(size_t(storedFields_), std::nullopt);
+    const Connection::ColumnDefaults& defs = conn_->columnDefaults(table_);
+    for (int c = 0; c < storedFields_; ++c) {
+        const FieldInfo& f = fields_[size_t(c)];
+        if (!f.ownColumn || f.primaryKey || (!f.table.isEmpty() && f.table != table_)) continue;
+        // Numbers and texts stored as they are written; dates, CHAR and
+        // ENUM columns are read back as the server keeps them.
+        const bool plainKind = f.kind == FieldKind::Integer || f.kind == FieldKind::Float ||
+                               (f.kind == FieldKind::Text && f.storedAsSent);
+        const auto it = defs.constFind(f.name.toLower());
+        if (!plainKind || it == defs.constEnd()) continue;
+        const std::optional<QByteArray>& v = *it;
+        insertDefaults_[size_t(c)] = v ? parse(c, v->constData(), size_t(v->size())) : QVariant();
+    }
 }
 
 QVariant Dataset::stored(const RowRef& r, int col) const
@@ -1139,6 +1161,7 @@ bool Dataset::post()
             overlayOf(ref) = buf_;
         }
     } else {
+        std::vector<int> defaulted;
         const QString sql = cols.isEmpty() ? QStringLiteral("INSERT INTO `%1` () VALUES ()").arg(table_)
                                            : QStringLiteral("INSERT INTO `%1` (%2) VALUES (%3)").arg(table_, cols.join(','), vals.join(','));
         // Where the server can, the new row (id, server defaults, what
@@ -1148,8 +1171,12 @@ bool Dataset::post()
             // Only what the server decides comes back: the id, the columns
             // not sent (defaults, timestamps) and those whose type may store
             // a sent value otherwise than sent (dates, decimals, CHAR).
+            // A column left out whose default is a plain value holds that
+            // value, known without asking.
+            learnInsertDefaults();
             QStringList back;
             bool all = true;
+            defaulted.clear();
             for (int c = 0; c < storedFields_; ++c) {
                 const FieldInfo& f = fields_[size_t(c)];
                 if (!f.table.isEmpty() && f.table != table_) continue;
@@ -1160,11 +1187,18 @@ bool Dataset::post()
                 }
                 if (!f.ownColumn) {
                     back.clear();
+                    defaulted.clear();
                     all = true;
                     break;
                 }
+                if (!sent && insertDefaults_[size_t(c)]) {
+                    all = false;
+                    defaulted.push_back(c);
+                    continue;
+                }
                 back << "`" + f.name + "`";
             }
+            if (all) defaulted.clear();
             returned = conn_->query(sql + QStringLiteral(" RETURNING ") +
                                     (all || back.isEmpty() ? QStringLiteral("*") : back.join(',')));
             if (!returned) {
@@ -1182,10 +1216,12 @@ bool Dataset::post()
         ov = buf_;
         const int idc = fieldIndex(QStringLiteral("id"));
         if (idc >= 0) ov[size_t(idc)] = id;
-        if (returned && returned->next())
+        if (returned && returned->next()) {
             takeColumns(*returned, 0, ov);
-        else
+            for (int c : defaulted) ov[size_t(c)] = *insertDefaults_[size_t(c)];
+        } else {
             rereadRow(id, ov);
+        }
         insertedRow_ = -1;
     }
     buf_.clear();

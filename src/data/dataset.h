@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class LookupCache;
@@ -258,6 +259,11 @@ private:
     RowArena arena_;
     std::vector<FieldInfo> fields_;
     int storedFields_ = 0;
+    // Per stored column, what the server stores when an insert leaves it
+    // out, where that is a plain value; worked out at the first insert.
+    std::vector<std::optional<QVariant>> insertDefaults_;
+    bool insertDefaultsKnown_ = false;
+    void learnInsertDefaults();
     QHash<QString, int> index_;
     QHash<QString, QString> formats_;  // field (lower case) -> display format, kept across reads
     struct PendingLookup { QString name, key; std::shared_ptr<LookupCache> cache; };

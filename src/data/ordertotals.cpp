@@ -109,13 +109,15 @@ bool updateTotalsOnServer(TDatabaseModule& dm, Dataset& doc, const QString& key,
         return failed(c, QStringLiteral("Kan ikke lagre summene"));
 
     // The document found by the update passed the checks and only needs
-    // reading back, with the count of lines to put right; otherwise the
-    // checks say why it was left alone.
+    // its totals reading back, with the count of lines to put right;
+    // otherwise the checks say why it was left alone. Only the columns the
+    // update writes are read, as when the window saves an edit.
     const QStringList sets = lineRefs(doc);
     const QString stale = "(SELECT COUNT(*) FROM items i WHERE " + where + " AND NOT (" + sets.join(" AND ") + "))";
+    const QString totals = QStringLiteral("o.ordercost, o.ordertotal, o.profit, o.orderVAT");
     const bool written = c.matchedRows() == 1;
-    auto back = written ? c.query("SELECT 1, NULL, " + stale + ", o.* FROM " + table + " o WHERE o.id=" + ids)
-                        : c.query("SELECT t.n, t.bad, 0, o.* FROM " + table + " o JOIN " + sums + " WHERE o.id=" + ids);
+    auto back = written ? c.query("SELECT 1, NULL, " + stale + ", " + totals + " FROM " + table + " o WHERE o.id=" + ids)
+                        : c.query("SELECT t.n, t.bad, 0, " + totals + " FROM " + table + " o JOIN " + sums + " WHERE o.id=" + ids);
     if (!back) return failed(c, QStringLiteral("Kan ikke lese summene"));
     if (!back->next() || back->toLongLong(0) == 0) return true;  // gone, or no lines: nothing to sum
     if (!back->isNull(1)) {

@@ -97,7 +97,9 @@ TEST_F(DatasetTest, NewRowHoldsWhatTheServerStored)
         "CREATE TABLE kinds (id INT AUTO_INCREMENT PRIMARY KEY, n INT NOT NULL DEFAULT 0, d DOUBLE NOT NULL DEFAULT 0,"
         " t VARCHAR(20) NOT NULL DEFAULT '', c CHAR(6) NOT NULL DEFAULT '', m DECIMAL(8,2) NOT NULL DEFAULT 0,"
         " e ENUM('ja','nei') NOT NULL DEFAULT 'nei', at DATETIME NULL, dflt INT NOT NULL DEFAULT 7,"
-        " made TIMESTAMP NOT NULL DEFAULT CURRENT_TIMESTAMP);\n"))
+        " made TIMESTAMP NOT NULL DEFAULT CURRENT_TIMESTAMP, q VARCHAR(20) NOT NULL DEFAULT 'O''Brien',"
+        " bs VARCHAR(10) NOT NULL DEFAULT 'a\\\\b', note TEXT NULL, neg DOUBLE NOT NULL DEFAULT -1.5,"
+        " expr INT NOT NULL DEFAULT (2+3), dec0 DECIMAL(8,2) NOT NULL DEFAULT 0.5, big BIGINT NOT NULL DEFAULT -9000000000);\n"))
         << db->admin().lastError().toStdString();
     Dataset ds(&conn, "kinds");
     ASSERT_TRUE(ds.open()) << ds.lastError().toStdString();
@@ -121,6 +123,30 @@ TEST_F(DatasetTest, NewRowHoldsWhatTheServerStored)
     EXPECT_EQ(ds.asString("c"), "ab");
     EXPECT_EQ(ds.asString("e"), "ja");
     EXPECT_EQ(ds.asString("dflt"), "7");
+    // Columns left out hold their defaults, whether known beforehand or
+    // read back: quoted texts, NULL, numbers, expressions.
+    const QString defaults = conn.scalar("SELECT CONCAT_WS('|', q, bs, COALESCE(note, '-'), neg, expr, dec0, big) FROM kinds");
+    const QString heldDefaults = QStringList{ds.asString("q"), ds.asString("bs"),
+                                             ds.value("note").isNull() ? "-" : "?", ds.asString("neg"),
+                                             ds.asString("expr"), QString::number(ds.asFloat("dec0"), 'f', 2),
+                                             ds.asString("big")}
+                                     .join('|');
+    EXPECT_EQ(heldDefaults, defaults);
+    EXPECT_EQ(heldDefaults, "O'Brien|a\\b|-|-1.5|5|0.50|-9000000000");
+
+    // A trigger that runs before the insert may change any column, so with
+    // one nothing is taken from the defaults.
+    ASSERT_TRUE(db->admin().execScript("CREATE TRIGGER kinds_before BEFORE INSERT ON kinds FOR EACH ROW SET NEW.dflt=99, NEW.q='satt';\n"))
+        << db->admin().lastError().toStdString();
+    Connection other;
+    ASSERT_TRUE(other.open(conn.params()));
+    Dataset trig(&other, "kinds");
+    ASSERT_TRUE(trig.open());
+    trig.insert();
+    trig.setValue("n", 1);
+    ASSERT_TRUE(trig.post()) << trig.lastError().toStdString();
+    EXPECT_EQ(trig.asString("dflt"), "99");
+    EXPECT_EQ(trig.asString("q"), "satt");
 }
 
 TEST_F(DatasetTest, ValuesAndNorwegianDisplay)
