@@ -80,8 +80,9 @@ QStringList lineRefs(const Dataset& doc)
 // on the server. The document is summed from its lines as the line rule
 // computes them (so it is right even while a stored line sum is stale) in
 // one atomic statement, which writes nothing while a line has a VAT code
-// without a rate; the row is then read back with the number of lines whose
-// stored sums or references differ from the rule, and only when there are
+// without a rate. The same statement keeps what it wrote, and the number of
+// lines whose stored sums or references differ from the rule, in session
+// variables, so reading them back touches no table; only when there are
 // such lines are they written too. A document whose lines are in order, the
 // usual case, costs two statements.
 bool updateTotalsOnServer(TDatabaseModule& dm, Dataset& doc, const QString& key, bool onCost, qint64 id)
@@ -96,37 +97,53 @@ bool updateTotalsOnServer(TDatabaseModule& dm, Dataset& doc, const QString& key,
     const QString ids = QString::number(id);
     const QString where = QStringLiteral("i.`%1`=%2").arg(key, ids);
     const QString invalidVat = QStringLiteral("NOT (i.VATcode BETWEEN 0 AND 4)");
+    const QStringList sets = lineRefs(doc);
+    const QString lineInOrder = "(" + sets.join(" AND ") + ")";
 
     const QString base = onCost ? kLineCost : kLineSum;
     const QString sums = "(SELECT COUNT(*) AS n, MIN(IF(" + invalidVat + ", i.VATcode, NULL)) AS bad, "
                          "COALESCE(SUM(" + kLineSum + "),0) AS s, COALESCE(SUM(" + kLineCost + "),0) AS c, "
-                         "COALESCE(SUM((" + base + ")/100*" + vatRateCase() + "),0) AS v FROM items i WHERE " + where + ") t";
+                         "COALESCE(SUM((" + base + ")/100*" + vatRateCase() + "),0) AS v, "
+                         "COALESCE(SUM(NOT " + lineInOrder + "),0) AS stale FROM items i WHERE " + where + ") t";
     const QString table = "`" + doc.tableName() + "`";
     const QString profit = fixedPrice ? SqlDouble(doc.asFloat("lockedprice")) + "-t.c" : QStringLiteral("t.s-t.c");
     const QString vat = fixedPrice ? SqlDouble(doc.asFloat("lockedprice") / 100 * docRate) : QStringLiteral("t.v");
-    if (!c.exec("UPDATE " + table + " o JOIN " + sums + " ON t.n>0 AND t.bad IS NULL SET o.ordercost=t.c, "
-                "o.ordertotal=t.s, o.profit=" + profit + ", o.orderVAT=" + vat + " WHERE o.id=" + ids))
+    // Each written total is kept in a variable as it is written; the count
+    // of lines out of order rides along on the first (adding 0 changes no
+    // value). The variables are read only when the update found the row, so
+    // it set them all; a connection moved to another server in between has
+    // none, which sends the read below to the table.
+    if (!c.exec("UPDATE " + table + " o JOIN " + sums + " ON t.n>0 AND t.bad IS NULL SET "
+                "o.ordercost=(@kv_c:=t.c)+0*(@kv_stale:=t.stale), o.ordertotal=(@kv_s:=t.s), o.profit=(@kv_p:=" + profit +
+                "), o.orderVAT=(@kv_v:=" + vat + ") WHERE o.id=" + ids))
         return failed(c, QStringLiteral("Kan ikke lagre summene"));
 
     // The document found by the update passed the checks and only needs
-    // its totals reading back, with the count of lines to put right;
+    // its totals taken back, with the count of lines to put right;
     // otherwise the checks say why it was left alone. Only the columns the
-    // update writes are read, as when the window saves an edit.
-    const QStringList sets = lineRefs(doc);
-    const QString stale = "(SELECT COUNT(*) FROM items i WHERE " + where + " AND NOT (" + sets.join(" AND ") + "))";
+    // update writes are taken, as when the window saves an edit.
     const QString totals = QStringLiteral("o.ordercost, o.ordertotal, o.profit, o.orderVAT");
-    const bool written = c.matchedRows() == 1;
-    auto back = written ? c.query("SELECT 1, NULL, " + stale + ", " + totals + " FROM " + table + " o WHERE o.id=" + ids)
-                        : c.query("SELECT t.n, t.bad, 0, " + totals + " FROM " + table + " o JOIN " + sums + " WHERE o.id=" + ids);
+    const QString stale = "(SELECT COUNT(*) FROM items i WHERE " + where + " AND NOT " + lineInOrder + ")";
+    std::unique_ptr<Result> back;
+    bool onRow = false;
+    if (c.matchedRows() == 1) {
+        back = c.query(QStringLiteral("SELECT 1, NULL, @kv_stale, @kv_c AS ordercost, @kv_s AS ordertotal, "
+                                      "@kv_p AS profit, @kv_v AS orderVAT"));
+        onRow = back && back->next() && !back->isNull(2);
+        if (!onRow) back = c.query("SELECT 1, NULL, " + stale + ", " + totals + " FROM " + table + " o WHERE o.id=" + ids);
+    } else {
+        back = c.query("SELECT t.n, t.bad, 0, " + totals + " FROM " + table + " o JOIN " + sums + " WHERE o.id=" + ids);
+    }
     if (!back) return failed(c, QStringLiteral("Kan ikke lese summene"));
-    if (!back->next() || back->toLongLong(0) == 0) return true;  // gone, or no lines: nothing to sum
+    if (!onRow && !back->next()) return true;                 // gone
+    if (back->toLongLong(0) == 0) return true;                // no lines: nothing to sum
     if (!back->isNull(1)) {
         showError(VatCodeError(back->toLongLong(1)));
         return false;
     }
     bool linesChanged = false;
     if (back->toLongLong(2) > 0) {
-        if (!c.exec("UPDATE items i SET " + sets.join(',') + " WHERE " + where + " AND NOT (" + sets.join(" AND ") + ")"))
+        if (!c.exec("UPDATE items i SET " + sets.join(',') + " WHERE " + where + " AND NOT " + lineInOrder))
             return failed(c, QStringLiteral("Kan ikke oppdatere varelinjene"));
         linesChanged = ChangedRows(c) > 0;
     }
