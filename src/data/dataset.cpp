@@ -619,7 +619,13 @@ void Dataset::enableControls()
 
 // --- Fields ----------------------------------------------------------------
 
-int Dataset::fieldIndex(const QString& name) const { return index_.value(name.toLower(), -1); }
+int Dataset::fieldIndex(const QString& name) const
+{
+    // Names are kept in lower case; most callers already write them so,
+    // and are found without making a lower-case copy.
+    if (const auto it = index_.constFind(name); it != index_.constEnd()) return *it;
+    return index_.value(name.toLower(), -1);
+}
 
 QVariant Dataset::parse(int col, const char* p, size_t len) const
 {
