@@ -259,8 +259,32 @@ void Connection::close()
     }
 }
 
+bool Connection::transactionEndedByServer(const QByteArray& sql)
+{
+    if (depth_ == 0 || txEndedBy_ == 0 || sql.startsWith("ROLLBACK")) return false;
+    errno_ = txEndedBy_;
+    error_ = QStringLiteral("Transaksjonen ble avbrutt av databasen");
+    return true;
+}
+
+void Connection::noteFailureInTransaction()
+{
+    // A deadlock victim (or, in a cluster, a transaction another server's
+    // write came first to) has been rolled back by the server, and a lost
+    // connection takes its transaction with it. The caller's next
+    // statements would otherwise run on their own, outside any
+    // transaction, and be kept even though the transaction is given up.
+    if (depth_ > 0 && (errno_ == ER_LOCK_DEADLOCK || connectionLost(errno_))) {
+        txEndedBy_ = errno_;
+        rollbackOnly_ = true;
+    }
+}
+
 bool Connection::run(const QByteArray& sql)
 {
+    // Once the server has ended the transaction, every statement up to the
+    // caller's rollback fails with the error that ended it.
+    if (transactionEndedByServer(sql)) return false;
     for (int attempt = 1;; ++attempt) {
         if (!db_) {
             errno_ = CR_SERVER_GONE_ERROR;
@@ -270,7 +294,10 @@ bool Connection::run(const QByteArray& sql)
         }
         if (mysql_real_query(db_, sql.constData(), (unsigned long)sql.size()) == 0) break;
         setError();
-        if (!mayRunAgain(attempt, readsOnly(sql))) return false;
+        if (!mayRunAgain(attempt, readsOnly(sql))) {
+            noteFailureInTransaction();
+            return false;
+        }
     }
     errno_ = 0;
     error_.clear();
@@ -302,9 +329,13 @@ bool Connection::exec(const QString& sql)
 
 bool Connection::exec(const QString& sql, const QVariantList& values)
 {
+    if (transactionEndedByServer(sql.toUtf8())) return false;
     for (int attempt = 1;; ++attempt) {
         if (execBound(sql, values)) return true;
-        if (!mayRunAgain(attempt, readsOnly(sql.toUtf8()))) return false;
+        if (!mayRunAgain(attempt, readsOnly(sql.toUtf8()))) {
+            noteFailureInTransaction();
+            return false;
+        }
     }
 }
 
@@ -421,6 +452,7 @@ void Connection::endTransaction()
 {
     depth_ = 0;
     rollbackOnly_ = false;
+    txEndedBy_ = 0;
     auto pending = std::move(atEnd_);
     atEnd_.clear();
     for (auto& f : pending) f();
@@ -435,6 +467,7 @@ bool Connection::begin()
     if (!exec(QStringLiteral("START TRANSACTION"))) return false;
     depth_ = 1;
     rollbackOnly_ = false;
+    txEndedBy_ = 0;
     return true;
 }
 
@@ -445,8 +478,11 @@ bool Connection::commit()
         return !rollbackOnly_;
     }
     if (depth_ == 1 && rollbackOnly_) {
+        // Ended by the server: the caller sees that error, so a refused
+        // transaction is run again as any other.
+        const unsigned endedBy = txEndedBy_;
         rollback();
-        errno_ = ER_ERROR_DURING_COMMIT;
+        errno_ = endedBy ? endedBy : ER_ERROR_DURING_COMMIT;
         error_ = QStringLiteral("Transaksjonen ble rullet tilbake");
         return false;
     }
@@ -629,24 +665,24 @@ const Connection::ColumnDefaults& Connection::columnDefaults(const QString& tabl
 {
     if (auto it = defaults_.find(table); it != defaults_.end()) return it->second;
     ColumnDefaults defs;
+    static const ColumnDefaults none;
     const QString name = quote(table);
     const QString triggers = scalar(QStringLiteral("SELECT COUNT(*) FROM information_schema.TRIGGERS WHERE "
                                                    "EVENT_OBJECT_SCHEMA=DATABASE() AND EVENT_OBJECT_TABLE=%1 AND "
                                                    "ACTION_TIMING='BEFORE' AND EVENT_MANIPULATION='INSERT'")
                                         .arg(name));
+    if (triggers.isEmpty()) return none;  // not answered: nothing known, asked again next time
     if (triggers == QLatin1String("0")) {
-        if (auto r = query(QStringLiteral("SELECT COLUMN_NAME, COLUMN_DEFAULT, EXTRA FROM information_schema.COLUMNS "
-                                          "WHERE TABLE_SCHEMA=DATABASE() AND TABLE_NAME=%1")
-                               .arg(name))) {
-            while (r->next()) {
-                std::optional<QByteArray> value;
-                if (r->isNull(1) || !r->raw(2).trimmed().isEmpty() || !plainDefault(r->raw(1), value)) continue;
-                defs.insert(r->value(0).toLower(), value);
-            }
+        auto r = query(QStringLiteral("SELECT COLUMN_NAME, COLUMN_DEFAULT, EXTRA FROM information_schema.COLUMNS "
+                                      "WHERE TABLE_SCHEMA=DATABASE() AND TABLE_NAME=%1")
+                           .arg(name));
+        if (!r) return none;
+        while (r->next()) {
+            std::optional<QByteArray> value;
+            if (r->isNull(1) || !r->raw(2).trimmed().isEmpty() || !plainDefault(r->raw(1), value)) continue;
+            defs.insert(r->value(0).toLower(), value);
         }
     }
-    // A failed question leaves nothing known, which only costs reading
-    // the columns back; it is not asked again on this connection.
     return defaults_.emplace(table, std::move(defs)).first->second;
 }
 

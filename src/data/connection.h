@@ -205,6 +205,9 @@ private:
 
     int depth_ = 0;
     bool rollbackOnly_ = false;
+    unsigned txEndedBy_ = 0;  // the error with which the server ended the open transaction
+    bool transactionEndedByServer(const QByteArray& sql);
+    void noteFailureInTransaction();
     std::vector<std::function<void()>> atEnd_;
 };
 

@@ -660,8 +660,11 @@ QVariant Dataset::parse(int col, const char* p, size_t len) const
 void Dataset::learnInsertDefaults()
 {
     if (insertDefaultsKnown_) return;
-    insertDefaultsKnown_ = true;
     insertDefaults_.assign(size_t(storedFields_), std::nullopt);
+    // Asked outside transactions only: inside one the question would be a
+    // statement of the caller's transaction, between its own.
+    if (conn_->inTransaction()) return;
+    insertDefaultsKnown_ = true;
     const Connection::ColumnDefaults& defs = conn_->columnDefaults(table_);
     for (int c = 0; c < storedFields_; ++c) {
         const FieldInfo& f = fields_[size_t(c)];

@@ -5,8 +5,10 @@
 #include "data/datasetmodel.h"
 
 #include <QSignalSpy>
+#include <QThread>
 
 #include <functional>
+#include <thread>
 
 namespace {
 
@@ -416,6 +418,43 @@ TEST_F(DatasetTest, LostConnectionGivesAnErrorNotACrash)
     EXPECT_TRUE(ds.refresh());
     EXPECT_EQ(ds.recordCount(), 4);
     EXPECT_NE(conn.scalar("SELECT COUNT(*) FROM person WHERE name='Etter'"), "1");
+}
+
+// A transaction the server rolled back as a deadlock victim stays given up:
+// a statement after it (even when the caller let the failure pass) fails
+// with the same error instead of running on its own and being kept, and the
+// commit says so.
+TEST_F(DatasetTest, StatementsAfterTheServerEndedTheTransactionAreNotKept)
+{
+    ASSERT_TRUE(db->admin().execScript("CREATE TABLE dl (id INT PRIMARY KEY, v INT NOT NULL DEFAULT 0);\n"
+                                       "INSERT INTO dl (id) SELECT seq FROM seq_1_to_60;\n"));
+    Connection other;
+    ASSERT_TRUE(other.open(conn.params()));
+    // The other transaction is the larger one, so the server picks this
+    // connection's as the victim.
+    ASSERT_TRUE(other.begin());
+    ASSERT_TRUE(other.exec("UPDATE dl SET v=2 WHERE id>=2"));
+    ASSERT_TRUE(conn.begin());
+    ASSERT_TRUE(conn.exec("UPDATE dl SET v=1 WHERE id=1"));
+    std::thread waiter([&] { other.exec("UPDATE dl SET v=2 WHERE id=1"); });  // waits for this connection
+    QThread::msleep(300);
+    EXPECT_FALSE(conn.exec("UPDATE dl SET v=1 WHERE id=2"));  // the deadlock
+    EXPECT_EQ(conn.lastErrno(), 1213u);
+    waiter.join();
+    ASSERT_TRUE(other.commit());
+
+    EXPECT_FALSE(conn.exec("INSERT INTO dl (id, v) VALUES (100, 1)"));
+    EXPECT_TRUE(Connection::isRetryable(conn.lastErrno()));
+    EXPECT_TRUE(conn.scalar("SELECT COUNT(*) FROM dl").isEmpty());
+    EXPECT_FALSE(conn.commit());
+    EXPECT_TRUE(Connection::isRetryable(conn.lastErrno()));  // so the caller runs it all again
+    EXPECT_FALSE(conn.inTransaction());
+    EXPECT_EQ(conn.scalar("SELECT COUNT(*) FROM dl WHERE id=100 OR v=1"), "0");
+    // The next transaction runs as usual.
+    ASSERT_TRUE(conn.begin());
+    ASSERT_TRUE(conn.exec("INSERT INTO dl (id, v) VALUES (100, 1)"));
+    ASSERT_TRUE(conn.commit());
+    EXPECT_EQ(conn.scalar("SELECT COUNT(*) FROM dl WHERE id=100"), "1");
 }
 
 TEST_F(DatasetTest, ModelFollowsTheDataset)
