@@ -1185,7 +1185,6 @@ bool Dataset::post()
             learnInsertDefaults();
             QStringList back;
             bool all = true;
-            defaulted.clear();
             for (int c = 0; c < storedFields_; ++c) {
                 const FieldInfo& f = fields_[size_t(c)];
                 if (!f.table.isEmpty() && f.table != table_) continue;

@@ -183,19 +183,9 @@ bool updateTotals(TDatabaseModule& dm, Dataset& doc, const QString& key, bool on
 
     // The lines: sums as the line rule computes them and the document's
     // references; only lines that differ are written.
-    const QString refs[][2] = {{"projectid", QString::number(doc.asInt("projectid"))},
-                               {"subprojectid", QString::number(doc.asInt("systemid"))},
-                               {"assetid", QString::number(doc.asInt("assetid"))},
-                               {"jobid", QString::number(doc.asInt("jobid"))},
-                               {"customerid", QString::number(doc.asInt("companyid"))}};
-    QStringList sets{"i.`sum`=" + kLineSum, "i.sumcost=" + kLineCost};
-    QStringList same{"i.`sum`=" + kLineSum, "i.sumcost=" + kLineCost};
-    for (const auto& r : refs) {
-        sets << "i." + r[0] + "=" + r[1];
-        same << "i." + r[0] + "=" + r[1];
-    }
+    const QStringList sets = lineRefs(doc);
     if (!c.begin()) return failed(c, QStringLiteral("Kan ikke oppdatere varelinjene"));
-    if (!c.exec("UPDATE items i SET " + sets.join(',') + " WHERE " + where + " AND NOT (" + same.join(" AND ") + ")"))
+    if (!c.exec("UPDATE items i SET " + sets.join(',') + " WHERE " + where + " AND NOT (" + sets.join(" AND ") + ")"))
         return failed(c, QStringLiteral("Kan ikke oppdatere varelinjene"));
     const bool linesChanged = ChangedRows(c) > 0;
 
