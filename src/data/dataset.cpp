@@ -223,6 +223,10 @@ void Dataset::buildFields(Result& res)
     storedFields_ = int(fields_.size());
     insertDefaults_.clear();
     insertDefaultsKnown_ = false;
+    returnKey_.clear();
+    returnList_.clear();
+    returnDefaulted_.clear();
+    quotedNames_.clear();
     for (const auto& l : lookups_) {
         FieldInfo fi;
         fi.name = l.name;
@@ -665,6 +669,7 @@ void Dataset::learnInsertDefaults()
     // statement of the caller's transaction, between its own.
     if (conn_->inTransaction()) return;
     insertDefaultsKnown_ = true;
+    returnKey_.clear();
     const Connection::ColumnDefaults& defs = conn_->columnDefaults(table_);
     for (int c = 0; c < storedFields_; ++c) {
         const FieldInfo& f = fields_[size_t(c)];
@@ -960,6 +965,8 @@ bool Dataset::insert()
     if (!settleMaster()) return false;
     if (!fromEnd_ && !fetchRest()) return false;
     if (beforeInsert && !beforeInsert(*this)) return false;
+    insertExprs_.clear();
+    insertRefused_ = 0;
     buf_.assign(size_t(storedFields_), QVariant());
     changed_ = QBitArray(storedFields_);
     rowBeforeInsert_ = cur_;
@@ -1128,6 +1135,28 @@ bool Dataset::takeCurrentRow(Result& res, int first)
     return true;
 }
 
+void Dataset::setInsertExpression(const QString& field, const QString& sql)
+{
+    const int c = fieldIndex(field);
+    if (state_ != Insert || c < 0 || c >= storedFields_) return;
+    for (auto& e : insertExprs_)
+        if (e.first == c) {
+            e.second = sql;
+            return;
+        }
+    insertExprs_.emplace_back(c, sql);
+}
+
+const QString& Dataset::quotedName(int col) const
+{
+    if (quotedNames_.size() != size_t(storedFields_)) {
+        quotedNames_.clear();
+        quotedNames_.reserve(size_t(storedFields_));
+        for (int c = 0; c < storedFields_; ++c) quotedNames_.push_back("`" + fields_[size_t(c)].name + "`");
+    }
+    return quotedNames_[size_t(col)];
+}
+
 bool Dataset::post()
 {
     if (state_ != Edit && state_ != Insert) return state_ == Browse;
@@ -1138,30 +1167,23 @@ bool Dataset::post()
         return false;
     }
     if (beforePost && !beforePost(*this)) return false;
-    QStringList cols, vals, sets;
-    for (int c = 0; c < storedFields_; ++c) {
-        if (!changed_.testBit(c)) continue;
+    const auto writable = [this](int c) {
         const FieldInfo& f = fields_[size_t(c)];
-        if (!f.table.isEmpty() && f.table != table_) continue;  // joined column: not ours to write
-        if (f.primaryKey) continue;
-        const QString lit = literal(c, buf_[size_t(c)]);
-        cols << "`" + f.name + "`";
-        vals << lit;
-        sets << "`" + f.name + "`=" + lit;
-    }
-    if (master_ && state_ == Insert) {
-        const int dc = fieldIndex(detailField_);
-        if (dc >= 0 && !changed_.testBit(dc)) {
-            cols << "`" + detailField_ + "`";
-            vals << QString::number(masterValue_);
-            buf_[size_t(dc)] = masterValue_;
-        }
-    }
+        // A joined column is not ours to write; the id is the server's.
+        return changed_.testBit(c) && (f.table.isEmpty() || f.table == table_) && !f.primaryKey;
+    };
     RowRef& ref = rows_[size_t(cur_)];
     if (state_ == Edit) {
-        const qint64 id = currentId();
+        QString sets;
+        for (int c = 0; c < storedFields_; ++c) {
+            if (!writable(c)) continue;
+            if (!sets.isEmpty()) sets += QLatin1Char(',');
+            sets += quotedName(c);
+            sets += QLatin1Char('=');
+            sets += literal(c, buf_[size_t(c)]);
+        }
         if (!sets.isEmpty()) {
-            const QString sql = QStringLiteral("UPDATE `%1` SET %2 WHERE id=%3").arg(table_, sets.join(','), QString::number(id));
+            const QString sql = "UPDATE `" + table_ + "` SET " + sets + " WHERE id=" + QString::number(currentId());
             if (!conn_->exec(sql)) {
                 error_ = conn_->lastError();
                 ShowDbFailure(QStringLiteral("Kan ikke lagre endringen"), *conn_);
@@ -1170,46 +1192,89 @@ bool Dataset::post()
             overlayOf(ref) = buf_;
         }
     } else {
-        std::vector<int> defaulted;
-        const QString sql = cols.isEmpty() ? QStringLiteral("INSERT INTO `%1` () VALUES ()").arg(table_)
-                                           : QStringLiteral("INSERT INTO `%1` (%2) VALUES (%3)").arg(table_, cols.join(','), vals.join(','));
+        if (master_) {
+            const int dc = fieldIndex(detailField_);
+            if (dc >= 0 && !changed_.testBit(dc)) {
+                buf_[size_t(dc)] = masterValue_;
+                changed_.setBit(dc);
+            }
+        }
+        const auto exprOf = [this](int c) -> const QString* {
+            for (const auto& e : insertExprs_)
+                if (e.first == c) return &e.second;
+            return nullptr;
+        };
+        QString cols, vals;
+        cols.reserve(24 * storedFields_);
+        vals.reserve(16 * storedFields_);
+        for (int c = 0; c < storedFields_; ++c) {
+            const QString* expr = exprOf(c);
+            if (!writable(c) && !expr) continue;
+            if (!cols.isEmpty()) {
+                cols += QLatin1Char(',');
+                vals += QLatin1Char(',');
+            }
+            cols += quotedName(c);
+            vals += expr ? *expr : literal(c, buf_[size_t(c)]);
+        }
+        QString sql = cols.isEmpty() ? "INSERT INTO `" + table_ + "` () VALUES ()"
+                                     : "INSERT INTO `" + table_ + "` (" + cols + ") VALUES (" + vals + ")";
         // Where the server can, the new row (id, server defaults, what
         // triggers set) comes back with the insert itself.
         std::unique_ptr<Result> returned;
         if (conn_->insertReturnsRows()) {
             // Only what the server decides comes back: the id, the columns
-            // not sent (defaults, timestamps) and those whose type may store
-            // a sent value otherwise than sent (dates, decimals, CHAR).
-            // A column left out whose default is a plain value holds that
-            // value, known without asking.
+            // not sent (defaults, timestamps), those the server works out
+            // and those whose type may store a sent value otherwise than
+            // sent (dates, decimals, CHAR). A column left out whose default
+            // is a plain value holds that value, known without asking. The
+            // list is kept for the next insert that sends the same columns.
             learnInsertDefaults();
-            QStringList back;
-            bool all = true;
-            for (int c = 0; c < storedFields_; ++c) {
-                const FieldInfo& f = fields_[size_t(c)];
-                if (!f.table.isEmpty() && f.table != table_) continue;
-                const bool sent = changed_.testBit(c) && !f.primaryKey;
-                if (f.ownColumn && sent && f.storedAsSent) {
-                    all = false;
-                    continue;
+            QBitArray key = changed_;
+            key.resize(2 * storedFields_);
+            for (const auto& e : insertExprs_) key.setBit(storedFields_ + e.first);
+            if (key != returnKey_ || returnList_.isEmpty()) {
+                QStringList back;
+                std::vector<int> defaulted;
+                bool all = true;
+                for (int c = 0; c < storedFields_; ++c) {
+                    const FieldInfo& f = fields_[size_t(c)];
+                    if (!f.table.isEmpty() && f.table != table_) continue;
+                    const bool sent = changed_.testBit(c) && !f.primaryKey;
+                    if (f.ownColumn && sent && f.storedAsSent && !exprOf(c)) {
+                        all = false;
+                        continue;
+                    }
+                    if (!f.ownColumn) {
+                        back.clear();
+                        defaulted.clear();
+                        all = true;
+                        break;
+                    }
+                    if (!sent && !exprOf(c) && insertDefaults_[size_t(c)]) {
+                        all = false;
+                        defaulted.push_back(c);
+                        continue;
+                    }
+                    back << quotedName(c);
                 }
-                if (!f.ownColumn) {
-                    back.clear();
-                    defaulted.clear();
-                    all = true;
-                    break;
-                }
-                if (!sent && insertDefaults_[size_t(c)]) {
-                    all = false;
-                    defaulted.push_back(c);
-                    continue;
-                }
-                back << "`" + f.name + "`";
+                if (all) defaulted.clear();
+                returnList_ = all || back.isEmpty() ? QStringLiteral("*") : back.join(QLatin1Char(','));
+                returnDefaulted_ = std::move(defaulted);
+                returnKey_ = key;
             }
-            if (all) defaulted.clear();
-            returned = conn_->query(sql + QStringLiteral(" RETURNING ") +
-                                    (all || back.isEmpty() ? QStringLiteral("*") : back.join(',')));
+            returned = conn_->query(sql + QStringLiteral(" RETURNING ") + returnList_);
             if (!returned) {
+                // Refused with values the server was to work out: the rules
+                // run again, told why, and the row goes without them (unless
+                // the transaction it was part of is over).
+                const unsigned err = conn_->lastErrno();
+                if (!insertExprs_.empty() && err > 0 && err < 2000 &&
+                    !(conn_->inTransaction() && Connection::isRetryable(err))) {
+                    insertExprs_.clear();
+                    insertRefused_ = err;
+                    return post();
+                }
                 error_ = conn_->lastError();
                 ShowDbFailure(QStringLiteral("Kan ikke lagre den nye posten"), *conn_);
                 return false;
@@ -1226,11 +1291,13 @@ bool Dataset::post()
         if (idc >= 0) ov[size_t(idc)] = id;
         if (returned && returned->next()) {
             takeColumns(*returned, 0, ov);
-            for (int c : defaulted) ov[size_t(c)] = *insertDefaults_[size_t(c)];
+            for (int c : returnDefaulted_) ov[size_t(c)] = *insertDefaults_[size_t(c)];
         } else {
             rereadRow(id, ov);
         }
         insertedRow_ = -1;
+        insertExprs_.clear();
+        insertRefused_ = 0;
     }
     buf_.clear();
     state_ = Browse;
@@ -1244,6 +1311,8 @@ bool Dataset::post()
 void Dataset::cancel()
 {
     if (state_ == Insert) {
+        insertExprs_.clear();
+        insertRefused_ = 0;
         const int row = insertedRow_;
         state_ = Browse;
         buf_.clear();

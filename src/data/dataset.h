@@ -169,6 +169,13 @@ public:
     bool insert();   // a new row after the last one
     bool post();
     void cancel();
+    // For the row being inserted: the server works out the field's value
+    // with the SQL expression sql inside the insert itself, and the row
+    // takes what it stored. When the server refuses such an insert, post()
+    // runs beforePost again with insertRefused() telling the server's error
+    // number, and writes the row without the expressions.
+    void setInsertExpression(const QString& field, const QString& sql);
+    unsigned insertRefused() const { return insertRefused_; }
     bool remove();   // deletes the current row
 
     // --- Events -----------------------------------------------------------
@@ -264,6 +271,16 @@ private:
     std::vector<std::optional<QVariant>> insertDefaults_;
     bool insertDefaultsKnown_ = false;
     void learnInsertDefaults();
+    std::vector<std::pair<int, QString>> insertExprs_;  // column -> SQL, for the row being inserted
+    unsigned insertRefused_ = 0;
+    // The RETURNING list of the last insert, the columns it sent (and those
+    // the server worked out) and the left-out columns known by their default.
+    QBitArray returnKey_;
+    QString returnList_;
+    std::vector<int> returnDefaulted_;
+    // Each stored column's name between backquotes, made at first use.
+    mutable std::vector<QString> quotedNames_;
+    const QString& quotedName(int col) const;
     QHash<QString, int> index_;
     QHash<QString, QString> formats_;  // field (lower case) -> display format, kept across reads
     struct PendingLookup { QString name, key; std::shared_ptr<LookupCache> cache; };

@@ -17,6 +17,7 @@ namespace {
 // another server's conflicting write came first.
 bool worthRetrying(unsigned err) { return Connection::isRetryable(err); }
 constexpr int kAttempts = 8;
+constexpr unsigned kNoSuchFunction = 1305;  // a database not yet upgraded
 } // namespace
 
 int AllocateDocumentNumber(Connection& conn, const QString& table)
@@ -92,6 +93,15 @@ bool DocumentNumbering::beforePost(Dataset& ds)
     // transaction: a transaction run again has undone the step.
     if (taken_ > 0 && !takenInTransaction_) return true;
 
+    // Where the server has the numbering function, the insert steps the
+    // counter itself: one statement, and a row the server refuses takes no
+    // number. Refused, the number is taken on its own as below.
+    if (ds.insertRefused() == kNoSuchFunction) serverSide_ = false;
+    if (serverSide_ && ds.insertRefused() == 0 && conn.insertReturnsRows()) {
+        ds.setInsertExpression(QStringLiteral("ordernumber"),
+                               QStringLiteral("`kv_take_docnumber`(%1)").arg(conn.quote(ds.tableName())));
+        return true;
+    }
     takenInTransaction_ = conn.inTransaction();
     const int number = AllocateDocumentNumber(conn, ds.tableName());
     if (number <= 0) {

@@ -5,8 +5,10 @@
 // table on the server (texts that are not numbers are passed over, and
 // numbers compare as numbers, whatever filter or order a window has put on
 // the dataset). The number is settled when the row is first saved: the
-// table's counter row in kv_docnumber is stepped by one in a statement of
-// its own, and the row takes the number it gives. The counter row is an
+// table's counter row in kv_docnumber is stepped by one, by the server
+// function kv_take_docnumber inside the insert itself, or (a server without
+// it, or a row the server refused that way) in a statement of its own
+// before the insert, and the row takes the number it gives. The counter row is an
 // ordinary replicated row, so workstations on different servers of a
 // cluster get different numbers too: of two that step it at once, the
 // server or the cluster refuses one, which then steps it again. A number
@@ -43,4 +45,5 @@ private:
     QString provisional_;
     int taken_ = 0;  // a number taken for the row being inserted
     bool takenInTransaction_ = false;
+    bool serverSide_ = true;  // the server has kv_take_docnumber
 };

@@ -9,6 +9,8 @@
 // Version 2: `invoice`.`kid` (the invoice's KID, empty for older invoices)
 // with an index for searching.
 // Version 3: an index on `calendar`.`rwx_all` for the "Publisert" filter.
+// Version 4: the function `kv_take_docnumber`, which steps a document
+// table's counter inside the insert of a new document.
 //
 // Applied by CreateDatabaseWithSchema (so kvarnel-admin create-database,
 // demo-data and a new private server), by "kvarnel-admin upgrade", and to
@@ -18,7 +20,7 @@
 
 class Connection;
 
-constexpr int kSchemaVersion = 3;
+constexpr int kSchemaVersion = 4;
 
 // The version recorded in the current database; 0 when it has no
 // `kv_schema` table (not a Kvarnel database), -1 when the server fails.

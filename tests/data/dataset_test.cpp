@@ -344,6 +344,7 @@ TEST_F(DatasetTest, MasterDetailFollowsTheMaster)
     people.setValue("name", "Ny");
     ASSERT_TRUE(people.post());
     EXPECT_EQ(conn.scalar("SELECT firmid FROM person WHERE name='Ny'"), "2");
+    EXPECT_EQ(people.asString("firmid"), "2");  // the row as shown holds it too
 }
 
 // A detail row is never saved under master id 0: a new master row is saved

@@ -274,6 +274,27 @@ TEST_F(RulesTest, NumberOfAGivenUpRowGoesBack)
     EXPECT_EQ(dm.OrderTable.asString("ordernumber"), "42");
 }
 
+// A database not upgraded yet has no numbering function on the server; the
+// numbers are taken as before, and a row refused then takes none.
+TEST_F(RulesTest, NumbersWithoutTheServerFunction)
+{
+    ASSERT_TRUE(db->admin().exec("DROP FUNCTION kv_take_docnumber"));
+    ASSERT_TRUE(dm.InvoiceTable.open());
+    for (const char* expected : {"1", "2"}) {
+        ASSERT_TRUE(dm.InvoiceTable.insert());
+        ASSERT_TRUE(dm.InvoiceTable.post());
+        EXPECT_EQ(dm.InvoiceTable.asString("ordernumber"), expected);
+    }
+    ASSERT_TRUE(db->admin().exec("CREATE TRIGGER refuse BEFORE INSERT ON invoice FOR EACH ROW "
+                                 "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='nei'"));
+    ASSERT_TRUE(dm.InvoiceTable.insert());
+    EXPECT_FALSE(dm.InvoiceTable.post());
+    dm.InvoiceTable.cancel();
+    ASSERT_TRUE(db->admin().exec("DROP TRIGGER refuse"));
+    EXPECT_EQ(scalar("SELECT highest FROM kv_docnumber WHERE tablename='invoice'"), "2");
+    EXPECT_EQ(scalar("SELECT GROUP_CONCAT(ordernumber ORDER BY id) FROM invoice"), "1,2");
+}
+
 // ---- item lines ------------------------------------------------------------
 
 TEST_F(RulesTest, ItemLineSumsOnSave)

@@ -12,6 +12,7 @@ void downgrade(Connection& c)
 {
     ASSERT_TRUE(c.exec("ALTER TABLE invoice DROP INDEX kid, DROP COLUMN kid")) << c.lastError().toStdString();
     ASSERT_TRUE(c.exec("ALTER TABLE calendar DROP INDEX ix_calendar_published"));
+    ASSERT_TRUE(c.exec("DROP FUNCTION kv_take_docnumber"));
     ASSERT_TRUE(c.exec("UPDATE kv_schema SET version=1"));
 }
 
@@ -49,6 +50,9 @@ TEST_F(DbTest, UpgradeAddsTheKidAndKeepsOldInvoices)
               "1");
     EXPECT_EQ(c.scalar("SELECT COUNT(*) FROM information_schema.STATISTICS WHERE TABLE_SCHEMA=DATABASE() "
                        "AND TABLE_NAME='calendar' AND INDEX_NAME='ix_calendar_published'"),
+              "1");
+    EXPECT_EQ(c.scalar("SELECT COUNT(*) FROM information_schema.ROUTINES WHERE ROUTINE_SCHEMA=DATABASE() "
+                       "AND ROUTINE_NAME='kv_take_docnumber'"),
               "1");
 
     // Again: nothing to do, nothing changes.

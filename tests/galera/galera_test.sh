@@ -46,6 +46,11 @@ check "schema and demo company created on the cluster" $?
 sql "SELECT COUNT(*) FROM information_schema.tables t WHERE t.table_schema='kvarnel' AND (t.engine<>'InnoDB' OR NOT EXISTS
      (SELECT 1 FROM information_schema.statistics s WHERE s.table_schema=t.table_schema AND s.table_name=t.table_name AND s.index_name='PRIMARY'))" >"$work/out/nopk.txt"
 check "every table InnoDB with a primary key" "$([ "$(cat "$work/out/nopk.txt")" = 0 ]; echo $?)"
+# New documents take their numbers inside their own insert on every node.
+for n in 1 2 3; do
+  sql "SELECT COUNT(*) FROM information_schema.routines WHERE routine_schema='kvarnel' AND routine_name='kv_take_docnumber'" "$n" >"$work/out/numberfn.$n.txt"
+  check "the numbering function is on node $n" "$([ "$(cat "$work/out/numberfn.$n.txt")" = 1 ]; echo $?)"
+done
 
 # Nine workstations, three on each node, each making COUNT orders with the
 # subject "PREFIX node workstation number"; messages go to out/NAME.*.err.
