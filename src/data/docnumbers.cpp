@@ -96,7 +96,9 @@ bool DocumentNumbering::beforePost(Dataset& ds)
     // Where the server has the numbering function, the insert steps the
     // counter itself: one statement, and a row the server refuses takes no
     // number. Refused, the number is taken on its own as below.
-    if (ds.insertRefused() == kNoSuchFunction) serverSide_ = false;
+    if (ds.insertRefused() == kNoSuchFunction && std::exchange(serverSide_, false))
+        LogLine(QStringLiteral("ADVARSEL: databasen mangler nummerfunksjonen kv_take_docnumber; "
+                               "numrene tas som før (kjør kvarnel-admin upgrade)"));
     if (serverSide_ && ds.insertRefused() == 0 && conn.insertReturnsRows()) {
         ds.setInsertExpression(QStringLiteral("ordernumber"),
                                QStringLiteral("`kv_take_docnumber`(%1)").arg(conn.quote(ds.tableName())));

@@ -278,6 +278,8 @@ TEST_F(RulesTest, NumberOfAGivenUpRowGoesBack)
 // numbers are taken as before, and a row refused then takes none.
 TEST_F(RulesTest, NumbersWithoutTheServerFunction)
 {
+    LogToFile = true;
+    LogStrings.clear();
     ASSERT_TRUE(db->admin().exec("DROP FUNCTION kv_take_docnumber"));
     ASSERT_TRUE(dm.InvoiceTable.open());
     for (const char* expected : {"1", "2"}) {
@@ -285,6 +287,7 @@ TEST_F(RulesTest, NumbersWithoutTheServerFunction)
         ASSERT_TRUE(dm.InvoiceTable.post());
         EXPECT_EQ(dm.InvoiceTable.asString("ordernumber"), expected);
     }
+    EXPECT_EQ(LogStrings.filter("mangler nummerfunksjonen").size(), 1);  // said once, not at every row
     ASSERT_TRUE(db->admin().exec("CREATE TRIGGER refuse BEFORE INSERT ON invoice FOR EACH ROW "
                                  "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='nei'"));
     ASSERT_TRUE(dm.InvoiceTable.insert());
