@@ -49,27 +49,37 @@ bool toVersion3(Connection& c)
            run(c, QStringLiteral("ALTER TABLE `calendar` ADD INDEX `ix_calendar_published` (`rwx_all`)"));
 }
 
-// Version 4: the document counter stepped inside the insert of the new
-// document. The function steps the table's counter row and gives the new
-// number; without the row it refuses, and the program then makes the row and
-// takes the number on its own. A server that may not have functions (binary
-// log without trusted function creators, too few rights) goes on without it:
-// the program then takes numbers the old way, one statement more per new
-// document.
+// The document counter stepped inside the insert of a new document. The
+// function steps the table's counter row and gives the new number; without
+// the row it refuses, and the program then makes the row and takes the
+// number on its own. A server that may not have functions (binary log
+// without trusted function creators, too few rights) goes on without it: the
+// program then takes numbers the old way, one statement more per new
+// document. Made again by any later upgrade run while it is missing.
+void ensureNumberFunction(Connection& c)
+{
+    if (c.scalar(QStringLiteral("SELECT COUNT(*) FROM information_schema.ROUTINES WHERE ROUTINE_SCHEMA=DATABASE() "
+                                "AND ROUTINE_NAME='kv_take_docnumber'"),
+                 QStringLiteral("0")) != QLatin1String("0"))
+        return;
+    if (!c.exec(QStringLiteral(
+            "CREATE FUNCTION IF NOT EXISTS `kv_take_docnumber`(t VARCHAR(20)) RETURNS INT "
+            "MODIFIES SQL DATA NOT DETERMINISTIC SQL SECURITY INVOKER "
+            "COMMENT 'Steps the counter of a document table and gives the new number' "
+            "BEGIN "
+            "DECLARE n INT DEFAULT NULL; "
+            "UPDATE `kv_docnumber` SET `highest`=`highest`+1 WHERE `tablename`=t; "
+            "IF ROW_COUNT()=0 THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kv_docnumber har ingen teller for tabellen'; END IF; "
+            "SELECT `highest` INTO n FROM `kv_docnumber` WHERE `tablename`=t; "
+            "RETURN n; "
+            "END")))
+        LogLine(QStringLiteral("ADVARSEL: nummerfunksjonen kv_take_docnumber ble ikke laget: %1").arg(c.lastError()));
+}
+
+// Version 4: the numbering function.
 bool toVersion4(Connection& c)
 {
-    const bool made = c.exec(QStringLiteral(
-        "CREATE FUNCTION IF NOT EXISTS `kv_take_docnumber`(t VARCHAR(20)) RETURNS INT "
-        "MODIFIES SQL DATA NOT DETERMINISTIC SQL SECURITY INVOKER "
-        "COMMENT 'Steps the counter of a document table and gives the new number' "
-        "BEGIN "
-        "DECLARE n INT DEFAULT NULL; "
-        "UPDATE `kv_docnumber` SET `highest`=`highest`+1 WHERE `tablename`=t; "
-        "IF ROW_COUNT()=0 THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='kv_docnumber har ingen teller for tabellen'; END IF; "
-        "SELECT `highest` INTO n FROM `kv_docnumber` WHERE `tablename`=t; "
-        "RETURN n; "
-        "END"));
-    if (!made) LogLine(QStringLiteral("ADVARSEL: nummerfunksjonen kv_take_docnumber ble ikke laget: %1").arg(c.lastError()));
+    ensureNumberFunction(c);
     return true;
 }
 
@@ -112,6 +122,8 @@ bool UpgradeSchema(Connection& c, QString* error)
         const QString db = c.scalar(QStringLiteral("SELECT DATABASE()"));
         LogLine(QStringLiteral("Oppgraderte databasen %1 til versjon %2").arg(db).arg(s.version));
     }
+    // Left out by an earlier run on a server that could not make it.
+    if (version >= 4) ensureNumberFunction(c);
     return true;
 }
 

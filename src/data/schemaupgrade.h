@@ -10,7 +10,8 @@
 // with an index for searching.
 // Version 3: an index on `calendar`.`rwx_all` for the "Publisert" filter.
 // Version 4: the function `kv_take_docnumber`, which steps a document
-// table's counter inside the insert of a new document.
+// table's counter inside the insert of a new document; a server that could
+// not make it then gets it at a later upgrade run.
 //
 // Applied by CreateDatabaseWithSchema (so kvarnel-admin create-database,
 // demo-data and a new private server), by "kvarnel-admin upgrade", and to
