@@ -8,8 +8,8 @@
 // table's counter row in kv_docnumber is stepped by one, by the server
 // function kv_take_docnumber inside the insert itself, or (a server without
 // it, or a row the server refused that way) in a statement of its own
-// before the insert, and the row takes the number it gives. The counter row is an
-// ordinary replicated row, so workstations on different servers of a
+// before the insert, and the row takes the number it gives. The counter row
+// is an ordinary replicated row, so workstations on different servers of a
 // cluster get different numbers too: of two that step it at once, the
 // server or the cluster refuses one, which then steps it again. A number
 // the user typed himself is kept as typed, and a number taken for a row that

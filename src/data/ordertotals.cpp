@@ -76,6 +76,9 @@ QStringList lineRefs(const Dataset& doc)
     return sets;
 }
 
+// True for a line that already carries every value of sets (lineRefs).
+QString inOrder(const QStringList& sets) { return "(" + sets.join(" AND ") + ")"; }
+
 // The totals of a document the user is not editing, worked out and written
 // on the server. The document is summed from its lines as the line rule
 // computes them (so it is right even while a stored line sum is stale) in
@@ -98,7 +101,7 @@ bool updateTotalsOnServer(TDatabaseModule& dm, Dataset& doc, const QString& key,
     const QString where = QStringLiteral("i.`%1`=%2").arg(key, ids);
     const QString invalidVat = QStringLiteral("NOT (i.VATcode BETWEEN 0 AND 4)");
     const QStringList sets = lineRefs(doc);
-    const QString lineInOrder = "(" + sets.join(" AND ") + ")";
+    const QString lineInOrder = inOrder(sets);
 
     const QString base = onCost ? kLineCost : kLineSum;
     const QString sums = "(SELECT COUNT(*) AS n, MIN(IF(" + invalidVat + ", i.VATcode, NULL)) AS bad, "
@@ -185,7 +188,7 @@ bool updateTotals(TDatabaseModule& dm, Dataset& doc, const QString& key, bool on
     // references; only lines that differ are written.
     const QStringList sets = lineRefs(doc);
     if (!c.begin()) return failed(c, QStringLiteral("Kan ikke oppdatere varelinjene"));
-    if (!c.exec("UPDATE items i SET " + sets.join(',') + " WHERE " + where + " AND NOT (" + sets.join(" AND ") + ")"))
+    if (!c.exec("UPDATE items i SET " + sets.join(',') + " WHERE " + where + " AND NOT " + inOrder(sets)))
         return failed(c, QStringLiteral("Kan ikke oppdatere varelinjene"));
     const bool linesChanged = ChangedRows(c) > 0;
 
