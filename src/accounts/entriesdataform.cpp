@@ -32,7 +32,6 @@ TEntriesDataForm::TEntriesDataForm(QWidget* parent) : TDataForm(parent)
     Dataset* ds = &DataModule().EntriesTable;
 
     DateEdit = new TDBDateEdit(ds, QStringLiteral("entrydate"));
-    DateEdit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     DateEdit->setFixedWidth(120);
     CompanyCombo = lazyLookup(ds, QStringLiteral("companyid"), QStringLiteral("SELECT companyname FROM company WHERE id=%1"),
                               QStringLiteral("SELECT id, companyname FROM company ORDER BY companyname"));

@@ -57,7 +57,6 @@ TUserDataForm::TUserDataForm(QWidget* parent) : TDataForm(parent)
                                     {0, 1, 2});
     GenderGroup->setField(ds, QStringLiteral("gender"));
     BirthEdit = new TDBDateEdit(ds, QStringLiteral("birth"));
-    BirthEdit->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     SsidEdit = new TDBEdit(ds, QStringLiteral("ssid"));
     addFieldPanel({{QStringLiteral("Gateadresse:"), StreetAddressEdit},
                    {QStringLiteral("Postadresse:"), PostalAddressEdit},

@@ -172,14 +172,16 @@ TCalendarDataForm::TCalendarDataForm(QWidget* parent) : TDataForm(parent)
         p->setCalendarPopup(true);
         p->setFixedWidth(130);
         p->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-        p->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
-        p->calendarWidget()->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
+        p->setLocale(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));
+        SetupNorwegianCalendar(p->calendarWidget());
         return p;
     };
     DateTimeFrom = picker();
     DateTimeTo = picker();
     MaskTimeFrom = clockEdit();
     MaskTimeTo = clockEdit();
+    MaskTimeFrom->setProperty("clockField", QStringLiteral("time_from"));
+    MaskTimeTo->setProperty("clockField", QStringLiteral("time_to"));
     SubjectEdit = new TDBEdit(ds, QStringLiteral("subject"));
     LocationEdit = new TDBEdit(ds, QStringLiteral("location"));
     EventCombo = new QComboBox;
@@ -282,9 +284,12 @@ void TCalendarDataForm::ShowRow()
     loading_ = true;
     const QDateTime from = ds->asDateTime(QStringLiteral("time_from"));
     QDateTime to = ds->asDateTime(QStringLiteral("time_to"));
-    // An end before the start is moved up to it.
+    // An end before the start is moved to the start's day, keeping its
+    // clock time; still before the start, it is moved up to the start.
     if (from.isValid() && to.isValid() && from > to) {
-        if (ds->setValue(QStringLiteral("time_to"), from)) to = from;
+        QDateTime moved(from.date(), to.time());
+        if (moved < from) moved = from;
+        if (ds->setValue(QStringLiteral("time_to"), moved)) to = moved;
     }
     DateTimeFrom->setDate(from.isValid() ? from.date() : QDate::currentDate());
     MaskTimeFrom->setText(from.isValid() ? from.time().toString(QStringLiteral("HH:mm")) : QString());
@@ -340,8 +345,47 @@ bool TCalendarDataForm::storeTime(QDateEdit* picker, QLineEdit* clock, const cha
     return ok;
 }
 
-bool TCalendarDataForm::StoreFrom() { return storeTime(DateTimeFrom, MaskTimeFrom, "time_from"); }
+bool TCalendarDataForm::StoreFrom()
+{
+    Dataset* ds = dataset();
+    if (!hasRow(ds)) return false;
+    // An end time typed but not yet stored is stored first, so that moving
+    // the start cannot overwrite it.
+    if (MaskTimeTo->isModified() && !StoreTo()) return false;
+    const QDateTime oldFrom = ds->asDateTime(QStringLiteral("time_from"));
+    const QDateTime oldTo = ds->asDateTime(QStringLiteral("time_to"));
+    if (!storeTime(DateTimeFrom, MaskTimeFrom, "time_from")) return false;
+    const QDateTime from = ds->asDateTime(QStringLiteral("time_from"));
+    if (!from.isValid() || !oldTo.isValid()) return true;
+    // A start moved to another day takes the end along, so the entry keeps
+    // its length; an end that would still lie before the start moves to
+    // the start's day with its own clock time, or up to the start.
+    QDateTime to = oldTo;
+    if (oldFrom.isValid() && oldTo >= oldFrom) to = oldTo.addDays(oldFrom.date().daysTo(from.date()));
+    if (to < from) {
+        to = QDateTime(from.date(), to.time());
+        if (to < from) to = from;
+    }
+    if (to == oldTo) return true;
+    const bool was = loading_;
+    loading_ = true;
+    const bool ok = ds->setValue(QStringLiteral("time_to"), to);
+    DateTimeTo->setDate(to.date());
+    MaskTimeTo->setText(to.time().toString(QStringLiteral("HH:mm")));
+    MaskTimeTo->setModified(false);
+    loading_ = was;
+    return ok;
+}
+
 bool TCalendarDataForm::StoreTo() { return storeTime(DateTimeTo, MaskTimeTo, "time_to"); }
+
+bool TCalendarDataForm::SaveOnClose()
+{
+    // The start and end as shown, as on saving.
+    Dataset* ds = dataset();
+    if (hasRow(ds) && editing(ds) && (!StoreFrom() || !StoreTo())) return false;
+    return TDataForm::SaveOnClose();
+}
 
 void TCalendarDataForm::Lagre1Click()
 {
@@ -412,6 +456,8 @@ TCalendarRegDataForm::TCalendarRegDataForm(QWidget* parent) : TDataForm(parent)
     TimeFromEdit->setText(QStringLiteral("08:00"));
     TimeToEdit = clockEdit();
     TimeToEdit->setText(QStringLiteral("16:00"));
+    TimeFromEdit->setProperty("clockField", QStringLiteral("time_from"));
+    TimeToEdit->setProperty("clockField", QStringLiteral("time_to"));
     auto hours = [ds](const char* f) {
         auto* e = new TDBEdit(ds, QLatin1String(f));
         e->setFixedWidth(60);
@@ -566,6 +612,19 @@ bool TCalendarRegDataForm::StoreTypedTimes()
     if (newFrom != oldFrom && !ds->setValue(QStringLiteral("time_from"), newFrom)) return false;
     if (newTo != oldTo && !ds->setValue(QStringLiteral("time_to"), newTo)) return false;
     return true;
+}
+
+bool TCalendarRegDataForm::SaveOnClose()
+{
+    // The typed date, clock times and absence type go with the row.
+    Dataset* ds = dataset();
+    if (hasRow(ds) && editing(ds)) {
+        if (!StoreTypedTimes()) return false;
+        if (ds->asInt(QStringLiteral("timetype2")) != ComboBox1->currentIndex() &&
+            !ds->setValue(QStringLiteral("timetype2"), ComboBox1->currentIndex()))
+            return false;
+    }
+    return TDataForm::SaveOnClose();
 }
 
 void TCalendarRegDataForm::Lagre1Click()

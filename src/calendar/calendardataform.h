@@ -66,6 +66,7 @@ public:
     QWidget *StdPanel, *MemoPanel;
 
     void Lagre1Click() override;
+    bool SaveOnClose() override;
     void Nypost1Click() override;
     // Writes the start (or end) from its picker and clock edit into the
     // row; false (with a message) when the clock text is no time.
@@ -113,6 +114,7 @@ public:
     // the absence type is stored, the row is posted. The end keeps its own
     // date (a multi-day entry stays one) and moves with a changed date.
     void Lagre1Click() override;
+    bool SaveOnClose() override;
     // Posts what is being edited, inserts a row with time group 1
     // ("Timearbeid") and starts in "Initialer:".
     void Nypost1Click() override;

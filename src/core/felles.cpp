@@ -461,6 +461,85 @@ QString DateStr(const QDate& d)
     return d.toString(QStringLiteral("dd.MM.yyyy"));
 }
 
+namespace {
+
+bool onlyDigits(QStringView s)
+{
+    if (s.isEmpty()) return false;
+    for (QChar c : s)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+    return true;
+}
+
+int fullYear(QStringView y, const QDate& today)
+{
+    if (y.size() == 4) return y.toInt();
+    if (y.size() != 2) return -1;
+    const int yy = y.toInt();
+    const int century = today.year() / 100 * 100;
+    int year = century + yy;
+    if (year > today.year() + 20) year -= 100;
+    return year;
+}
+
+bool makeDate(int y, int m, int d, QDate& out)
+{
+    if (y < 1000 || y > 9999 || !QDate::isValid(y, m, d)) return false;
+    out = QDate(y, m, d);
+    return true;
+}
+
+} // namespace
+
+bool ParseTypedDate(const QString& typed, QDate& out, const QDate& today)
+{
+    QString t = typed.trimmed();
+    if (t.isEmpty()) return false;
+    // ISO: yyyy-MM-dd
+    if (t.size() == 10 && t[4] == QLatin1Char('-') && t[7] == QLatin1Char('-')) {
+        const QStringView v(t);
+        if (!onlyDigits(v.mid(0, 4)) || !onlyDigits(v.mid(5, 2)) || !onlyDigits(v.mid(8, 2))) return false;
+        return makeDate(v.mid(0, 4).toInt(), v.mid(5, 2).toInt(), v.mid(8, 2).toInt(), out);
+    }
+    // Digits only: ddMMyyyy or ddMMyy
+    if (onlyDigits(t)) {
+        if (t.size() != 8 && t.size() != 6) return false;
+        const QStringView v(t);
+        return makeDate(fullYear(v.mid(4), today), v.mid(2, 2).toInt(), v.mid(0, 2).toInt(), out);
+    }
+    t.replace(QLatin1Char('/'), QLatin1Char('.')).replace(QLatin1Char('-'), QLatin1Char('.'));
+    const QStringList parts = t.split(QLatin1Char('.'));
+    if (parts.size() < 2 || parts.size() > 3) return false;
+    for (int i = 0; i < parts.size(); ++i) {
+        const bool lastMayBeEmpty = i == 2 && parts.size() == 3 && parts[i].isEmpty();  // "1.12."
+        if (lastMayBeEmpty) continue;
+        if (!onlyDigits(parts[i]) || parts[i].size() > (i == 2 ? 4 : 2)) return false;
+    }
+    int year = today.year();
+    if (parts.size() == 3 && !parts[2].isEmpty()) year = fullYear(parts[2], today);
+    return makeDate(year, parts[1].toInt(), parts[0].toInt(), out);
+}
+
+bool ParseTypedDateTime(const QString& typed, QDate& date, QTime& time, bool& hasTime, const QDate& today)
+{
+    const QString t = typed.simplified();
+    hasTime = false;
+    time = QTime(0, 0);
+    const qsizetype blank = t.indexOf(QLatin1Char(' '));
+    if (blank < 0) return ParseTypedDate(t, date, today);
+    if (!ParseTypedDate(t.left(blank), date, today)) return false;
+    const QString c = t.mid(blank + 1);
+    for (const char* form : {"H:mm", "HH:mm", "H:mm:ss", "HH:mm:ss", "H.mm", "HH.mm"}) {
+        const QTime v = QTime::fromString(c, QLatin1String(form));
+        if (v.isValid()) {
+            time = v;
+            hasTime = true;
+            return true;
+        }
+    }
+    return false;
+}
+
 qint64 SizeOfFile(const QString& name)
 {
     QFile f(name);

@@ -97,6 +97,16 @@ QString MerkOrdStr(const QString& text);
 QString DateTimeToIsoStr(const QDateTime& dt);
 // dd.MM.yyyy, the date form of the program's texts; "" for an invalid date.
 QString DateStr(const QDate& d);
+// A date as people type it: "01.12.2026", "1.12.26", "1.12" (this year),
+// "01122026", "011226" and "2026-12-01"; "/" and "-" may stand for the
+// point. Two-digit years are this century unless that lies more than 20
+// years ahead. False for anything else, and for days that do not exist.
+bool ParseTypedDate(const QString& typed, QDate& out, const QDate& today = QDate::currentDate());
+// A date with an optional clock time after a blank ("01.12.2026 10:30",
+// "2026-12-01 10:30:15", "1.12 8:05"); hasTime tells whether one was
+// typed. False when either part is no date or time.
+bool ParseTypedDateTime(const QString& typed, QDate& date, QTime& time, bool& hasTime,
+                        const QDate& today = QDate::currentDate());
 
 // ---- files ------------------------------------------------------------
 

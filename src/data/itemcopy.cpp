@@ -153,7 +153,7 @@ bool CopyProductToItems(TDatabaseModule& dm, bool newLine, double quantity)
     return CopyProductToItems(dm, p, newLine, quantity);
 }
 
-bool CopyProductToItems(TDatabaseModule& dm, const ProductValues& product, bool newLine, double quantity)
+bool CopyProductToItems(TDatabaseModule& dm, const ProductValues& product, bool newLine, double quantity, bool save)
 {
     Dataset& items = dm.ItemsQuery;
     if (!items.isOpen()) return false;
@@ -169,7 +169,7 @@ bool CopyProductToItems(TDatabaseModule& dm, const ProductValues& product, bool 
     items.setValue("piece", product.piece);
     items.setValue("cost", product.real_cost);
     if (items.asString("mark").isEmpty()) items.setValue("mark", LastMark);
-    return items.post();
+    return save ? items.post() : true;
 }
 
 bool CopyCalendarToItems(TDatabaseModule& dm, const QString& mark, qint64 orderId)

@@ -40,8 +40,10 @@ int DeleteItems(TDatabaseModule& dm);
 // code, text, price, unit and real cost; the quantity only when the line
 // has none; the mark of the last saved line when it has none. Saves it.
 bool CopyProductToItems(TDatabaseModule& dm, bool newLine, double quantity);
-// The same from a product found with FindProduct.
-bool CopyProductToItems(TDatabaseModule& dm, const ProductValues& product, bool newLine, double quantity);
+// The same from a product found with FindProduct; save false leaves the
+// filled line unsaved (a product number still being typed).
+bool CopyProductToItems(TDatabaseModule& dm, const ProductValues& product, bool newLine, double quantity,
+                        bool save = true);
 // Bills the current time registration into the current order: a line with
 // the hours as quantity, unit "TIM", the hourly rate and cost from the
 // settings and the given mark; the registration is marked as entered and

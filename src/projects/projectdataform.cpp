@@ -166,6 +166,9 @@ qint64 TProjectDataForm::currentProject() const
 
 void TProjectDataForm::updateWindowItems()
 {
+    // The row may show before the menu and buttons are made (a window made
+    // while its dataset is open).
+    if (!Regnskapsposteringer1 || !CompanyButton || !ContactButton) return;
     WindowRegistry& w = Windows();
     const bool row = currentProject() > 0;
     Prosjektsystemer1->setEnabled(row && w.has<TSubProjectListForm>());

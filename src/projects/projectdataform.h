@@ -13,12 +13,13 @@ public:
 
     TDBEdit *ProjectNumberEdit, *ProjectNameEdit, *DepartmentEdit, *SchemaEdit, *PersonsEdit;
     TDBLookupComboBox *ResponsibleCombo, *CompanyCombo, *ContactCombo;
-    QToolButton *CompanyButton, *ContactButton;
+    QToolButton *CompanyButton = nullptr, *ContactButton = nullptr;
     TDBRadioGroup* StatusGroup;
     TDBDateEdit *StartDateEdit, *EndDateEdit;
     TDBMemo *NoteMemo, *AdminAddressMemo, *LocationMemo;
 
-    QAction *Prosjektsystemer1, *Dokumenter1, *Timeregistreringer1, *Regnskapsposteringer1;
+    QAction *Prosjektsystemer1 = nullptr, *Dokumenter1 = nullptr, *Timeregistreringer1 = nullptr,
+            *Regnskapsposteringer1 = nullptr;
 
     // The id of the current, saved project; 0 when there is none.
     qint64 currentProject() const;

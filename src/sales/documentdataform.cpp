@@ -264,6 +264,7 @@ void TDocumentDataForm::setupItemGrid(const std::vector<GridColumn>& columns)
             [this](const QPoint& p) { PopupMenu2->popup(ItemGrid->viewport()->mapToGlobal(p)); });
     // The line menu's items follow the lines live, like the window menu.
     connect(&dm_.ItemsQuery, &Dataset::stateChanged, this, &TDocumentDataForm::PopupMenu2Popup);
+    connect(&dm_.ItemsQuery, &Dataset::stateChanged, this, &TDocumentDataForm::PopupMenu1Popup);
     connect(&dm_.ItemsQuery, &Dataset::currentChanged, this, &TDocumentDataForm::PopupMenu2Popup);
     connect(&dm_.ItemsQuery, &Dataset::rowsReset, this, &TDocumentDataForm::PopupMenu2Popup);
     PopupMenu2Popup();
@@ -420,6 +421,15 @@ QString TDocumentDataForm::ContactEmail() const
 }
 
 // --- The item-line menu ---------------------------------------------------------
+
+void TDocumentDataForm::PopupMenu1Popup()
+{
+    TDataForm::PopupMenu1Popup();
+    if (isVisible() && editing(dm_.ItemsQuery)) {
+        Lagre1->setEnabled(true);
+        Avbryt1->setEnabled(true);
+    }
+}
 
 void TDocumentDataForm::PopupMenu2Popup()
 {

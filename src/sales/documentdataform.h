@@ -74,6 +74,8 @@ public:
     void Vareregister1Click();
     void LesTerminal1Click();
     void PopupMenu2Popup();
+    // Lagre and Avbryt also while an item line is being edited.
+    void PopupMenu1Popup() override;
 
     // Choosing the company in "Firma:": the contact list of that company and
     // (when the company actually changed) its default contact and, where

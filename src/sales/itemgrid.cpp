@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 namespace {
 bool editing(const Dataset& ds) { return ds.state() == Dataset::Edit || ds.state() == Dataset::Insert; }
@@ -82,6 +83,13 @@ bool TItemGrid::ProductCodeCommitted(const QString& code)
     if (!productLookup || code.isEmpty()) return false;
     ProductValues p;
     if (!FindProduct(dm_.MyConnection, code, p)) return false;
+    // While the grid hands an editor over, the line is saved once the
+    // editor has closed: a save in the middle of the hand-over would leave
+    // the editor behind on a line that moved.
+    if (inCommit_) {
+        saveAfterCommit_ = true;
+        return CopyProductToItems(dm_, p, false, 1, false);
+    }
     return CopyProductToItems(dm_, p, false, 1);
 }
 
@@ -138,10 +146,107 @@ bool TItemGrid::AddLine()
     return true;
 }
 
+namespace {
+const char* const shownFields[] = {"producttext", "price", "itemcount", "piece", "cost", "mark"};
+} // namespace
+
+bool TItemGrid::isProductCodeColumn(int column) const
+{
+    if (!gridModel()) return false;
+    const int f = gridModel()->fieldOfColumn(column);
+    return f >= 0 && dm_.ItemsQuery.fieldName(f).compare(QLatin1String("productcode"), Qt::CaseInsensitive) == 0;
+}
+
+bool TItemGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    const bool opened = DataGrid::edit(index, trigger, event);
+    // The grid sees the editor's keys before the editor's own handling.
+    if (QWidget* editor = opened ? indexWidget(index) : nullptr) {
+        editor->installEventFilter(this);
+        // Typing into a cell is editing the line: the window's Lagre and
+        // Avbryt apply to it from the first key.
+        Dataset& items = dm_.ItemsQuery;
+        if (index.row() == items.recNo() && !editing(items)) items.edit();
+    }
+    if (opened && productLookup && isProductCodeColumn(index.column())) {
+        shown_ = {};
+        if (auto* line = qobject_cast<QLineEdit*>(indexWidget(index)))
+            connect(line, &QLineEdit::textEdited, this, [this](const QString& t) { ProductCodeTyped(t.trimmed()); });
+    }
+    return opened;
+}
+
+void TItemGrid::ProductCodeTyped(const QString& code)
+{
+    Dataset& items = dm_.ItemsQuery;
+    if (!productLookup || !items.isOpen() || items.recNo() < 0) return;
+    ProductValues p;
+    const bool found = !code.isEmpty() && FindProduct(dm_.MyConnection, code, p);
+    if (found) {
+        if (!shown_.active || shown_.row != items.recNo()) {
+            shown_ = {true, items.recNo(), {}};
+            for (const char* f : shownFields) shown_.values << items.value(QLatin1String(f));
+        }
+        CopyProductToItems(dm_, p, false, 1, false);
+    } else if (shown_.active && shown_.row == items.recNo() && editing(items)) {
+        int i = 0;
+        for (const char* f : shownFields) items.setValue(QLatin1String(f), shown_.values.value(i++));
+        shown_.active = false;
+    }
+}
+
+bool TItemGrid::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress && o == openEditor()) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        switch (k->key()) {
+        case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Up:
+        case Qt::Key_Down: case Qt::Key_PageUp: case Qt::Key_PageDown:
+            // What the editor shows goes into the line at once, the editor
+            // closes, and the key does what it does in the grid.
+            commitEditor();
+            setFocus();
+            keyPressEvent(k);
+            return true;
+        default:
+            break;
+        }
+    }
+    return DataGrid::eventFilter(o, e);
+}
+
+bool TItemGrid::commitEditor()
+{
+    inCommit_ = true;
+    saveAfterCommit_ = false;
+    DataGrid::commitPending();
+    inCommit_ = false;
+    shown_ = {};
+    if (!saveAfterCommit_) return true;
+    saveAfterCommit_ = false;
+    return PostLine();
+}
+
+bool TItemGrid::commitPending()
+{
+    commitEditor();
+    return PostLine();
+}
+
 void TItemGrid::keyPressEvent(QKeyEvent* e)
 {
     const bool plain = e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier;
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    // What the cell editor shows goes into the line before the grid acts
+    // on the key (the editor hands it over only later on its own).
+    switch (e->key()) {
+    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Up: case Qt::Key_Down:
+    case Qt::Key_Insert: case Qt::Key_PageUp: case Qt::Key_PageDown:
+        commitEditor();
+        break;
+    default:
+        break;
+    }
     if (enter && (e->modifiers() & Qt::ControlModifier)) {
         if (ctrlEnter) ctrlEnter();
         return;

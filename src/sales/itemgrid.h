@@ -4,10 +4,16 @@
 // the editor closes; the line is saved when the cursor leaves it (or on
 // Enter), and Esc drops the line's unsaved changes.
 //
-// The product number column is the only one looked up as a product: when
-// its cell is committed and a product of exactly that number exists, the
-// line is filled from it (text, price, unit, cost; count 1 when it had
-// none) and saved. Other columns' text is never taken as a product number.
+// The product number column is the only one looked up as a product: while
+// a number is typed, the line shows the product of exactly that number as
+// soon as one exists (text, price, unit, cost; count 1 when it had none)
+// and shows its own values again when the typed number stops matching;
+// when the cell is committed the line is filled from the product and
+// saved. Other columns' text is never taken as a product number.
+//
+// Keys the grid acts on itself (Enter, Up, Down, Insert, Page Up/Down)
+// first hand what the cell editor shows to the line, so Enter after
+// typing saves what was typed.
 #include "ui/datagrid.h"
 
 #include <functional>
@@ -57,12 +63,31 @@ public:
     bool AddLine();
 
     void TitleClick(int column) override;
+    // The open editor's text into the line, then the line saved.
+    bool commitPending() override;
+    // While the product number is typed: the line shows the product of
+    // exactly the typed number, or its own values again.
+    void ProductCodeTyped(const QString& code);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     GridModel* createModel(Dataset* ds) override;
 
 private:
+    bool isProductCodeColumn(int column) const;
+    // The open editor's text into the line; a product filled in on the
+    // way is saved after the editor has closed.
+    bool commitEditor();
+    bool inCommit_ = false;
+    bool saveAfterCommit_ = false;
     TDatabaseModule& dm_;
     ItemsModel* items_ = nullptr;
+    // The line's own values while a typed number shows a product.
+    struct Shown {
+        bool active = false;
+        qint64 row = -1;
+        QVariantList values;
+    } shown_;
 };

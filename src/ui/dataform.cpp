@@ -95,6 +95,7 @@ void TDataForm::setDataset(Dataset* ds)
     if (ds)
         stateConn_ = connect(ds, &Dataset::stateChanged, this, [this](int state) {
             PopupMenu1Popup();
+            if (state == Dataset::Insert) typedSinceInsert_ = false;
             // A new row starts in the first field, wherever the focus was.
             if (state == Dataset::Insert && isVisible()) focusFirstField();
         });
@@ -306,8 +307,24 @@ void TDataForm::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
 }
 
+bool TDataForm::SaveOnClose()
+{
+    if (!CommitDataControls(this)) return false;
+    if (!ds_ || !ds_->isOpen()) return true;
+    // An edited row is saved; a new row only when something was typed
+    // into it (a "Ny" closed untouched makes no empty row).
+    if (ds_->state() == Dataset::Edit || (ds_->state() == Dataset::Insert && typedSinceInsert_)) return ds_->post();
+    return true;
+}
+
 void TDataForm::closeEvent(QCloseEvent* e)
 {
+    // What was typed is stored before the window goes; a value or row that
+    // is refused keeps the window open, with the refusal shown.
+    if (!SaveOnClose()) {
+        e->ignore();
+        return;
+    }
     FormClose();
     QWidget::closeEvent(e);
 }
@@ -322,6 +339,7 @@ void TDataForm::guardShortcuts()
 
 bool TDataForm::eventFilter(QObject* o, QEvent* e)
 {
+    if (e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress) typedSinceInsert_ = true;
     // Text fields claim keys such as Ctrl+Z and Page Down for themselves;
     // the window's menu keys go to the menu instead.
     if (e->type() == QEvent::ShortcutOverride) {

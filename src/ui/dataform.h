@@ -96,7 +96,7 @@ public:
     virtual void Oppdater1Click();
     // Lagre and Avbryt enabled exactly while the row is being edited or
     // inserted, Ny post exactly while it is not.
-    void PopupMenu1Popup();
+    virtual void PopupMenu1Popup();
     // Lays the panels out for the slider's position.
     void TrackBar1Change();
     // The id edit's change: the caption.
@@ -105,6 +105,10 @@ public:
     virtual void FormClose();
     // The sum of the heights of the visible panels.
     int panelsHeight() const;
+    // Closing: hands over what the controls show and saves an edited row
+    // (a new one only when something was typed into it); false, with the
+    // refusal shown, when that could not be done.
+    virtual bool SaveOnClose();
 
 protected:
     // Called after a step to another row.
@@ -123,4 +127,5 @@ private:
     int clientWidth_ = 0;
     QWidget* footer_ = nullptr;
     int footerHeight_ = 0;
+    bool typedSinceInsert_ = false;
 };

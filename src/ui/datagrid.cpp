@@ -27,6 +27,21 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     return DatasetModel::headerData(section, orientation, role);
 }
 
+QWidget* DataGrid::openEditor() const
+{
+    if (state() != QAbstractItemView::EditingState) return nullptr;
+    return indexWidget(currentIndex());
+}
+
+bool DataGrid::commitPending()
+{
+    if (QWidget* editor = openEditor()) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    return true;
+}
+
 DataGrid::DataGrid(QWidget* parent) : QTableView(parent)
 {
     setSelectionBehavior(QAbstractItemView::SelectRows);

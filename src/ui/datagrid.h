@@ -73,6 +73,13 @@ public:
     virtual void TitleClick(int column);
     // The font colour the grid draws row in.
     QColor rowColor(int row) const;
+    // Hands what an open cell editor shows to the row and closes the
+    // editor (before a save, a close or a key the grid acts on itself).
+    // Grids whose rows are saved line by line save the line too; false
+    // when that was refused.
+    virtual bool commitPending();
+    // The cell editor that is open, if any.
+    QWidget* openEditor() const;
 
 signals:
     void rowDoubleClicked();

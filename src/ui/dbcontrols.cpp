@@ -1,16 +1,27 @@
 #include "ui/dbcontrols.h"
+#include "ui/datagrid.h"
 
 #include <QStandardItemModel>
 
 #include "data/connection.h"
+#include "core/dialogs.h"
+#include "core/felles.h"
+#include "core/textfil.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QRadioButton>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 // --- FieldLink ---------------------------------------------------------------
 
@@ -170,22 +181,48 @@ void TDBMemo::refresh()
 
 // --- TDBDateEdit -------------------------------------------------------------
 
-TDBDateEdit::TDBDateEdit(QWidget* parent) : QDateTimeEdit(parent), link_(this, [this] { refresh(); })
+namespace {
+
+// A small calendar sheet for the drop-down button.
+QIcon calendarIcon()
 {
-    setCalendarPopup(true);
-    setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    setSpecialValueText(QStringLiteral(" "));
-    setMinimumDateTime(QDateTime(QDate(1900, 1, 1), QTime(0, 0)));
-    connect(this, &QDateTimeEdit::dateTimeChanged, this, [this](const QDateTime& dt) {
-        if (loading_) return;
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setPen(QColor(60, 60, 60));
+    p.setBrush(Qt::white);
+    p.drawRect(1, 2, 13, 12);
+    p.fillRect(2, 3, 12, 3, QColor(180, 40, 40));
+    p.setPen(QColor(90, 90, 90));
+    for (int y = 8; y <= 12; y += 2)
+        for (int x = 3; x <= 12; x += 3) p.drawPoint(x, y);
+    return QIcon(pm);
+}
+
+} // namespace
+
+void SetupNorwegianCalendar(QCalendarWidget* c)
+{
+    c->setLocale(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));
+    c->setFirstDayOfWeek(Qt::Monday);
+    c->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
+    c->setGridVisible(false);
+}
+
+TDBDateEdit::TDBDateEdit(QWidget* parent) : QLineEdit(parent), link_(this, [this] { refresh(); })
+{
+    setPlaceholderText(QString());
+    QAction* drop = addAction(calendarIcon(), QLineEdit::TrailingPosition);
+    drop->setToolTip(QStringLiteral("Velg dato i kalenderen (Alt+Pil ned)"));
+    drop->setObjectName(QStringLiteral("CalendarButton"));
+    connect(drop, &QAction::triggered, this, &TDBDateEdit::showCalendar);
+    connect(this, &QLineEdit::textEdited, this, [this] {
         if (!link_.hasRow()) {
             refresh();
             return;
         }
-        const FieldInfo* f = link_.info();
-        QVariant v;
-        if (dt != minimumDateTime()) v = (f && f->kind == FieldKind::Date) ? QVariant(dt.date()) : QVariant(dt);
-        if (!link_.write(v)) refresh();
+        pending_ = true;
+        link_.beginEdit();
     });
 }
 
@@ -202,19 +239,139 @@ void TDBDateEdit::setDateOnly(bool on)
     refresh();
 }
 
+bool TDBDateEdit::dateTimeColumn() const
+{
+    const FieldInfo* f = link_.info();
+    return f && f->kind == FieldKind::DateTime;
+}
+
+QString TDBDateEdit::format() const
+{
+    return dateTimeColumn() && !dateOnly_ ? QStringLiteral("dd.MM.yyyy HH:mm") : QStringLiteral("dd.MM.yyyy");
+}
+
 void TDBDateEdit::refresh()
 {
-    loading_ = true;
-    const FieldInfo* f = link_.info();
-    setDisplayFormat(dateOnly_ || (f && f->kind == FieldKind::Date) ? QStringLiteral("dd.MM.yyyy")
-                                                                     : QStringLiteral("dd.MM.yyyy HH:mm"));
+    pending_ = false;
     const QVariant v = link_.value();
-    QDateTime dt;
-    if (v.typeId() == QMetaType::QDate) dt = QDateTime(v.toDate(), QTime(0, 0));
-    else if (v.typeId() == QMetaType::QDateTime) dt = v.toDateTime();
-    else if (!v.isNull()) dt = QDateTime::fromString(v.toString(), QStringLiteral("dd.MM.yyyy"));
-    setDateTime(dt.isValid() ? dt : minimumDateTime());
-    loading_ = false;
+    QString t;
+    if (v.typeId() == QMetaType::QDate) t = v.toDate().toString(QStringLiteral("dd.MM.yyyy"));
+    else if (v.typeId() == QMetaType::QDateTime) t = v.toDateTime().toString(format());
+    else if (!v.isNull()) t = link_.displayText();
+    if (t != text()) setText(t);
+}
+
+QDate TDBDateEdit::date() const
+{
+    QDate d;
+    QTime t;
+    bool hasTime = false;
+    return ParseTypedDateTime(text(), d, t, hasTime) ? d : QDate();
+}
+
+bool TDBDateEdit::commit()
+{
+    if (!pending_ || complaining_) return !pending_;
+    const QString typed = text().trimmed();
+    QVariant v;
+    if (!typed.isEmpty()) {
+        QDate d;
+        QTime t;
+        bool hasTime = false;
+        const bool ok = dateTimeColumn() && !dateOnly_ ? ParseTypedDateTime(typed, d, t, hasTime)
+                                                       : ParseTypedDate(typed, d);
+        if (!ok) {
+            complaining_ = true;
+            const QString msg = QStringLiteral("«%1» er ikke en gyldig dato. Skriv datoen som dd.mm.åååå, "
+                                               "for eksempel %2.")
+                                    .arg(typed.left(40), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+            LogLine(QStringLiteral("FEIL: ") + msg + QStringLiteral(" (feltet ") + link_.field() + QStringLiteral(")"));
+            CurrentDialogs()->ShowMessage(msg, QStringLiteral("Feil"));
+            complaining_ = false;
+            return false;
+        }
+        if (dateTimeColumn()) {
+            // Only a date typed: the time of day the row had stays.
+            if (!hasTime) {
+                const QVariant old = link_.value();
+                if (old.typeId() == QMetaType::QDateTime) t = old.toDateTime().time();
+            }
+            v = QDateTime(d, t);
+        } else {
+            v = d;
+        }
+    }
+    pending_ = false;
+    const bool ok = link_.write(v);
+    refresh();
+    return ok;
+}
+
+void TDBDateEdit::focusOutEvent(QFocusEvent* e)
+{
+    // The calendar taking the focus is not leaving the field.
+    if (!(popup_ && popup_->isVisible())) commit();
+    QLineEdit::focusOutEvent(e);
+}
+
+void TDBDateEdit::keyPressEvent(QKeyEvent* e)
+{
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && e->modifiers() == Qt::NoModifier) commit();
+    if ((e->key() == Qt::Key_Down && (e->modifiers() & Qt::AltModifier)) ||
+        (e->key() == Qt::Key_F4 && e->modifiers() == Qt::NoModifier)) {
+        showCalendar();
+        return;
+    }
+    QLineEdit::keyPressEvent(e);
+}
+
+void TDBDateEdit::showCalendar()
+{
+    if (isReadOnly() || !isEnabled()) return;
+    if (!popup_) {
+        popup_ = new QFrame(this, Qt::Popup);
+        popup_->setFrameShape(QFrame::StyledPanel);
+        auto* lay = new QVBoxLayout(popup_);
+        lay->setContentsMargins(1, 1, 1, 1);
+        calendar_ = new QCalendarWidget(popup_);
+        SetupNorwegianCalendar(calendar_);
+        lay->addWidget(calendar_);
+        connect(calendar_, &QCalendarWidget::clicked, this, &TDBDateEdit::pick);
+        connect(calendar_, &QCalendarWidget::activated, this, &TDBDateEdit::pick);
+    }
+    const QDate shown = date();
+    const QDate d = shown.isValid() ? shown : QDate::currentDate();
+    calendar_->setSelectedDate(d);
+    calendar_->setCurrentPage(d.year(), d.month());
+    popup_->adjustSize();
+    QPoint at = mapToGlobal(QPoint(0, height()));
+    if (const QScreen* s = screen()) {
+        const QRect avail = s->availableGeometry();
+        if (at.y() + popup_->height() > avail.bottom()) at.setY(mapToGlobal(QPoint(0, 0)).y() - popup_->height());
+        at.setX(std::clamp(at.x(), avail.left(), std::max(avail.left(), avail.right() - popup_->width())));
+    }
+    popup_->move(at);
+    popup_->show();
+    calendar_->setFocus();
+}
+
+void TDBDateEdit::pick(const QDate& day)
+{
+    if (popup_) popup_->hide();
+    if (!link_.hasRow()) return;
+    QString t = day.toString(QStringLiteral("dd.MM.yyyy"));
+    // A date-and-time field keeps its clock time.
+    if (dateTimeColumn() && !dateOnly_) {
+        const QVariant old = link_.value();
+        const QTime time = old.typeId() == QMetaType::QDateTime ? old.toDateTime().time() : QTime(0, 0);
+        t += QLatin1Char(' ') + time.toString(QStringLiteral("HH:mm"));
+    }
+    setText(t);
+    pending_ = true;
+    link_.beginEdit();
+    commit();
+    setFocus();
 }
 
 // --- TDBCheckBox -------------------------------------------------------------
@@ -393,6 +550,13 @@ void TDBLookupComboBox::fillList()
     refresh();
 }
 
+void TDBLookupComboBox::keyPressEvent(QKeyEvent* e)
+{
+    // Keys step through and search the whole list, so it is read first.
+    if (keyText_ && !listLoaded_) fillList();
+    QComboBox::keyPressEvent(e);
+}
+
 void TDBLookupComboBox::showEvent(QShowEvent* e)
 {
     if (keyText_) {
@@ -543,5 +707,8 @@ bool CommitDataControls(QWidget* w)
     bool ok = true;
     for (DataControl* c : DataControlsOf(w))
         if (!c->commit()) ok = false;
+    // What a grid's cell editor shows counts as typed too.
+    for (DataGrid* g : w->findChildren<DataGrid*>())
+        if (!g->commitPending()) ok = false;
     return ok;
 }

@@ -110,23 +110,55 @@ private:
     bool loading_ = false;
 };
 
-// A date or date-and-time field; an empty value shows as a blank date.
-class TDBDateEdit : public QDateTimeEdit, public DataControl {
+// A date or date-and-time field, typed as text: "01.12.2026", "1.12.26",
+// "01122026" and "2026-12-01" are read (a date-and-time column also takes
+// a clock time after the date, and keeps its time when only a date is
+// typed). The typed text is stored when the user leaves the field (Enter,
+// Tab, a click elsewhere, save, close); a text that is no date is refused
+// with a message and stays in the field to be mended. An emptied field
+// stores no date. The button at the right (or Alt+Down, F4) drops down a
+// Norwegian month calendar, Monday first, on the field's date or today.
+class QCalendarWidget;
+class QFrame;
+class TDBDateEdit : public QLineEdit, public DataControl {
     Q_OBJECT
 public:
     explicit TDBDateEdit(QWidget* parent = nullptr);
     TDBDateEdit(Dataset* ds, const QString& field, QWidget* parent = nullptr);
     void setField(Dataset* ds, const QString& field);
     FieldLink& link() override { return link_; }
+    bool commit() override;
     // Shows a date-and-time column as a date only (a purchase date).
     void setDateOnly(bool on);
+    bool hasPending() const { return pending_; }
+    // The date the field shows; null when empty or not a date.
+    QDate date() const;
+    // Drops the calendar down; a day picked there is stored at once.
+    void showCalendar();
+    // The drop-down calendar (made the first time it drops down).
+    QCalendarWidget* calendar() const { return calendar_; }
+    QFrame* calendarPopup() const { return popup_; }
+
+protected:
+    void focusOutEvent(QFocusEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void refresh();
+    bool dateTimeColumn() const;
+    QString format() const;
+    void pick(const QDate& day);
     FieldLink link_;
-    bool loading_ = false;
+    bool pending_ = false;
     bool dateOnly_ = false;
+    bool complaining_ = false;
+    QFrame* popup_ = nullptr;
+    QCalendarWidget* calendar_ = nullptr;
 };
+
+// The calendar the program drops down or shows: Norwegian month and day
+// names, Monday first, ISO week numbers.
+void SetupNorwegianCalendar(QCalendarWidget* c);
 
 // A check box whose ticked and unticked states store given values ('1'
 // and '0' unless told otherwise; "Publisert" boxes store 5 and 0).
@@ -190,6 +222,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void refresh();

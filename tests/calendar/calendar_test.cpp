@@ -267,6 +267,33 @@ TEST_F(CalendarTest, EntryOverSeveralDaysKeepsItsEndDate)
               "2024-01-09 09:00:00|2024-01-11 15:00:00");
 }
 
+TEST_F(CalendarTest, LaterStartDateKeepsTheTypedEndTime)
+{
+    cal().setFilter(QString());
+    ASSERT_TRUE(dm->TableOpen(cal(), true));
+    data->show();
+    data->Nypost1Click();
+    ASSERT_EQ(cal().state(), Dataset::Insert);
+    const QDate day = cal().asDateTime("time_from").date();
+    ASSERT_TRUE(day.isValid());
+    // Start and end times are typed, then a start three days on is picked
+    // before the end field was left.
+    type(data->MaskTimeFrom, "09:00");
+    data->MaskTimeTo->setFocus();
+    type(data->MaskTimeTo, "10:30");
+    const QDate later = day.addDays(3);
+    data->DateTimeFrom->setDate(later);
+    EXPECT_EQ(data->MaskTimeTo->text(), "10:30");
+    EXPECT_EQ(data->DateTimeTo->date(), later);
+    data->Lagre1Click();
+    ASSERT_EQ(cal().state(), Dataset::Browse) << dialogs().lastMessage().toStdString();
+    const qint64 id = cal().currentId();
+    const QString d = later.toString("yyyy-MM-dd");
+    EXPECT_EQ(scalar(QString("SELECT CONCAT_WS('|', time_from, time_to, hours) FROM calendar WHERE id=%1").arg(id))
+                  .toStdString(),
+              (d + " 09:00:00|" + d + " 10:30:00|1.5").toStdString());
+}
+
 TEST_F(CalendarTest, CalendarWindowTypesPanelsAndEndBeforeStart)
 {
     const qint64 id = row("time_from, time_to, event_type", "'2024-01-08 10:00', '2024-01-08 09:00', 0");

@@ -145,6 +145,43 @@ void checkNumberTable()
     EXPECT_DOUBLE_EQ(RoundHalfAway(-0.125, 2), -0.13);
 }
 
+TEST(Felles, TypedDatesAreReadInEveryUsualForm)
+{
+    const QDate today(2026, 12, 11);
+    struct Case {
+        const char* typed;
+        QDate want;  // invalid: refused
+    } cases[] = {
+        {"01.12.2026", {2026, 12, 1}}, {"1.12.2026", {2026, 12, 1}}, {"1.2.26", {2026, 2, 1}},
+        {" 24.12.26 ", {2026, 12, 24}}, {"01122026", {2026, 12, 1}}, {"311226", {2026, 12, 31}},
+        {"2026-12-01", {2026, 12, 1}}, {"5.3", {2026, 3, 5}}, {"5.3.", {2026, 3, 5}}, {"5/3/2027", {2027, 3, 5}},
+        {"1.1.50", {1950, 1, 1}}, {"1.1.46", {2046, 1, 1}}, {"29.02.2028", {2028, 2, 29}},
+        {"29.02.2026", {}}, {"31.04.2026", {}}, {"01.13.2026", {}}, {"0.1.2026", {}}, {"", {}}, {"abc", {}},
+        {"1.2.3.4", {}}, {"0112202", {}}, {"2026-13-01", {}}, {"12.2026", {}}, {"1,12,2026", {}},
+        {"1.12.20261", {}}, {"01.12.0999", {}},
+    };
+    for (const Case& c : cases) {
+        QDate got;
+        const bool ok = ParseTypedDate(QString::fromUtf8(c.typed), got, today);
+        EXPECT_EQ(ok, c.want.isValid()) << c.typed;
+        if (ok) {
+            EXPECT_EQ(got, c.want) << c.typed;
+        }
+    }
+    QDate d;
+    QTime t;
+    bool hasTime = false;
+    EXPECT_TRUE(ParseTypedDateTime("01.12.2026 10:30", d, t, hasTime, today));
+    EXPECT_EQ(QDateTime(d, t), QDateTime(QDate(2026, 12, 1), QTime(10, 30)));
+    EXPECT_TRUE(hasTime);
+    EXPECT_TRUE(ParseTypedDateTime("2026-12-01  8:05:09", d, t, hasTime, today));
+    EXPECT_EQ(t, QTime(8, 5, 9));
+    EXPECT_TRUE(ParseTypedDateTime("1.12", d, t, hasTime, today));
+    EXPECT_FALSE(hasTime);
+    EXPECT_FALSE(ParseTypedDateTime("01.12.2026 25:00", d, t, hasTime, today));
+    EXPECT_FALSE(ParseTypedDateTime("01.12.2026 kl", d, t, hasTime, today));
+}
+
 TEST(Felles, TypedNumbersAreReadOneWay)
 {
     // The one reading of typed numbers, shared by the windows and

@@ -342,10 +342,10 @@ TEST_F(ProjectTest, RecordWindowCaptionsAndStatus)
         started = start;
         return QDateTime(QDate(2027, 3, 15), QTime(12, 0));
     };
-    QTest::mouseDClick(data->StartDateEdit->findChild<QLineEdit*>(), Qt::LeftButton);
+    QTest::mouseDClick(data->StartDateEdit, Qt::LeftButton);
     EXPECT_EQ(started.date(), QDate(2026, 1, 4));
     EXPECT_EQ(dm->ProjectTable.state(), Dataset::Edit);
-    QTest::mouseDClick(data->EndDateEdit->findChild<QLineEdit*>(), Qt::LeftButton);
+    QTest::mouseDClick(data->EndDateEdit, Qt::LeftButton);
     EXPECT_EQ(started.date(), QDate::currentDate());
     TAssetDataForm::SelectDate = saved;
     ASSERT_TRUE(dm->ProjectTable.post());

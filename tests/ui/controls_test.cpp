@@ -3,10 +3,13 @@
 #include "uitest.h"
 
 #include "core/felles.h"
+#include "core/textfil.h"
 #include "ui/commonlistform.h"
 #include "ui/dbcontrols.h"
 #include "ui/postinfoform.h"
 
+#include <QCalendarWidget>
+#include <QFrame>
 #include <QToolButton>
 
 class ControlsTest : public UiTest {
@@ -42,6 +45,76 @@ TEST_F(ControlsTest, NumbersAreShownAndReadTheNorwegianWay)
     EXPECT_EQ(sum.text(), NorNum(12, 2));  // the last value that read
     acc.cancel();
     EXPECT_EQ(sum.text(), NorNum(312000, 2));
+}
+
+TEST_F(ControlsTest, DateFieldsStoreTypedDatesAndRefuseOthers)
+{
+    Dataset& orders = dm->OrderTable;
+    ASSERT_TRUE(dm->TableOpen(orders));
+    ASSERT_FALSE(orders.isEmpty());
+    const qint64 id = orders.currentId();
+    QWidget box;
+    TDBDateEdit date(&orders, "orderdate", &box);
+    TDBEdit other(&orders, "subject", &box);
+    other.move(0, 40);
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    struct Case {
+        const char* typed;
+        QDate stored;
+    } cases[] = {{"01.12.2026", {2026, 12, 1}}, {"2.12.26", {2026, 12, 2}}, {"03122026", {2026, 12, 3}},
+                 {"2026-12-04", {2026, 12, 4}}};
+    for (const Case& c : cases) {
+        date.setFocus();
+        date.selectAll();
+        QTest::keyClicks(&date, c.typed);
+        EXPECT_EQ(orders.state(), Dataset::Edit) << c.typed;
+        QTest::keyClick(&date, Qt::Key_Return);
+        EXPECT_EQ(orders.value("orderdate").toDate(), c.stored) << c.typed;
+        EXPECT_EQ(date.text(), c.stored.toString("dd.MM.yyyy")) << c.typed;
+    }
+    // Leaving the field hands it over too.
+    date.setFocus();
+    date.selectAll();
+    QTest::keyClicks(&date, "5.12.2026");
+    other.setFocus();
+    EXPECT_EQ(orders.value("orderdate").toDate(), QDate(2026, 12, 5));
+
+    // Not a date: refused with a message; the text stays to be mended.
+    date.setFocus();
+    date.selectAll();
+    QTest::keyClicks(&date, "31.02.2026");
+    EXPECT_FALSE(CommitDataControls(&box));
+    ASSERT_FALSE(dialogs().messages.empty());
+    EXPECT_EQ(dialogs().messages.back().caption, "Feil");
+    EXPECT_TRUE(dialogs().lastMessage().contains("31.02.2026"));
+    EXPECT_TRUE(LastLogLine.contains("FEIL:")) << LastLogLine.toStdString();
+    EXPECT_EQ(date.text(), "31.02.2026");
+    EXPECT_EQ(orders.value("orderdate").toDate(), QDate(2026, 12, 5));
+
+    // Emptied: no date.
+    date.selectAll();
+    QTest::keyClick(&date, Qt::Key_Delete);
+    EXPECT_TRUE(CommitDataControls(&box));
+    EXPECT_TRUE(orders.value("orderdate").isNull());
+
+    // The calendar opens on today for an empty date, in Norwegian, Monday
+    // first; a day picked there is stored at once.
+    date.showCalendar();
+    ASSERT_NE(date.calendar(), nullptr);
+    EXPECT_EQ(date.calendar()->selectedDate(), QDate::currentDate());
+    EXPECT_EQ(date.calendar()->firstDayOfWeek(), Qt::Monday);
+    EXPECT_EQ(date.calendar()->locale().monthName(12), "desember");
+    EXPECT_TRUE(date.calendar()->locale().dayName(1, QLocale::ShortFormat).startsWith("man"));
+    date.calendar()->setSelectedDate(QDate(2026, 12, 24));
+    emit date.calendar()->activated(QDate(2026, 12, 24));
+    EXPECT_FALSE(date.calendarPopup()->isVisible());
+    EXPECT_EQ(date.text(), "24.12.2026");
+    ASSERT_TRUE(orders.post());
+    EXPECT_EQ(scalar(QString("SELECT orderdate FROM orders WHERE id=%1").arg(id)), "2026-12-24");
+    date.showCalendar();
+    EXPECT_EQ(date.calendar()->selectedDate(), QDate(2026, 12, 24));
 }
 
 TEST_F(ControlsTest, TextIsLimitedToTheColumnAndFollowsTheRow)

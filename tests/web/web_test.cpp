@@ -189,9 +189,11 @@ TEST_F(WebTest, TheBannerTextIsSavedAndPendingEditsAreSavedAtTheEnd)
     bannerData->Memo1->setFocus();
     QTest::keyClicks(bannerData->Memo1, "Vises bare i Drammen.");
     EXPECT_EQ(banners().state(), Dataset::Edit);
-    // Closing the banner window leaves the edit for the next move or the end.
+    // Closing the banner window saves what was typed.
     bannerData->close();
-    EXPECT_EQ(banners().state(), Dataset::Edit);
+    EXPECT_EQ(banners().state(), Dataset::Browse);
+    EXPECT_EQ(scalar("SELECT object_text FROM banner WHERE id=2"), "Vises bare i Drammen.");
+    // An edit still pending when the program ends is saved then.
     newsList->show();
     ASSERT_TRUE(news().locate("id", 3));
     newsData->show();
