@@ -13,6 +13,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 int DownloadPercent(qint64 received, qint64 total)
 {
     if (total <= 0) return -1;
@@ -78,6 +82,23 @@ QString userMessage(CURLcode rc, const QString& host)
     }
 }
 
+// What lies at a path, the path itself (a link is not followed).
+enum class PathKind { Absent, Regular, Other };
+
+PathKind kindAt(const QString& path)
+{
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0) return errno == ENOENT ? PathKind::Absent : PathKind::Other;
+    return S_ISREG(st.st_mode) ? PathKind::Regular : PathKind::Other;
+}
+
+QString notAFile(const QString& path)
+{
+    return QStringLiteral("«%1» er ikke en vanlig fil (men en mappe, en lenke, et rør eller en enhet) og kan ikke "
+                          "erstattes av en nedlastet fil")
+        .arg(path);
+}
+
 } // namespace
 
 DownloadResult HttpDownload(const QString& url, const QString& target, const DownloadOptions& o)
@@ -99,11 +120,27 @@ DownloadResult HttpDownload(const QString& url, const QString& target, const Dow
         return fail(QStringLiteral("Ugyldig adresse: ") + url, QStringLiteral("not an http or https address"));
     if (target.isEmpty()) return fail(QStringLiteral("Ingen målfil er oppgitt"), QStringLiteral("no target"));
 
+    // Only a file, or nothing, is replaced: a device, a pipe, a folder or a
+    // link at the target stays as it is.
+    if (kindAt(target) == PathKind::Other) return fail(notAFile(target), QStringLiteral("target is not a regular file"));
     const QString part = target + QStringLiteral(".part");
     QDir().mkpath(QFileInfo(target).absolutePath());
-    QFile file(part);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // The transfer goes into a file of its own, made new: a part file left
+    // by a broken run is removed first when it is a plain file, and
+    // anything else there (a link placed there) makes the download fail
+    // rather than write through it.
+    if (kindAt(part) == PathKind::Regular) QFile::remove(part);
+    const int fd = ::open(QFile::encodeName(part).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        const int err = errno;
+        return fail(QStringLiteral("Kan ikke opprette filen ") + part, QString::fromLocal8Bit(strerror(err)));
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        QFile::remove(part);
         return fail(QStringLiteral("Kan ikke opprette filen ") + part, file.errorString());
+    }
 
     CURL* c = curl_easy_init();
     if (!c) {
@@ -144,13 +181,13 @@ DownloadResult HttpDownload(const QString& url, const QString& target, const Dow
     file.close();
 
     if (rc != CURLE_OK || t.writeFailed || !flushed) {
-        file.remove();
+        QFile::remove(part);
         const QString detail = QString::fromUtf8(curl_easy_strerror(rc)) +
                                (errbuf[0] ? QStringLiteral(": ") + QString::fromUtf8(errbuf) : QString());
         return fail(userMessage(t.writeFailed || !flushed ? CURLE_WRITE_ERROR : rc, u.host()), detail);
     }
     if (status >= 400 || status == 0) {
-        file.remove();
+        QFile::remove(part);
         const QString code = QString::number(status);
         return fail(status == 404 ? QStringLiteral("Filen finnes ikke på tjeneren (404)")
                                   : QStringLiteral("Tjeneren svarte med feil ") + code,
@@ -159,15 +196,21 @@ DownloadResult HttpDownload(const QString& url, const QString& target, const Dow
     if (o.validate) {
         const QString why = o.validate(part);
         if (!why.isEmpty()) {
-            file.remove();
+            QFile::remove(part);
             return fail(why, QStringLiteral("rejected: ") + why);
         }
+    }
+    // Looked at again: something other than a file may have been put at the
+    // target while the transfer ran.
+    if (kindAt(target) == PathKind::Other) {
+        QFile::remove(part);
+        return fail(notAFile(target), QStringLiteral("target is not a regular file"));
     }
     // rename() replaces the target in one step: a reader sees the old file
     // or the new one, never none.
     if (std::rename(QFile::encodeName(part).constData(), QFile::encodeName(target).constData()) != 0) {
         const int err = errno;
-        file.remove();
+        QFile::remove(part);
         return fail(QStringLiteral("Kan ikke erstatte filen ") + target, QString::fromLocal8Bit(strerror(err)));
     }
     r.ok = true;

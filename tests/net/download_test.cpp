@@ -6,6 +6,10 @@
 
 #include <limits>
 
+#include <functional>
+
+#include <sys/stat.h>
+
 namespace {
 
 class DownloadTest : public ::testing::Test {
@@ -100,6 +104,52 @@ TEST_F(DownloadTest, FailuresLeaveTheOldFileAndNoPart)
         EXPECT_FALSE(HttpDownload(bad, target_).ok) << bad.toStdString();
         EXPECT_EQ(read(target_), "old");
     }
+}
+
+TEST_F(DownloadTest, OnlyAFileOrNothingIsReplaced)
+{
+    start();
+    const QString local = dir_.path() + "/local/";
+    write(local + "other.txt", "other");
+    // What may lie at the target instead of a file: a link (to a file, to
+    // a device), a named pipe, a folder. Each stays as it was.
+    struct Case {
+        const char* name;
+        std::function<void(const QString&)> make;
+    } cases[] = {
+        {"link to a file", [&](const QString& p) { ASSERT_TRUE(QFile::link(local + "other.txt", p)); }},
+        {"link to a device", [](const QString& p) { ASSERT_TRUE(QFile::link("/dev/null", p)); }},
+        {"named pipe", [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p).constData(), 0600), 0); }},
+        {"folder", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p)); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString target = local + c.name;
+        c.make(target);
+        const QFileInfo before(target);
+        const DownloadResult r = HttpDownload(url("files/small.txt"), target);
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.error.contains("ikke en vanlig fil")) << r.error.toStdString();
+        const QFileInfo after(target);
+        EXPECT_EQ(after.isSymLink(), before.isSymLink());
+        EXPECT_EQ(after.isDir(), before.isDir());
+        EXPECT_EQ(after.isFile() && !after.isSymLink(), false);
+        EXPECT_FALSE(QFile::exists(target + ".part"));
+    }
+    EXPECT_EQ(read(local + "other.txt"), "other");
+
+    // A link left where the part file goes is never written through.
+    ASSERT_TRUE(QFile::link(local + "other.txt", target_ + ".part"));
+    EXPECT_FALSE(HttpDownload(url("files/small.txt"), target_).ok);
+    EXPECT_EQ(read(local + "other.txt"), "other");
+    QFile::remove(target_ + ".part");
+    // A plain part file left by a broken run is replaced, and the download
+    // goes through.
+    write(target_ + ".part", "half");
+    const DownloadResult r = HttpDownload(url("files/small.txt"), target_);
+    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_EQ(read(target_), "0301\tOSLO\t0301\tOSLO\tP\r\n");
+    EXPECT_FALSE(QFile::exists(target_ + ".part"));
 }
 
 TEST_F(DownloadTest, RedirectsUnknownSizeValidationAndCancel)
