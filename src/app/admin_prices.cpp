@@ -142,8 +142,7 @@ int AdminImportCommand(const QStringList& args)
     } else {
         DiscountListLayout l;
         if (!layoutFrom(AdminOption("layout"), {&l.code, &l.discount, &l.type, &l.group})) return usage();
-        ok = ImportDiscountList(conn, file, l, r) && RecalculateAllProducts(conn);
-        if (!ok && r.error.isEmpty()) r.error = "Kan ikke rekalkulere varene: " + conn.lastError();
+        ok = ImportDiscountList(conn, file, l, r);
     }
     if (!ok) {
         err() << "FEIL: " << r.error << "\n";

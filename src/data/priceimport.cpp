@@ -325,6 +325,12 @@ bool ImportDiscountList(Connection& conn, const QString& path, const DiscountLis
                 "kv_discountimport WHERE bygroup=0 GROUP BY k) m ON d.n=m.n) c ON p.productcode=c.k SET p.discount=c.discount")))
             return false;
         report.updated += int(conn.affectedRows());
+        // Cost and price follow the new discounts in the same transaction:
+        // a broken import leaves neither discounts nor costs changed.
+        if (!RecalculateAllProducts(conn)) {
+            failure = conn.lastError();
+            return false;
+        }
         return true;
     });
     conn.exec(QStringLiteral("DROP TEMPORARY TABLE IF EXISTS kv_discountimport"));

@@ -74,6 +74,8 @@ bool ReadImportFile(const QString& path, QStringList& lines, QString& error, QSt
 bool ImportPriceList(Connection& conn, const QString& path, const PriceListLayout& layout, PriceImportMode mode,
                      int vendorId, bool test, ImportReport& report);
 // The discount list: per product code, or per product group for type "G".
+// The products' real cost and price are recalculated from the new
+// discounts in the same transaction.
 // The caller recalculates the products afterwards.
 bool ImportDiscountList(Connection& conn, const QString& path, const DiscountListLayout& layout, ImportReport& report);
 

@@ -404,7 +404,8 @@ bool TProductImportDiscountForm::ImportClick()
     ImportReport r;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool ok = ImportDiscountList(DataModule().MyConnection, file, layout(), r);
-    if (ok) UpdateAllProducts(DataModule());  // the new discounts into cost and price
+    // Costs and prices were recalculated with the discounts; the list shows them.
+    if (ok && DataModule().ProductTable.isOpen()) DataModule().ProductTable.refresh();
     QApplication::restoreOverrideCursor();
     if (!ok) {
         ResultMemo->setPlainText(r.error);

@@ -181,11 +181,34 @@ TEST_F(PriceImportTest, DiscountsByGroupAndByProduct)
     const QString path = file("rabatt.txt", JoinCp1252Lines({"000000AB      12,5  G", "000000P3      7     V",
                                                                "000000P3      9"}));
     ImportReport r;
+    // The real costs follow the discounts in the import itself.
     ASSERT_TRUE(ImportDiscountList(dm.MyConnection, path, DiscountListLayout(), r));
-    ASSERT_TRUE(RecalculateAllProducts(dm.MyConnection));
     EXPECT_EQ(scalar("SELECT GROUP_CONCAT(CONCAT(productcode, ':', discount, ':', real_cost) ORDER BY productcode) FROM "
                      "product WHERE productcode IN ('P1','P2','P3')"),
               "P1:12.5:87.5,P2:12.5:87.5,P3:9:91");
+}
+
+TEST_F(PriceImportTest, DiscountsAndTheirCostsAreImportedTogetherOrNotAtAll)
+{
+    sql("INSERT INTO product (productcode, productgroup, cost, discount, real_cost) VALUES ('R1', 'AB', 100, 0, 100), "
+        "('R2', 'AB', 100, 0, 100)");
+    // The cost recalculation fails on the second product, after the
+    // discounts were written: nothing of the import is kept.
+    sql("CREATE TRIGGER refuse BEFORE UPDATE ON product FOR EACH ROW "
+        "IF NEW.productcode='R2' AND NEW.real_cost<>OLD.real_cost THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT='nei'; "
+        "END IF");
+    const QString path = file("rabatt.txt", JoinCp1252Lines({"000000AB      20    G"}));
+    ImportReport r;
+    EXPECT_FALSE(ImportDiscountList(dm.MyConnection, path, DiscountListLayout(), r));
+    EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(scalar("SELECT GROUP_CONCAT(CONCAT(productcode, ':', discount, ':', real_cost) ORDER BY productcode) FROM "
+                     "product WHERE productcode IN ('R1','R2')"),
+              "R1:0:100,R2:0:100");
+    sql("DROP TRIGGER refuse");
+    ASSERT_TRUE(ImportDiscountList(dm.MyConnection, path, DiscountListLayout(), r));
+    EXPECT_EQ(scalar("SELECT GROUP_CONCAT(CONCAT(productcode, ':', discount, ':', real_cost) ORDER BY productcode) FROM "
+                     "product WHERE productcode IN ('R1','R2')"),
+              "R1:20:80,R2:20:80");
 }
 
 TEST_F(PriceImportTest, PriceUpdateByGroupAndSupplier)
