@@ -29,7 +29,7 @@ QTextStream& err()
 int usage()
 {
     err() << "Bruk:\n"
-             "  kvarnel-admin print labels --pdf FIL [--fields barcode,ean,code,text,group,price]\n"
+             "  kvarnel-admin print labels --pdf FIL [--fields barcode,ean,code,text,group,price] [--barcode] [--ean]\n"
              "  kvarnel-admin print productlist --pdf FIL [--mode utpriser|kostpriser|lagerliste|lagerverdi|"
              "strekkodeliste]\n"
              "                     [--barcode] [--ean] [--double] [--separator]\n"
