@@ -326,10 +326,13 @@ void projectBenches()
         mysql_real_connect(db, "localhost", params.user.toUtf8().constData(), params.password.toUtf8().constData(),
                            params.database.toUtf8().constData(), 0, params.socket.toUtf8().constData(), 0);
         t.restart();
+        const QByteArray goods = ("SELECT subprojectid, COALESCE(SUM(itemcount*cost),0) FROM items WHERE projectid=1 AND "
+                                  "offerid=0 AND poid=0 AND invoiceid=0 AND " +
+                                  Projects::NotBilledHoursCondition() + " GROUP BY subprojectid")
+                                     .toUtf8();
         for (const char* sql : {"SELECT systemid, COALESCE(SUM(hours+hours_50+hours_100),0) FROM calendar WHERE "
                                 "projectid=1 AND timetype<>0 AND timetype<>16 GROUP BY systemid",
-                                "SELECT subprojectid, COALESCE(SUM(itemcount*cost),0) FROM items WHERE projectid=1 AND "
-                                "offerid=0 AND poid=0 AND invoiceid=0 GROUP BY subprojectid"}) {
+                                goods.constData()}) {
             mysql_query(db, sql);
             MYSQL_RES* r = mysql_store_result(db);
             while (mysql_fetch_row(r)) {

@@ -1,5 +1,7 @@
 #include "admin/oppsettdialog.h"
 
+#include "admin/janeiform.h"
+
 #include "exportsui/norskoppsettpage.h"
 
 #include "core/cp1252.h"
@@ -62,14 +64,31 @@ QFormLayout* newForm()
 
 void WriteMissingSettingDefaults()
 {
+    MainIniSection s(QStringLiteral("STANDARD"));
+    // Earlier first starts wrote 1920 (the tax-deduction account) as the
+    // bank account of the income statement. Where the posting accounts are
+    // still exactly what such a first start wrote, the bank account is set
+    // to 1921 once; a bank account chosen later, or any workstation whose
+    // posting accounts were changed, keeps what it has.
+    const QString mended = QStringLiteral("PosteringKontoBankSjekket");
+    if (GetRegStr(mended).trimmed().isEmpty()) {
+        if (GetRegStr(QStringLiteral("PosteringKontoBank")).trimmed() == QLatin1String("1920") &&
+            GetRegStr(QStringLiteral("PosteringKontoFaktura")).trimmed() == QLatin1String("3000") &&
+            GetRegStr(QStringLiteral("PosteringKontoFordring")).trimmed() == QLatin1String("1500") &&
+            GetRegStr(QStringLiteral("PosteringKontoMVA")).trimmed() == QLatin1String("2740")) {
+            SetRegStr(QStringLiteral("PosteringKontoBank"), QStringLiteral("1921"));
+            LogLine(QStringLiteral("ADVARSEL: bankkontoen for regnskapet (PosteringKontoBank) var 1920 fra en tidligere "
+                                   "første oppstart; endret til 1921. Sett en annen under Oppsett, Regnskap."));
+        }
+        SetRegStr(mended, QStringLiteral("1"));
+    }
     // The standard Norwegian chart of accounts and an ordinary working day.
     const std::pair<const char*, const char*> defaults[] = {
-        {"PosteringKontoFaktura", "3000"}, {"PosteringKontoFordring", "1500"}, {"PosteringKontoBank", "1920"},
+        {"PosteringKontoFaktura", "3000"}, {"PosteringKontoFordring", "1500"}, {"PosteringKontoBank", "1921"},
         {"PosteringKontoMVA", "2740"},     {"FakturaDager", "14 dager"},       {"Arbeid_ArbeidstidStart", "07:00"},
         {"Arbeid_ArbeidstidSlutt", "15:00"}, {"Arbeid_PauseTid1", "11:00"},    {"Arbeid_PauseLengd1", "30"},
         {"Satser_MVA", "25"},              {"Satser_MVA12", "15"},
     };
-    MainIniSection s(QStringLiteral("STANDARD"));
     for (const auto& [key, value] : defaults)
         if (GetRegStr(QString::fromLatin1(key)).trimmed().isEmpty()) SetRegStr(QString::fromLatin1(key), QString::fromUtf8(value));
 }
@@ -482,7 +501,7 @@ void TOppsettDialog::closeEvent(QCloseEvent* e)
     const QLineEdit* start = edit(QStringLiteral("Arbeid_ArbeidstidStart"));
     static const QRegularExpression digit(QStringLiteral("\\d"));
     if (start && !start->text().contains(digit) &&
-        CurrentDialogs()->AskYesNo(QStringLiteral("Arbeidstid er ikke innlagt, legge det inn nå ?"))) {
+        AskJaNei(QStringLiteral("Arbeidstid er ikke innlagt, legge det inn nå ?"), true)) {
         e->ignore();
         return;
     }

@@ -87,6 +87,11 @@ int AdminVcardCommand(const QStringList& args)
         }
         dm.ContactSQLSelect();
         if (!dm.ContactQuery.isOpen()) return fail("Kan ikke lese kontaktene: " + dm.ContactQuery.lastError());
+        // A contact or company that is not there is an error, not an empty file.
+        if (dm.ContactQuery.isEmpty() && AdminFlag("contact"))
+            return fail(QStringLiteral("Finner ingen kontakt med id %1; ingen fil skrevet").arg(id));
+        if (dm.ContactQuery.isEmpty() && AdminFlag("company"))
+            return fail(QStringLiteral("Finner ingen kontakter i firma %1; ingen fil skrevet").arg(id));
         const VCardExportResult r = ExportVCardFile(dm.ContactQuery, file);
         if (!r.error.isEmpty()) return fail(r.error);
         out() << r.written << " kontakter skrevet til " << file << "\n";
@@ -121,6 +126,9 @@ int AdminFormatCommand(const QStringList& args)
     const bool dry = AdminFlag("dry-run");
     TDatabaseModule dm;
     if (const QString e = AdminConnectModule(args, dm); !e.isEmpty()) return fail(e);
+    // A new install used only from here gets the first postal register as
+    // the program's first start would give it.
+    if (rules.updateCity) InstallFirstPostRegister();
     const bool companies = w[2] == "companies";
     Dataset& ds = companies ? dm.CompanyTable : dm.ContactQuery;
     if (companies) {

@@ -29,7 +29,7 @@ QTextStream& err()
 int usage()
 {
     err() << "Bruk:\n"
-             "  kvarnel-admin print labels --pdf FIL [--fields barcode,ean,code,text,group,price]\n"
+             "  kvarnel-admin print labels --pdf FIL [--fields barcode,ean,code,text,group,price] [--barcode] [--ean]\n"
              "  kvarnel-admin print productlist --pdf FIL [--mode utpriser|kostpriser|lagerliste|lagerverdi|"
              "strekkodeliste]\n"
              "                     [--barcode] [--ean] [--double] [--separator]\n"
@@ -110,6 +110,10 @@ int AdminProductPrint(const QStringList& args, const QString& what)
             o.PrintProductGroup = has("group");
             o.PrintPrice = has("price");
         }
+        // As for the product list: --barcode and --ean switch the barcode and
+        // its number on, with or without --fields.
+        if (AdminFlag("barcode")) o.PrintBarcode = true;
+        if (AdminFlag("ean")) o.PrintBarcodeEAN = true;
         std::vector<LabelProduct> products;
         for (int r = 0; r < p.recordCount(); ++r) {
             p.moveTo(r);

@@ -24,6 +24,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <memory>
+
 using namespace CalendarRules;
 
 namespace {
@@ -57,6 +59,41 @@ TDBLookupComboBox* lookup(Dataset* ds, const QString& field, const QString& tabl
     });
     c->setField(ds, field);
     return c;
+}
+
+// The project-part list offers only the parts of the row's project and
+// follows it as the row moves or another project is chosen; choosing
+// another project clears a part that belongs to a different one.
+void partsOfProject(QObject* owner, Dataset* ds, TDBLookupComboBox* project, TDBLookupComboBox* parts,
+                    const QString& text)
+{
+    Connection* conn = &DataModule().MyConnection;
+    auto shown = std::make_shared<qint64>(-1);
+    auto follow = [=] {
+        const qint64 p = hasRow(ds) ? ds->asInt(QStringLiteral("projectid")) : 0;
+        if (p == *shown) return;
+        *shown = p;
+        parts->setListQuery(conn, QStringLiteral("SELECT id, `%1` FROM subproject WHERE project=%2 ORDER BY `%1`")
+                                      .arg(text)
+                                      .arg(p));
+    };
+    QObject::connect(ds, &Dataset::currentChanged, owner, follow);
+    QObject::connect(ds, &Dataset::rowsReset, owner, follow);
+    QObject::connect(ds, &Dataset::opened, owner, follow);
+    QObject::connect(ds, &Dataset::stateChanged, owner, follow);
+    QObject::connect(ds, &Dataset::rowChanged, owner, follow);
+    QObject::connect(project, &QComboBox::activated, owner, [=] {
+        follow();
+        if (!hasRow(ds)) return;
+        const qint64 part = ds->asInt(QStringLiteral("systemid"));
+        if (part == 0) return;
+        const qint64 owning = conn->scalar(QStringLiteral("SELECT project FROM subproject WHERE id=%1").arg(part)).toLongLong();
+        if (owning != ds->asInt(QStringLiteral("projectid"))) {
+            if (!editing(ds)) ds->edit();
+            ds->setValue(QStringLiteral("systemid"), 0);
+        }
+    });
+    follow();
 }
 
 QLineEdit* clockEdit()
@@ -188,6 +225,7 @@ TCalendarDataForm::TCalendarDataForm(QWidget* parent) : TDataForm(parent)
     EventCombo->addItems(EventCaptions());
     ProjectCombo = lookup(ds, QStringLiteral("projectid"), QStringLiteral("project"), QStringLiteral("projectname"));
     SystemCombo = lookup(ds, QStringLiteral("systemid"), QStringLiteral("subproject"), QStringLiteral("systemname"));
+    partsOfProject(this, ds, ProjectCombo, SystemCombo, QStringLiteral("systemname"));
     ProjectPanel = inRow({ProjectCombo, SystemCombo});
     ContactCombo = lookup(ds, QStringLiteral("external_contact"), QStringLiteral("contact"), QStringLiteral("realname"));
     CompanyCombo = lookup(ds, QStringLiteral("external_company"), QStringLiteral("company"), QStringLiteral("companyname"));
@@ -473,6 +511,7 @@ TCalendarRegDataForm::TCalendarRegDataForm(QWidget* parent) : TDataForm(parent)
     ReadOrderBox = new TDBCheckBox(QStringLiteral("Anført/Fakturert"), ds, QStringLiteral("read_order"));
     ProjectCombo = lookup(ds, QStringLiteral("projectid"), QStringLiteral("project"), QStringLiteral("projectnumber"));
     SystemCombo = lookup(ds, QStringLiteral("systemid"), QStringLiteral("subproject"), QStringLiteral("systemnumber"));
+    partsOfProject(this, ds, ProjectCombo, SystemCombo, QStringLiteral("systemnumber"));
     OrderCombo = lookup(ds, QStringLiteral("orderid"), QStringLiteral("orders"), QStringLiteral("ordernumber"));
     AssetCombo = lookup(ds, QStringLiteral("assetid"), QStringLiteral("asset"), QStringLiteral("assetnumber"));
     SubAssetEdit = new TDBEdit(ds, QStringLiteral("subassetid"));

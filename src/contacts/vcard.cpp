@@ -106,8 +106,8 @@ QByteArray WriteVCard(const VCardContact& c)
     opt("TEL;TYPE=CELL:", c.mobilePhone);
     opt("TEL;TYPE=HOME:", c.homePhone);
     opt("URL:", c.homepage);
-    if (!(c.postalAddress + c.streetAddress + c.city + c.postalCode).trimmed().isEmpty())
-        line(QStringLiteral("ADR;TYPE=HOME:") + VCardEscape(c.postalAddress) + QStringLiteral(";;") +
+    // Always, also empty: readers take the card's address from this line.
+    line(QStringLiteral("ADR;TYPE=HOME:") + VCardEscape(c.postalAddress) + QStringLiteral(";;") +
              VCardEscape(c.streetAddress) + ';' + VCardEscape(c.city) + QStringLiteral(";;") + VCardEscape(c.postalCode) +
              ';');
     opt("NOTE:", c.note);

@@ -8,6 +8,13 @@
 #include "core/sysreg.h"
 #include "core/textfil.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
 namespace {
 
 bool editing(const Dataset& ds) { return ds.state() == Dataset::Edit || ds.state() == Dataset::Insert; }
@@ -16,9 +23,71 @@ bool editing(const Dataset& ds) { return ds.state() == Dataset::Edit || ds.state
 // (2), warranty and the other internal groups up to 10, and absence (16).
 bool billableTimeType(qint64 t) { return !(t == 0 || t == 2 || (t >= 4 && t <= 10) || t == 16); }
 
+// The columns a copied line keeps besides its product code and quantity.
+const char* const kTextColumns[] = {"productcode", "producttext", "piece", "EAN"};
+const char* const kNumberColumns[] = {"itemcount", "price", "discount", "cost", "VATcode"};
+
+QByteArray fileDigest(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QCryptographicHash h(QCryptographicHash::Sha256);
+    h.addData(&f);
+    return h.result().toHex();
+}
+
+// Writes the full lines beside the clipboard file, tied to the clipboard
+// file's contents by their digest. A file that cannot be written is
+// removed, so a paste falls back to the two-field file.
+void writeFullLines(const QJsonArray& lines)
+{
+    const QString path = ItemsFullFile();
+    QJsonObject o;
+    o.insert(QStringLiteral("format"), 1);
+    o.insert(QStringLiteral("items_sha256"), QString::fromLatin1(fileDigest(ItemsTempFile())));
+    o.insert(QStringLiteral("lines"), lines);
+    QSaveFile f(path);
+    if (f.open(QIODevice::WriteOnly) && f.write(QJsonDocument(o).toJson(QJsonDocument::Compact)) >= 0 && f.commit())
+        return;
+    LogLine(QStringLiteral("ADVARSEL: kan ikke skrive %1 (%2); varelinjene limes inn fra %3 med dagens priser")
+                .arg(path, f.errorString(), ItemsTempFile()));
+    QFile::remove(path);
+}
+
+// The full lines, when the file beside the clipboard file belongs to the
+// clipboard file as it is now (another program may have written it since).
+bool readFullLines(QJsonArray& lines)
+{
+    QFile f(ItemsFullFile());
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QJsonObject o = QJsonDocument::fromJson(f.readAll()).object();
+    if (o.value(QStringLiteral("format")).toInt() != 1) return false;
+    const QString digest = o.value(QStringLiteral("items_sha256")).toString();
+    if (digest.isEmpty() || digest.toLatin1() != fileDigest(ItemsTempFile())) return false;
+    lines = o.value(QStringLiteral("lines")).toArray();
+    return true;
+}
+
+// Adds one line exactly as it was copied; saving computes its sums.
+bool pasteFullLine(TDatabaseModule& dm, const QJsonObject& line)
+{
+    Dataset& items = dm.ItemsQuery;
+    if (!items.isOpen() || !items.insert()) return false;
+    // A column the copy did not hold keeps the new line's default.
+    for (const char* c : kTextColumns)
+        if (items.hasField(QLatin1String(c)) && line.contains(QLatin1String(c)))
+            items.setValue(QLatin1String(c), line.value(QLatin1String(c)).toString());
+    for (const char* c : kNumberColumns)
+        if (items.hasField(QLatin1String(c)) && line.contains(QLatin1String(c)))
+            items.setValue(QLatin1String(c), line.value(QLatin1String(c)).toDouble());
+    if (items.asString("mark").isEmpty()) items.setValue("mark", LastMark);
+    return items.post();
+}
+
 } // namespace
 
 QString ItemsTempFile() { return TrelvoPath(QStringLiteral("tmp")) + QStringLiteral("Items.TXT"); }
+QString ItemsFullFile() { return TrelvoPath(QStringLiteral("tmp")) + QStringLiteral("Items.kvl"); }
 
 bool CopyItemsToFile(TDatabaseModule& dm)
 {
@@ -26,17 +95,29 @@ bool CopyItemsToFile(TDatabaseModule& dm)
     if (editing(items) && !items.post()) return false;
     TextFile f;
     if (createtextfile(f, ItemsTempFile()) != 0) return false;
+    QJsonArray full;
     if (items.isOpen() && !items.isEmpty()) {
         const int keep = items.recNo();
         items.disableControls();
         for (int row = 0; row < items.recordCount(); ++row) {
             items.moveTo(row);
             Writelntextfile(f, items.asString("productcode") + "," + SqlNum(items.asFloat("itemcount")));
+            QJsonObject line;
+            for (const char* c : kTextColumns)
+                if (items.hasField(QLatin1String(c))) line.insert(QLatin1String(c), items.asString(QLatin1String(c)));
+            for (const char* c : kNumberColumns)
+                if (items.hasField(QLatin1String(c))) line.insert(QLatin1String(c), items.asFloat(QLatin1String(c)));
+            full.append(line);
         }
         items.moveTo(keep);
         items.enableControls();
     }
-    return closetextfile(f) == 0;
+    if (closetextfile(f) != 0) {
+        QFile::remove(ItemsFullFile());
+        return false;
+    }
+    writeFullLines(full);
+    return true;
 }
 
 int PasteItemsFromFile(TDatabaseModule& dm, int* skipped)
@@ -58,7 +139,19 @@ int PasteItemsFromFile(TDatabaseModule& dm, int* skipped)
     int added = 0, unusable = 0;
     bool ok = true, lineFailed = false;
     dm.ItemsQuery.disableControls();
-    while (!eoftextfile(f)) {
+    // Lines copied here come back as they were: text, count, unit, price,
+    // discount, VAT code and cost, whether or not the code is a product.
+    QJsonArray full;
+    const bool whole = readFullLines(full);
+    for (qsizetype i = 0; whole && i < full.size(); ++i) {
+        if (!pasteFullLine(dm, full.at(i).toObject())) {
+            ok = false;
+            lineFailed = true;
+            break;
+        }
+        ++added;
+    }
+    while (!whole && ok && !eoftextfile(f)) {
         QString line;
         if (readlntextfile(f, line) != 0) {
             ok = false;

@@ -5,7 +5,13 @@
 //
 // The clipboard file lies in the program's temporary folder: one line per
 // item line, product code and quantity separated by a comma, Windows-1252
-// with CR LF. Quantities are written with a decimal point.
+// with CR LF. Quantities are written with a decimal point. Other programs
+// read and write that file, so it keeps its two fields; the whole lines
+// (text, count, unit, price, discount, VAT code, cost) go into a file of
+// their own beside it, "Items.kvl" (JSON, UTF-8), which names the digest of
+// the clipboard file it belongs to. A paste uses the whole lines only while
+// the clipboard file is still the one they were copied with; a clipboard
+// file written by another program is pasted from the product register.
 #include <QString>
 
 class Connection;
@@ -23,11 +29,16 @@ bool FindProduct(Connection& conn, const QString& code, ProductValues& out);
 
 // Full path of the clipboard file.
 QString ItemsTempFile();
-// Writes every line of ItemsQuery to the clipboard file (replacing it).
+// Full path of the file of whole lines beside it.
+QString ItemsFullFile();
+// Writes every line of ItemsQuery to the clipboard file (replacing it) and
+// the whole lines beside it.
 // False when the file cannot be written (the user has been told).
 bool CopyItemsToFile(TDatabaseModule& dm);
-// Adds a line for each clipboard line whose product is found in the product
-// dataset as it is filtered, at the product's current price and cost.
+// Adds the copied lines as they were when the whole lines belong to the
+// clipboard file; otherwise a line for each clipboard line whose product is
+// found in the product dataset as it is filtered, at the product's current
+// price and cost.
 // Returns the number of lines added, or -1 when the file cannot be read.
 // The paste is one transaction: a line that cannot be saved (or a lost
 // server) stops it with one message and nothing pasted. Lines without a

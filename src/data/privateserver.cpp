@@ -1,6 +1,7 @@
 #include "data/privateserver.h"
 
 #include "core/platform.h"
+#include "core/sysreg.h"
 #include "core/textfil.h"
 #include "data/schemaupgrade.h"
 
@@ -438,7 +439,9 @@ bool PrivateServer::provision(const QString& database, bool withDemo)
     bool ok = CreateDatabaseWithSchema(c, db);
     if (ok && withDemo) {
         const bool empty = c.scalar("SELECT COUNT(*) FROM company", "0").toLongLong() == 0;
-        ok = (!empty || c.execScript(DemoDataScript())) &&
+        const bool loaded = empty && c.execScript(DemoDataScript());
+        if (loaded) WriteDemoSettingDefaults();
+        ok = (!empty || loaded) &&
              c.exec("CREATE USER IF NOT EXISTS 'demo'@'localhost' IDENTIFIED BY 'demo'") &&
              c.exec("GRANT ALL PRIVILEGES ON `" + db + "`.* TO 'demo'@'localhost'");
     }
@@ -544,6 +547,18 @@ QString resourceText(const QString& name)
 } // namespace
 
 QString SchemaScript() { return resourceText(QStringLiteral(":/schema.sql")); }
+void WriteDemoSettingDefaults()
+{
+    if (InifilNavn.isEmpty()) return;
+    {
+        MainIniSection s(QStringLiteral("STANDARD"));
+        for (const auto& [key, value] : {std::pair{"Arbeid_Timepris", "745"}, std::pair{"Arbeid_Kostpris", "450"}})
+            if (GetRegStr(QString::fromLatin1(key)).trimmed().isEmpty())
+                SetRegStr(QString::fromLatin1(key), QString::fromLatin1(value));
+    }
+    FlushSettings();
+}
+
 QString DemoDataScript() { return resourceText(QStringLiteral(":/demo_small.sql")); }
 QString LargeDemoDataScript() { return resourceText(QStringLiteral(":/demo_large.sql")); }
 

@@ -113,5 +113,10 @@ bool CreateDatabaseWithSchema(Connection& c, const QString& database);
 // The schema script and the demo data, as built into the program.
 QString SchemaScript();
 QString DemoDataScript();
+// The demo company's hourly rate and hourly cost (its "Arbeid elektriker",
+// 745 and 450) into the main settings of this workstation where none is
+// set, so hours moved into an order are priced; nothing without an opened
+// settings store. Done when the demo company is loaded.
+void WriteDemoSettingDefaults();
 // The ten-year company for benchmarks, made on the server from sequences.
 QString LargeDemoDataScript();

@@ -84,6 +84,37 @@ int HighestDocumentNumber(Connection& conn, const QString& table, bool* ok)
     return int(r->toLongLong(0));
 }
 
+namespace {
+// The number a new project was given, kept on its dataset until it is saved.
+constexpr char kGivenProjectNumber[] = "kvGivenProjectNumber";
+} // namespace
+
+QString NextProjectNumber(Connection& conn)
+{
+    // Project numbers are texts; the whole numbers among them (the year's
+    // two digits and a running number, "26003") go on by one. The first
+    // project starts the current year's series.
+    auto r = conn.query(QStringLiteral("SELECT MAX(CAST(TRIM(projectnumber) AS UNSIGNED)) FROM project "
+                                       "WHERE TRIM(projectnumber) REGEXP '^[0-9]{1,9}$'"));
+    if (r && r->next() && !r->isNull(0)) return QString::number(r->toLongLong(0) + 1);
+    return QString::number(QDate::currentDate().year() % 100 * 1000 + 1);
+}
+
+bool ProjectBeforePost(Dataset& ds)
+{
+    if (ds.state() != Dataset::Insert) return true;
+    // Another workstation may have taken the number shown since: the number
+    // the new row was given is then replaced by the next free one. A number
+    // the user typed is kept as typed.
+    Connection& conn = *ds.connection();
+    const QString number = ds.asString("projectnumber").trimmed();
+    if (number.isEmpty() || number != ds.property(kGivenProjectNumber).toString()) return true;
+    const QString used =
+        conn.scalar(QStringLiteral("SELECT COUNT(*) FROM project WHERE TRIM(projectnumber)=") + conn.quote(number));
+    if (used != QLatin1String("0") && !used.isEmpty()) ds.setValue("projectnumber", NextProjectNumber(conn));
+    return true;
+}
+
 void ApplyNewRecordDefaults(TDatabaseModule& dm, Dataset& ds)
 {
     if (&ds == &dm.CalendarTable) {
@@ -139,6 +170,16 @@ void ApplyNewRecordDefaults(TDatabaseModule& dm, Dataset& ds)
             setIfPresent(ds, "customerid", doc->asInt("companyid"));
             break;
         }
+    } else if (&ds == &dm.ProjectTable) {
+        // A new project is "Ikke startet" and has the next project number.
+        ds.setValue("projectstatus", 5);
+        if (ds.connection()) {
+            const QString number = NextProjectNumber(*ds.connection());
+            ds.setValue("projectnumber", number);
+            ds.setProperty(kGivenProjectNumber, number);
+        }
+    } else if (&ds == &dm.SubProjectTable) {
+        ds.setValue("systemstatus", 5);
     } else if (&ds == &dm.EntriesTable) {
         ds.setValue("entrydate", EntriesDate.isValid() ? EntriesDate : today);
         ds.setValue("vatcode", 0);

@@ -36,6 +36,11 @@ void ApplyNewRecordDefaults(TDatabaseModule& dm, Dataset& ds);
 // quantities (the one changed in this edit wins; otherwise the remainder
 // follows the count). False (save refused) for a VAT code outside 0 to 4.
 bool ItemsBeforePost(Dataset& ds);
+// The number after the highest whole project number; the current year's
+// first ("26001") when there is none.
+QString NextProjectNumber(Connection& conn);
+// A new project whose number another has taken since gets the next one.
+bool ProjectBeforePost(Dataset& ds);
 // Product on save: real cost, sales price from the mark-ups, value, price
 // date, owner, and maxstock never below minstock.
 bool ProductBeforePost(Dataset& ds);

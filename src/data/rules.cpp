@@ -22,6 +22,7 @@ void InstallRecordRules(TDatabaseModule& dm)
     dm.EntriesTable.beforePost = EntriesBeforePost;
     dm.EntriesTable.afterPost = EntriesAfterPost;
     dm.CalendarTable.beforePost = CalendarTableBeforePost;
+    dm.ProjectTable.beforePost = ProjectBeforePost;
 
     // Document numbers; the numbering objects live as long as the module.
     const std::pair<Dataset*, int*> documents[] = {{&dm.OrderTable, &LastOrderNumber},

@@ -11,6 +11,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
+#include <QCryptographicHash>
 #include <QFileInfo>
 
 int TerminalProgram = 0;
@@ -32,12 +34,42 @@ QString missingProduct(const TerminalLine& l)
 
 // The terminal file's lines, or false (with the message) when it is missing
 // or unreadable.
+// A terminal file left in place after it was read is remembered, by the
+// digest of its contents and its time of writing, in a file beside it, so
+// it is never read twice; a file the terminal writes anew (or that is
+// saved again from the dialog) is read as usual, even with the same counts.
+QString readMarkPath(const TerminalSetup& s) { return s.sourcePath() + QStringLiteral(".lest"); }
+
+QByteArray fileStamp(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QCryptographicHash h(QCryptographicHash::Sha256);
+    h.addData(&f);
+    const qint64 written = QFileInfo(path).lastModified().toMSecsSinceEpoch();
+    return h.result().toHex() + ' ' + QByteArray::number(written);
+}
+
+bool alreadyRead(const TerminalSetup& s)
+{
+    QFile mark(readMarkPath(s));
+    if (!mark.open(QIODevice::ReadOnly)) return false;
+    const QByteArray stamp = mark.readAll().trimmed();
+    return !stamp.isEmpty() && stamp == fileStamp(s.sourcePath());
+}
+
 bool readSource(const TerminalSetup& s, QStringList& lines, TerminalResult& r)
 {
     const QString path = s.sourcePath();
     if (!QFileInfo::exists(path)) {
         r.missingFile = true;
         r.messages << QStringLiteral("Finner ikke filen ") + path;
+        r.error = r.messages.last();
+        return false;
+    }
+    if (alreadyRead(s)) {
+        r.alreadyRead = true;
+        r.messages << QStringLiteral("Filen %1 er allerede lest inn; ingenting er endret.").arg(path);
         r.error = r.messages.last();
         return false;
     }
@@ -63,15 +95,25 @@ QStringList earlierErrors(const TerminalSetup& s)
 void closeRun(const TerminalSetup& s, const QStringList& earlier, TerminalResult& r)
 {
     const QString path = s.sourcePath();
-    if (s.deleteOnDone) {
-        QFile::remove(path);
-    } else {
+    if (s.saveCopy) {
         const QString stamp = s.folder + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss"));
         QString archive = stamp + QLatin1Char('_') + s.fileName;
         for (int n = 2; QFileInfo::exists(archive) && n < 1000; ++n)
             archive = stamp + QStringLiteral("-%1_").arg(n) + s.fileName;
-        if (QFile::rename(path, archive)) r.archivedAs = archive;
-        else QFile::remove(path);  // never left to be read again
+        if (QFile::copy(path, archive)) r.archivedAs = archive;
+        else LogLine(QStringLiteral("ADVARSEL: kan ikke lage arkivkopi %1 av %2").arg(archive, path));
+    }
+    if (s.deleteOnDone) {
+        QFile::remove(path);
+        QFile::remove(readMarkPath(s));
+    } else {
+        // The file stays as it is; it is marked as read so that reading it
+        // again changes nothing. Without the mark it must go.
+        QSaveFile mark(readMarkPath(s));
+        if (!(mark.open(QIODevice::WriteOnly) && mark.write(fileStamp(path) + "\n") > 0 && mark.commit())) {
+            LogLine(QStringLiteral("ADVARSEL: kan ikke merke %1 som lest; filen slettes").arg(path));
+            QFile::remove(path);
+        }
     }
     r.errorLines = earlier + r.errorLines;
     if (r.errorLines.isEmpty())
@@ -268,6 +310,11 @@ bool ErrorFileToTerminalFile(const TerminalSetup& s, QString& why)
     if (!QFileInfo::exists(s.errorPath())) {
         why = QStringLiteral("Feillisten er tom.");
         return false;
+    }
+    // A terminal file already read may make way; one not read yet may not.
+    if (QFileInfo::exists(s.sourcePath()) && alreadyRead(s)) {
+        QFile::remove(s.sourcePath());
+        QFile::remove(readMarkPath(s));
     }
     if (QFileInfo::exists(s.sourcePath())) {
         why = QStringLiteral("Filen %1 finnes fra før; les den inn først.").arg(s.sourcePath());

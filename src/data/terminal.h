@@ -24,7 +24,7 @@ struct TerminalSetup {
     QString separator = QStringLiteral(",");
     QString lineFeed = QStringLiteral("CRLF");  // stored for the device; the reader takes any
     bool deleteOnDone = false;
-    bool saveCopy = false;                 // "Lag arkivkopi" (an applied file is archived unless deleted)
+    bool saveCopy = false;                 // "Lag arkivkopi": a dated copy of an applied file
     QString sourcePath() const { return folder + fileName; }
     QString errorPath() const { return folder + QStringLiteral("FORM_ERROR.DAT"); }
 };
@@ -45,8 +45,9 @@ struct TerminalResult {
     int applied = 0;            // lines that changed stock or became item lines
     QStringList messages;       // "Feilmeldinger:"
     QStringList errorLines;     // the error file's lines after the run
-    QString archivedAs;         // where the applied file went ("" when deleted)
+    QString archivedAs;         // the dated archive copy ("" when none was made)
     bool missingFile = false;
+    bool alreadyRead = false;   // the file was read before and is unchanged
     QString error;              // set when nothing was applied
 };
 

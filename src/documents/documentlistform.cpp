@@ -11,6 +11,9 @@
 #include <QHeaderView>
 #include <QMenu>
 
+#include <memory>
+#include <utility>
+
 namespace archive {
 
 TDocumentListForm::TDocumentListForm(QWidget* parent) : TListForm(parent)
@@ -26,6 +29,17 @@ TDocumentListForm::TDocumentListForm(QWidget* parent) : TListForm(parent)
                                    {"category", "Kategori", 140},
                                    {"updated", "Oppdatert", 130}});
     Grid->setObjectName(QStringLiteral("DBGrid1"));
+    // A new document is the newest: once saved, the list is read again in
+    // its order (newest first) and stays on it, instead of keeping it at
+    // the end where a new row is made.
+    auto inserting = std::make_shared<bool>(false);
+    dm.DocumentQuery.beforePost = [inserting](Dataset& d) {
+        *inserting = d.state() == Dataset::Insert;
+        return true;
+    };
+    dm.DocumentQuery.afterPost = [inserting](Dataset&) {
+        if (std::exchange(*inserting, false)) RunDocumentSelect();
+    };
     Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setRecordWindow(QStringLiteral("TDocumentDataForm"));
 

@@ -81,12 +81,17 @@ UpdateOutcome updateLocal(const QString& address, bool force, QString& local)
 {
     const DocumentLocation loc = LocateDocument(WebFolderSettings::Read(), address);
     local.clear();
-    if (!loc.ok() || !loc.mayDownload || loc.url.isEmpty()) {
-        if (!loc.ok()) LogLine(QStringLiteral("ADVARSEL: ") + loc.error);
+    if (!loc.ok()) {
+        LogLine(QStringLiteral("ADVARSEL: ") + loc.error);
         return UpdateOutcome::Unmapped;
     }
+    // A copy that is there is there, whether or not it could be fetched.
+    if (!loc.local.isEmpty() && QFileInfo::exists(loc.local) && (!force || !loc.mayDownload || loc.url.isEmpty())) {
+        local = loc.local;
+        return UpdateOutcome::Present;
+    }
+    if (!loc.mayDownload || loc.url.isEmpty()) return UpdateOutcome::Unmapped;
     local = loc.local;
-    if (QFileInfo::exists(loc.local) && !force) return UpdateOutcome::Present;
     const QString line = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")) +
                          QLatin1Char(' ') + address + QStringLiteral(" --> ") + loc.local;
     if (g_activity) g_activity(line);

@@ -13,6 +13,15 @@ QStringList StatusCaptions()
 
 QVariantList StatusValues() { return {5, 10, 15, 20}; }
 
+QString NotBilledHoursCondition()
+{
+    // A line made by "Hent til ordre" carries the registration's date as its
+    // code and "TIM" as its unit, in the order the registration points at.
+    return QStringLiteral("NOT (items.piece='TIM' AND items.orderid<>0 AND EXISTS (SELECT 1 FROM calendar k WHERE "
+                          "k.orderid=items.orderid AND k.read_order=1 AND "
+                          "items.productcode=DATE_FORMAT(k.time_from, '%d.%m.%Y')))");
+}
+
 bool ReadRegistered(Connection& c, qint64 projectId, double hourCost, Registered& out, QString* error)
 {
     out = Registered{};
@@ -30,9 +39,9 @@ bool ReadRegistered(Connection& c, qint64 projectId, double hourCost, Registered
         f.cost += hours->toDouble(1) * hourCost;
     }
     auto goods = c.query(QStringLiteral("SELECT subprojectid, COALESCE(SUM(itemcount*cost),0) FROM items "
-                                        "WHERE projectid=%1 AND offerid=0 AND poid=0 AND invoiceid=0 "
+                                        "WHERE projectid=%1 AND offerid=0 AND poid=0 AND invoiceid=0 AND %2 "
                                         "GROUP BY subprojectid")
-                             .arg(p));
+                             .arg(p, NotBilledHoursCondition()));
     if (!goods) {
         if (error) *error = c.lastError();
         return false;

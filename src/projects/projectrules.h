@@ -40,6 +40,11 @@ struct Registered {
     }
 };
 
+// Hours moved into an order ("Hent til ordre") count once, as hours: the
+// order lines made from them are not goods. The SQL condition on `items`
+// that leaves those lines out.
+QString NotBilledHoursCondition();
+
 // Two grouped sums on the server. False (error set) when a select fails.
 bool ReadRegistered(Connection& c, qint64 projectId, double hourCost, Registered& out, QString* error = nullptr);
 

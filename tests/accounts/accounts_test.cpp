@@ -8,6 +8,8 @@
 #include "accounts/entriesdataform.h"
 #include "accounts/entrieslistform.h"
 #include "admin/inputform.h"
+#include "admin/janeiform.h"
+#include "admin/widgetdialogs.h"
 #include "admin/oppsettdialog.h"
 #include "core/cp1252.h"
 #include "data/ordertotals.h"
@@ -15,10 +17,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 
 class AccountsTest : public UiTest {
 protected:
@@ -220,14 +225,88 @@ TEST_F(AccountsTest, MissingDefaultsAreWrittenAndSetValuesKept)
 {
     {
         MainIniSection s("STANDARD");
-        SetRegStr("PosteringKontoBank", "1921");
+        SetRegStr("PosteringKontoBank", "1922");
     }
     WriteMissingSettingDefaults();
     MainIniSection s("STANDARD");
     EXPECT_EQ(GetRegStr("PosteringKontoFaktura"), "3000");
     EXPECT_EQ(GetRegStr("PosteringKontoFordring"), "1500");
-    EXPECT_EQ(GetRegStr("PosteringKontoBank"), "1921");
+    EXPECT_EQ(GetRegStr("PosteringKontoBank"), "1922");
     EXPECT_EQ(GetRegStr("FakturaDager"), "14 dager");
+}
+
+// The income statement's bank account: 1921 on a new workstation; the 1920
+// an earlier first start wrote is mended once, and only where the posting
+// accounts are still that first start's.
+TEST_F(AccountsTest, BankAccountDefaultIs1921AndTheOldFirstStartValueIsMendedOnce)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> before;
+        const char* bank;
+    };
+    const std::pair<const char*, const char*> firstStart[] = {
+        {"PosteringKontoFaktura", "3000"}, {"PosteringKontoFordring", "1500"}, {"PosteringKontoBank", "1920"},
+        {"PosteringKontoMVA", "2740"}};
+    const Case cases[] = {
+        {"new workstation", {}, "1921"},
+        {"an earlier first start's settings", {std::begin(firstStart), std::end(firstStart)}, "1921"},
+        {"posting accounts changed since", {firstStart[0], firstStart[1], firstStart[2], {"PosteringKontoMVA", "2741"}},
+         "1920"},
+        {"already checked: 1920 chosen", {std::begin(firstStart), std::end(firstStart)}, "1920"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        {
+            MainIniSection s("STANDARD");
+            for (const char* k : {"PosteringKontoFaktura", "PosteringKontoFordring", "PosteringKontoBank",
+                                  "PosteringKontoMVA", "PosteringKontoBankSjekket"})
+                SetRegStr(k, "");
+            for (const auto& [k, v] : c.before) SetRegStr(k, v);
+            if (QString(c.name).startsWith("already")) SetRegStr("PosteringKontoBankSjekket", "1");
+        }
+        WriteMissingSettingDefaults();
+        WriteMissingSettingDefaults();  // a second start changes nothing more
+        MainIniSection s("STANDARD");
+        EXPECT_EQ(GetRegStr("PosteringKontoBank"), c.bank);
+    }
+    // Once checked, a 1920 chosen afterwards stays.
+    {
+        MainIniSection s("STANDARD");
+        SetRegStr("PosteringKontoBank", "1920");
+    }
+    WriteMissingSettingDefaults();
+    MainIniSection s("STANDARD");
+    EXPECT_EQ(GetRegStr("PosteringKontoBank"), "1920");
+}
+
+// Closing the settings dialog without a working day asks with "Ja" as the
+// default: Return keeps the dialog open.
+TEST_F(AccountsTest, MissingWorkingDayQuestionStartsOnJa)
+{
+    auto* d = Windows().get<TOppsettDialog>();
+    d->show();
+    d->edit("Arbeid_ArbeidstidStart")->setText("");
+    WidgetDialogs widgets;
+    Dialogs* previous = SetDialogs(&widgets);
+    QString asked;
+    QTimer::singleShot(0, [&asked] {
+        auto* f = qobject_cast<TJaNeiForm*>(QApplication::activeModalWidget());
+        if (!f) return;
+        asked = f->Label1->text();
+        if (!qEnvironmentVariableIsEmpty("KV_WINDOW_SHOTS")) {
+            QTest::qWait(300);
+            QProcess::execute("import", {"-window", "root", qEnvironmentVariable("KV_WINDOW_SHOTS") + "/arbeidstid.png"});
+        }
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : f, Qt::Key_Return);
+    });
+    d->close();
+    SetDialogs(previous);
+    EXPECT_EQ(asked, "Arbeidstid er ikke innlagt, legge det inn nå ?");
+    EXPECT_TRUE(d->isVisible());
+    d->edit("Arbeid_ArbeidstidStart")->setText("07:00");
+    d->close();
+    EXPECT_FALSE(d->isVisible());
 }
 
 TEST_F(AccountsTest, OwnCompanyDetailsComeFromTheUsersCompanyOnce)

@@ -49,6 +49,15 @@ TEST_F(AdminNetTest, VcardExportAndImport)
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM contact WHERE realname='Åse Ås' AND companyid=901 AND title='Leder, salg'"), "2");
 
     EXPECT_EQ(admin({"vcard", "export", "--contact", "x", file}).status, 1);
+    // A contact or company that does not exist: exit 1, no file.
+    for (const char* option : {"--contact", "--company"}) {
+        SCOPED_TRACE(option);
+        const QString missing = home.path() + "/mangler-" + QString(option).mid(2) + ".vcf";
+        r = admin({"vcard", "export", option, "987654", missing});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.contains("987654")) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(missing));
+    }
     r = admin({"vcard", "import", home.path() + "/mangler.vcf"});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.startsWith("Feil under åpning av ")) << r.err.toStdString();
@@ -65,6 +74,17 @@ TEST_F(AdminNetTest, FormatDryRunShowsAndChangesNothing)
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(scalar("SELECT CONCAT(companyname, '|', phone) FROM company WHERE id=902"), "Fjell Bygg AS|22334455");
     EXPECT_EQ(admin({"format", "phones", "products"}).status, 1);
+
+    // A new install used only from the command line has the first postal
+    // register as soon as a place is looked up.
+    ASSERT_TRUE(db->admin().exec("INSERT INTO company (id, companyname, postalcode, city) VALUES (903, 'Bryggen AS', "
+                                 "'5003', '')"));
+    QFile::remove(home.path() + "/Trelvo/import/tilbud5.txt");
+    r = admin({"format", "names", "companies", "--update-city", "--dry-run"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains("Postregisteret mangler")) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(R"("after":"BERGEN")") && r.out.contains(R"("id":903)")) << r.out.toStdString();
+    EXPECT_TRUE(QFile::exists(home.path() + "/Trelvo/import/tilbud5.txt"));
 }
 
 TEST_F(AdminNetTest, MailSendUsesTheUsersSmtpSettings)

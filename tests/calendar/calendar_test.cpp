@@ -17,6 +17,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 
 #include <set>
 
@@ -160,6 +161,44 @@ TEST_F(CalendarTest, MarkColumnsFollowTheRows)
     // Columns as listed, "Jobbnr." on the stored job.
     EXPECT_EQ(regList->CalGrid->model()->headerData(13, Qt::Horizontal).toString(), "Jobbnr.");
     EXPECT_EQ(regList->CalGrid->model()->columnCount(), 14);
+}
+
+// The project-part lists of both windows offer the parts of the row's
+// project only; choosing another project offers its parts and drops a part
+// of the project left.
+TEST_F(CalendarTest, PartListsOfferOnlyTheChosenProjectsParts)
+{
+    sql("INSERT INTO project (id, projectnumber, projectname) VALUES (46, 'P46', 'Kaia')");
+    sql("INSERT INTO subproject (id, project, systemnumber, systemname) VALUES (47, 46, 'K1', 'Belysning'), "
+        "(48, 44, 'S2', 'Sprinkler')");
+    const qint64 id = row("time_from, time_to, projectid, systemid, event_type, status, timetype",
+                          "'2024-01-08 07:00:00', '2024-01-08 15:00:00', 44, 45, 1028, 20, 1");
+    auto offered = [](TDBLookupComboBox* c) {
+        c->showPopup();
+        c->hidePopup();
+        QStringList out;
+        for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
+        return out;
+    };
+    openReg(id);
+    EXPECT_EQ(reg->SystemCombo->currentText(), "S1");
+    EXPECT_EQ(offered(reg->SystemCombo), QStringList({"", "S1", "S2"}));
+    if (!qEnvironmentVariableIsEmpty("KV_WINDOW_SHOTS")) {
+        // The screen with the part list dropped down, for looking at.
+        reg->SystemCombo->showPopup();
+        QTest::qWait(300);
+        QProcess::execute("import", {"-window", "root", qEnvironmentVariable("KV_WINDOW_SHOTS") + "/parts.png"});
+        reg->SystemCombo->hidePopup();
+    }
+    reg->ProjectCombo->chooseKey(46);
+    EXPECT_EQ(offered(reg->SystemCombo), QStringList({"", "K1"}));
+    EXPECT_EQ(cal().asInt("systemid"), 0);
+    cal().cancel();
+    reg->close();
+
+    data->show();
+    ASSERT_EQ(cal().currentId(), id);
+    EXPECT_EQ(offered(data->SystemCombo), QStringList({"", "Sprinkler", "Ventilasjon"}));
 }
 
 TEST_F(CalendarTest, NewRegistrationSplitsADayFromSevenToSeven)

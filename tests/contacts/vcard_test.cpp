@@ -50,9 +50,10 @@ TEST(VCardWrite, CardsByteForByte)
               "ADR;TYPE=HOME:Postboks 12;;Storgata 1;OSLO;;0301;\n"
               "NOTE:F\xC3\xB8rste linje\\nC:\\\\mappe\nUID:KV6-42\nORG:Fjord\\, Bygg AS;Salg\\; \xC3\xB8st\n"
               "TEL;TYPE=WORK;TYPE=FAX:22 33 44 56\nURL;TYPE=WORK:http://fjord.no\nEND:VCARD\n")},
-        {"one word, nothing else", oneWord, crlf("BEGIN:VCARD\nVERSION:3.0\nFN:X\nN:X;;;;\nEND:VCARD\n")},
+        {"one word, nothing else: the address line all the same", oneWord,
+         crlf("BEGIN:VCARD\nVERSION:3.0\nFN:X\nN:X;;;;\nADR;TYPE=HOME:;;;;;;\nEND:VCARD\n")},
         {"three words, UTF-8 letters", three,
-         crlf("BEGIN:VCARD\nVERSION:3.0\nFN:A B C\nN:C;A B;;;\nTITLE:r\xC3\xB8" "d caf\xC3\xA9\nEND:VCARD\n")},
+         crlf("BEGIN:VCARD\nVERSION:3.0\nFN:A B C\nN:C;A B;;;\nTITLE:r\xC3\xB8" "d caf\xC3\xA9\nADR;TYPE=HOME:;;;;;;\nEND:VCARD\n")},
     };
     for (const Case& c : cases) EXPECT_EQ(WriteVCard(c.c), c.want) << c.what;
 }

@@ -1,4 +1,6 @@
 #include "testsupport.h"
+
+#include "core/sysreg.h"
 #include "data/schemaupgrade.h"
 
 #include <QDir>
@@ -23,9 +25,22 @@ TEST(PrivateServer, CreateCrashRecoverStop)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
+    // Loading the demo company gives this workstation its hourly rate where
+    // none is set, so its hours moved into an order are priced.
+    OpenSettingsStore();
+    {
+        MainIniSection st("STANDARD");
+        SetRegStr("Arbeid_Timepris", "");
+        SetRegStr("Arbeid_Kostpris", "500");
+    }
     PrivateServer s(dir.path() + "/db");
     ASSERT_TRUE(s.start()) << s.error().toStdString();
     EXPECT_TRUE(s.createdNow());
+    {
+        MainIniSection st("STANDARD");
+        EXPECT_EQ(GetRegStr("Arbeid_Timepris"), "745");
+        EXPECT_EQ(GetRegStr("Arbeid_Kostpris"), "500");
+    }
 
     {
         Connection demo;

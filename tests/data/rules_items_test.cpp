@@ -55,14 +55,29 @@ TEST_F(ItemCopyTest, CopyAndPasteThroughItemsFileWithNorwegianLetters)
     EXPECT_EQ(f.readAll(), ToCp1252(QString::fromUtf8("ØL-1,3\r\nBRØD,1.5\r\nKAKE,2\r\n")));
     f.close();
 
-    // The pasted lines take the products' prices of today.
+    // Pasted after a copy, each line comes back as it was, whatever the
+    // product register says today.
+    sql("UPDATE items SET discount=10, VATcode=2, piece='KASSE', producttext='Øl til kurset' WHERE productcode='ØL-1'");
+    showOrder(1);
+    ASSERT_TRUE(CopyItemsToFile(dm));
     sql("UPDATE product SET price=35 WHERE productcode='ØL-1'");
     ASSERT_TRUE(dm.ProductTable.refresh());
     showOrder(2);
     EXPECT_EQ(PasteItemsFromFile(dm), 3);
-    EXPECT_EQ(lines(2), QString::fromUtf8("ØL-1|3|35|20,BRØD|1.5|40|25,KAKE|2|100|60"));
-    EXPECT_EQ(scalar("SELECT COUNT(*) FROM items WHERE orderid=2 AND producttext='Øl, mørk' AND piece='STK'"), "1");
+    EXPECT_EQ(lines(2), QString::fromUtf8("ØL-1|3|1|1,BRØD|1.5|1|1,KAKE|2|1|1"));
+    EXPECT_EQ(scalar("SELECT CONCAT_WS('|', producttext, piece, discount, VATcode, `sum`) FROM items WHERE orderid=2 "
+                     "AND productcode='ØL-1'"),
+              QString::fromUtf8("Øl til kurset|KASSE|10|2|2.7"));
     EXPECT_TRUE(QFile::exists(ItemsTempFile()));
+
+    // A clipboard file written since by another program (same two fields)
+    // is pasted from the product register at today's prices.
+    sql("DELETE FROM items WHERE orderid=2");
+    ASSERT_EQ(WriteCp1252Lines(ItemsTempFile(), {QString::fromUtf8("ØL-1,3"), QString::fromUtf8("BRØD,1.5"), "KAKE,4"}), 0);
+    showOrder(2);
+    EXPECT_EQ(PasteItemsFromFile(dm), 3);
+    EXPECT_EQ(lines(2), QString::fromUtf8("ØL-1|3|35|20,BRØD|1.5|40|25,KAKE|4|100|60"));
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM items WHERE orderid=2 AND producttext='Øl, mørk' AND piece='STK'"), "1");
 }
 
 TEST_F(ItemCopyTest, PasteSkipsWhatItCannotFind)

@@ -61,3 +61,32 @@ TEST(DemoData, LoadsIntoAFreshDatabase)
     EXPECT_EQ(demo.admin().scalar("SELECT COUNT(*) FROM users WHERE username='demo'"), "1");
     EXPECT_GT(demo.admin().scalar("SELECT COUNT(*) FROM items").toInt(), 20);
 }
+
+// The demo company holds together: whatever names a project part names one
+// of its own project's parts, and postings move their sums the one way a
+// posting does (from the account credited to the account debited), so no
+// cost or expense account is ever credited by a purchase or a payment.
+TEST(DemoData, PartsBelongToTheirProjectAndPostingsDebitCosts)
+{
+    TestDatabase demo(true);
+    ASSERT_TRUE(demo.ok());
+    Connection& c = demo.admin();
+    const std::pair<const char*, const char*> links[] = {
+        {"calendar", "systemid"}, {"items", "subprojectid"}, {"orders", "systemid"}, {"offer", "systemid"},
+        {"invoice", "systemid"},  {"po", "systemid"},        {"asset", "systemid"},  {"document", "systemid"},
+        {"jobs", "systemid"},
+    };
+    for (const auto& [table, column] : links) {
+        SCOPED_TRACE(table);
+        EXPECT_EQ(c.scalar(QString("SELECT GROUP_CONCAT(t.id) FROM `%1` t JOIN subproject s ON s.id=t.`%2` "
+                                   "WHERE t.`%2`<>0 AND s.project<>t.projectid")
+                               .arg(table, column)),
+                  "");
+    }
+    EXPECT_EQ(c.scalar("SELECT COUNT(*) FROM calendar WHERE projectid=2 AND systemid IN (4, 5)"), "4");
+    // Purchases go from the payable to the cost account, payments from the
+    // bank; sales from the sales account to receivables.
+    EXPECT_EQ(c.scalar("SELECT GROUP_CONCAT(id) FROM entries WHERE from_account BETWEEN 4000 AND 8999"), "");
+    EXPECT_EQ(c.scalar("SELECT GROUP_CONCAT(CONCAT(from_account, '>', to_account) ORDER BY id) FROM entries"),
+              "3000>1500,3000>1500,3000>1500,1500>1921,2400>4300,1921>6300,2400>6700,1921>7000,1921>6900");
+}

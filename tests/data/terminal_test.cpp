@@ -78,15 +78,54 @@ TEST_F(TerminalTest, StockModesFindCodesAndEanAndNeverCountAFileTwice)
         EXPECT_TRUE(r.messages.contains("Finner ikke varenummer eller EAN-nummer 9999999, 1 ENH"));
         EXPECT_TRUE(r.messages.contains("FEIL I LINJE: feil linje"));
         EXPECT_EQ(errorFile(), QStringList{"9999999,1"});
-        // The applied file is gone (archived), so reading again changes nothing.
-        EXPECT_FALSE(QFile::exists(setup.sourcePath()));
-        EXPECT_TRUE(QFile::exists(r.archivedAs));
+        // Neither deleted nor archived, the applied file stays; reading it
+        // again changes nothing.
+        EXPECT_TRUE(QFile::exists(setup.sourcePath()));
+        EXPECT_TRUE(r.archivedAs.isEmpty());
         TerminalResult again;
         EXPECT_FALSE(ReadTerminalToStock(dm.MyConnection, setup, c.mode, again));
-        EXPECT_TRUE(again.missingFile);
+        EXPECT_TRUE(again.alreadyRead);
         EXPECT_EQ(stock(), c.stock);
     }
     EXPECT_NE(scalar("SELECT lastorder IS NOT NULL AND lastsale IS NOT NULL FROM product WHERE id=501"), "0");
+}
+
+// "Slett fil etter innlasting" and "Lag arkivkopi" do what they say and no
+// more: the file goes only when it is to be deleted, a dated copy is made
+// only when asked for, and a file is never applied twice either way. A new
+// file from the terminal under the same name is read.
+TEST_F(TerminalTest, DeleteAndArchiveCopyOnlyWhenChosen)
+{
+    struct Case {
+        bool deleteOnDone, saveCopy;
+        bool fileStays, copyMade;
+    } cases[] = {{false, false, true, false}, {false, true, true, true}, {true, false, false, false}, {true, true, false, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString("slett %1, arkivkopi %2").arg(c.deleteOnDone).arg(c.saveCopy).toStdString());
+        QDir(dir.path()).removeRecursively();
+        QDir().mkpath(dir.path());
+        sql("UPDATE product SET instock=IF(id=501, 10, 5)");
+        setup.deleteOnDone = c.deleteOnDone;
+        setup.saveCopy = c.saveCopy;
+        terminalFile({"3003019,3"});
+        TerminalResult r;
+        ASSERT_TRUE(ReadTerminalToStock(dm.MyConnection, setup, 2, r)) << r.error.toStdString();
+        EXPECT_EQ(QFile::exists(setup.sourcePath()), c.fileStays);
+        EXPECT_EQ(!r.archivedAs.isEmpty() && QFile::exists(r.archivedAs), c.copyMade);
+        if (c.copyMade) {
+            QStringList copy;
+            ASSERT_EQ(ReadCp1252Lines(r.archivedAs, copy), 0);
+            EXPECT_EQ(copy, QStringList{"3003019,3"});
+        }
+        EXPECT_EQ(QDir(dir.path()).entryList({"*FORM.DAT"}, QDir::Files).size(), int(c.fileStays) + int(c.copyMade));
+        TerminalResult again;
+        EXPECT_FALSE(ReadTerminalToStock(dm.MyConnection, setup, 2, again));
+        EXPECT_EQ(stock(), "13,5");
+        // The terminal writes a new file: it is read.
+        terminalFile({"3003019,1"});
+        ASSERT_TRUE(ReadTerminalToStock(dm.MyConnection, setup, 2, r)) << r.error.toStdString();
+        EXPECT_EQ(stock(), "14,5");
+    }
 }
 
 TEST_F(TerminalTest, ErrorListRunsAgainOnceTheProductExists)

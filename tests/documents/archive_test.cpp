@@ -30,6 +30,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
@@ -145,6 +146,29 @@ TEST_F(ArchiveTest, ListOpensWithTheTenNewestAndEveryFilterThenReadsAllRows)
     QStringList ids = column(q(), "id");
     ids.sort();
     EXPECT_EQ(ids, QStringList({"4", "7"}));
+}
+
+// A document made in the list is the newest: once saved it stands first,
+// where the list's order puts it, and stays the current row.
+TEST_F(ArchiveTest, ANewDocumentIsListedFirstOnceSaved)
+{
+    ASSERT_TRUE(db->admin().exec("UPDATE document SET updated='2026-01-01 10:00:00'"));
+    list->show();
+    ASSERT_TRUE(q().isOpen());
+    const int before = q().recordCount();
+    list->Ny1->trigger();
+    ASSERT_EQ(q().state(), Dataset::Insert);
+    q().setValue("subject", "Nytt tilbud");
+    ASSERT_TRUE(q().post()) << q().lastError().toStdString();
+    EXPECT_EQ(q().rowValue(0, q().fieldIndex("subject")).toString(), "Nytt tilbud");
+    EXPECT_EQ(q().recNo(), 0);
+    EXPECT_EQ(q().asString("subject"), "Nytt tilbud");
+    EXPECT_EQ(q().recordCount(), std::min(before + 1, 10));
+    if (!qEnvironmentVariableIsEmpty("KV_WINDOW_SHOTS")) {
+        list->raise();
+        QTest::qWait(300);
+        QProcess::execute("import", {"-window", "root", qEnvironmentVariable("KV_WINDOW_SHOTS") + "/dokumenter.png"});
+    }
 }
 
 TEST_F(ArchiveTest, SearchEscapesQuotesAndAnEmptyAnswerKeepsTheCondition)

@@ -298,6 +298,17 @@ TEST_F(WebDocumentTest, TheListUpdateCountsWhatItDid)
     EXPECT_EQ(readBytes(local + "ny.pdf"), "ny");
     EXPECT_FALSE(QFileInfo::exists(local + "idatabasen.pdf"));
     EXPECT_EQ(activity.size(), 2);
+
+    // With fetching off, a copy that is there still counts as there; only
+    // the missing one has nowhere to come from.
+    WebFolderSettings s = WebFolderSettings::Read();
+    s.active = false;
+    s.Write();
+    const LocalUpdateResult off = UpdateLocalDocuments({{"", "har.pdf", false}, {"", "mangler.pdf", false}}, false);
+    EXPECT_EQ(off.checked, 2);
+    EXPECT_EQ(off.fetched + off.failed, 0);
+    EXPECT_EQ(off.unmapped, 1);
+    EXPECT_EQ(activity.size(), 2);
 }
 
 TEST_F(WebDocumentTest, AMissingLocalFileIsFetchedForItsAddress)

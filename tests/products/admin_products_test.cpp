@@ -85,6 +85,33 @@ TEST_F(AdminProducts, LabelsCarryScannableBarcodesOnePerPage)
     EXPECT_EQ(admin({"print", "labels", "--pdf", pdf, "--fields", "strekkode"}), 2);
 }
 
+// --barcode and --ean put the barcode and its number on the labels, with
+// or without --fields; without them (and without the fields) there is none.
+TEST_F(AdminProducts, LabelBarcodeFlagsAreHonoured)
+{
+    struct Case {
+        QStringList flags;
+        bool barcode, number;
+    } cases[] = {
+        {{"--fields", "code,text"}, false, false},
+        {{"--fields", "code,text", "--barcode"}, true, false},
+        {{"--fields", "code,text", "--barcode", "--ean"}, true, true},
+        {{"--barcode", "--ean"}, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flags.join(' ').toStdString());
+        const QString pdf = tmpPath("etikett.pdf");
+        QFile::remove(pdf);
+        ASSERT_EQ(admin(QStringList{"print", "labels", "--pdf", pdf, "--filter", "100101-100101"} + c.flags), 0)
+            << errors.toStdString();
+        const QString base = tmpPath("etikett");
+        QProcess::execute("pdftoppm", {"-r", "600", "-gray", "-png", "-singlefile", pdf, base});
+        const QString scanned = run("zbarimg", {"--raw", "-q", base + ".png"}).trimmed();
+        EXPECT_EQ(scanned, c.barcode ? "1001013" : "");
+        EXPECT_EQ(pdfText(pdf).contains("1001013"), c.number) << pdfText(pdf).toStdString();
+    }
+}
+
 TEST_F(AdminProducts, GenerateEanFillsTheSelectionsEmptyEans)
 {
     ASSERT_EQ(admin({"product", "generate-ean", "--filter", "100000-299999"}), 0) << errors.toStdString();

@@ -14,8 +14,10 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -97,5 +99,15 @@ TEST_F(PriceFormsTest, TerminalDialogFollowsItsOpenerAndTheOpenDocument)
     TerminalProgram = 0;
     d->show();
     EXPECT_EQ(d->ModeCombo->itemText(0), "Bruk antall som lagerverdi");
+    // Read into stock with neither "Slett fil etter innlasting" nor "Lag
+    // arkivkopi": the file stays as it was, no copy is made, and its box
+    // still shows it.
+    EXPECT_TRUE(d->LesInnClick()) << d->ErrorMemo->toPlainText().toStdString();
+    EXPECT_EQ(d->FileMemo->toPlainText(), "300301,1");
+    if (!qEnvironmentVariableIsEmpty("KV_WINDOW_SHOTS")) {
+        QTest::qWait(300);
+        QProcess::execute("import", {"-window", "root", qEnvironmentVariable("KV_WINDOW_SHOTS") + "/terminal.png"});
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList({"*FORM.DAT"}, QDir::Files), QStringList{"FORM.DAT"});
     d->close();
 }

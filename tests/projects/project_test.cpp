@@ -192,6 +192,38 @@ TEST_F(ProjectTest, PartUnderAnUnsavedProjectGetsTheSavedProjectsId)
     EXPECT_TRUE(dm->SubProjectTable.isEmpty());  // P-2 has none
 }
 
+// A new project gets the status "Ikke startet" and the number after the
+// highest whole project number (the year's first when there is none); a
+// number another workstation took meanwhile gives way to the next one.
+TEST_F(ProjectTest, NewProjectGetsNumberAndStatus)
+{
+    make();
+    list->show();
+    const QString first = QString::number(QDate::currentDate().year() % 100 * 1000 + 1);
+    list->Ny1->trigger();
+    ASSERT_EQ(dm->ProjectTable.state(), Dataset::Insert);
+    EXPECT_EQ(dm->ProjectTable.asString("projectnumber"), first);
+    EXPECT_EQ(dm->ProjectTable.asInt("projectstatus"), 5);
+    dm->ProjectTable.setValue("projectname", "Ny hall");
+    ASSERT_TRUE(dm->ProjectTable.post());
+    EXPECT_EQ(scalar("SELECT CONCAT(projectnumber, '|', projectstatus) FROM project WHERE projectname='Ny hall'"),
+              first + "|5");
+
+    ASSERT_TRUE(db->admin().exec("INSERT INTO project (projectnumber, projectname) VALUES ('26041', 'Eldre')"));
+    list->Ny1->trigger();
+    EXPECT_EQ(dm->ProjectTable.asString("projectnumber"), "26042");
+    ASSERT_TRUE(db->admin().exec("INSERT INTO project (projectnumber, projectname) VALUES ('26042', 'Annen maskin')"));
+    dm->ProjectTable.setValue("projectname", "Kai 2");
+    ASSERT_TRUE(dm->ProjectTable.post());
+    EXPECT_EQ(scalar("SELECT projectnumber FROM project WHERE projectname='Kai 2'"), "26043");
+
+    // A new part is "Ikke startet" too.
+    parts->show();
+    parts->Ny1->trigger();
+    EXPECT_EQ(dm->SubProjectTable.asInt("systemstatus"), 5);
+    dm->SubProjectTable.cancel();
+}
+
 TEST_F(ProjectTest, PartWithoutAnyProjectIsRefused)
 {
     make();
@@ -424,6 +456,32 @@ TEST_F(ProjectCalcTest, RegisteredHoursAndCostsPerPart)
     ASSERT_TRUE(Projects::ReadRegistered(dm->MyConnection, idOf("P-1"), 500, r));
     EXPECT_EQ(r.total.hours, 0);
     EXPECT_TRUE(r.parts.empty());
+}
+
+// Hours moved into an order with "Hent til ordre" count once, as hours:
+// the order line made from them is not goods; other lines of the order
+// (and a hand-made "TIM" line for another day) still are.
+TEST_F(ProjectCalcTest, HoursMovedToAnOrderCountOnce)
+{
+    const qint64 p = idOf("P-1");
+    ASSERT_TRUE(db->admin().exec("INSERT INTO calendar (projectid, systemid, timetype, hours, hours_50, status, read_order, "
+                                 "orderid, time_from, time_to) VALUES (?, 0, 1, 7.5, 4, 20, 1, 9, '2026-12-01 07:00:00', "
+                                 "'2026-12-01 19:00:00')",
+                                 {p}));
+    struct Line {
+        const char* code;
+        const char* piece;
+        double count, cost;
+    };
+    const Line lines[] = {{"01.12.2026", "TIM", 11.5, 450}, {"100102", "m", 10, 8}, {"900903", "TIM", 2, 450}};
+    for (const Line& l : lines)
+        ASSERT_TRUE(db->admin().exec("INSERT INTO items (projectid, orderid, productcode, piece, itemcount, cost) "
+                                     "VALUES (?, 9, ?, ?, ?, ?)",
+                                     {p, QString(l.code), QString(l.piece), l.count, l.cost}));
+    Projects::Registered r;
+    ASSERT_TRUE(Projects::ReadRegistered(dm->MyConnection, p, 450, r));
+    EXPECT_DOUBLE_EQ(r.total.hours, 11.5);
+    EXPECT_DOUBLE_EQ(r.total.cost, 11.5 * 450 + 10 * 8 + 2 * 450);
 }
 
 TEST_F(ProjectCalcTest, WindowShowsAndStoresTheFigures)

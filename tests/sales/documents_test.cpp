@@ -2,6 +2,7 @@
 // purchase order's status, the offer printout and the memo windows.
 #include "sales/salestest.h"
 
+#include "data/ordertotals.h"
 #include "printui/printoptionforms.h"
 
 #include <QFile>
@@ -64,15 +65,25 @@ TEST_F(SalesTest, InvoiceStatusOutsideTheListIsShownAndKept)
 }
 
 // An order's lines copied with "Kopier" and pasted into a new invoice with
-// "Lim inn": the same products and counts at today's prices; "Klipp ut"
-// copies and empties; "Slett" empties.
-TEST_F(SalesTest, CopyAndPasteLinesFromOrderToInvoice)
+// "Lim inn" come back as they were: text, count, unit, price, discount, VAT
+// code and cost, also a line whose code is no product (billed hours), so
+// the invoice's totals and VAT are the order's. "Klipp ut" copies and
+// empties; "Slett" empties.
+TEST_F(SalesTest, CopyAndPasteLinesFromOrderToInvoiceKeepsEachLine)
 {
     const qint64 o = makeDocument("orders", "2001");
-    makeLine("orderid", o, "100102", 3, 1);
-    makeLine("orderid", o, "100105", 2.5, 1);
-    makeLine("orderid", o, "999999", 1, 1);  // no longer a product: skipped on paste
+    // code, text, count, unit, price, discount, VAT code, cost
+    sql(QString("INSERT INTO items (orderid, productcode, producttext, itemcount, piece, price, discount, VATcode, cost) "
+                "VALUES (%1, '100102', 'Kabel 3G2,5 kappet', 50, 'm', 14.24, 10, 0, 8.01), "
+                "(%1, '900903', 'Arbeid elektriker', 2, 'TIM', 745, 5, 0, 450), "
+                "(%1, '02.11.2026', 'Feilsøking kurs 4', 3.5, 'TIM', 745, 0, 0, 450), "
+                "(%1, '100105', 'Datakabel', 12.5, 'm', 8.4, 12.5, 2, 4.2), "
+                "(%1, '600603', 'Strips, avgiftsfri', 1, 'pk', 68, 0, 4, 34)")
+            .arg(o));
+    sql(QString("UPDATE items SET `sum`=itemcount*(price-price/100*discount), sumcost=itemcount*cost WHERE orderid=%1")
+            .arg(o));
     openDocument(order, dm->OrderTable, o);
+    ASSERT_TRUE(OrderUpdate(*dm));
     order->Kopier1Click();
 
     const qint64 i = makeDocument("invoice", "6001");
@@ -80,21 +91,26 @@ TEST_F(SalesTest, CopyAndPasteLinesFromOrderToInvoice)
     EXPECT_FALSE(order->isVisible());
     EXPECT_TRUE(invoice->LimInn1->isEnabled());
     invoice->LimInn1Click();
-    EXPECT_EQ(scalar(QString("SELECT GROUP_CONCAT(CONCAT(productcode,':',itemcount,':',price) ORDER BY productcode) "
-                             "FROM items WHERE invoiceid=%1")
-                         .arg(i)),
-              "100102:3:14.24,100105:2.5:8.4");
-    EXPECT_DOUBLE_EQ(number(QString("SELECT ordertotal FROM invoice WHERE id=%1").arg(i)), 63.72);
+    const QString line = "GROUP_CONCAT(CONCAT_WS('|', productcode, producttext, itemcount, piece, price, discount, VATcode, "
+                         "cost, ROUND(`sum`, 4)) ORDER BY id SEPARATOR ';') FROM items WHERE ";
+    EXPECT_EQ(scalar("SELECT " + line + QString("invoiceid=%1").arg(i)),
+              scalar("SELECT " + line + QString("orderid=%1").arg(o)));
+    // 50 x 12.816 + 2 x 707.75 + 3.5 x 745 + 12.5 x 7.35 + 68
+    EXPECT_NEAR(number(QString("SELECT ordertotal FROM orders WHERE id=%1").arg(o)), 4823.675, 1e-6);
+    for (const char* column : {"ordertotal", "orderVAT", "ordercost"})
+        EXPECT_EQ(scalar(QString("SELECT ROUND(%1, 4) FROM invoice WHERE id=%2").arg(column).arg(i)),
+                  scalar(QString("SELECT ROUND(%1, 4) FROM orders WHERE id=%2").arg(column).arg(o)))
+            << column;
     // The order's lines are untouched.
-    EXPECT_EQ(scalar(QString("SELECT COUNT(*) FROM items WHERE orderid=%1").arg(o)), "3");
+    EXPECT_EQ(scalar(QString("SELECT COUNT(*) FROM items WHERE orderid=%1").arg(o)), "5");
 
     invoice->KlippUt1Click();
     EXPECT_EQ(scalar(QString("SELECT COUNT(*) FROM items WHERE invoiceid=%1").arg(i)), "0");
     invoice->LimInn1Click();
-    EXPECT_EQ(scalar(QString("SELECT COUNT(*) FROM items WHERE invoiceid=%1").arg(i)), "2");
+    EXPECT_EQ(scalar(QString("SELECT COUNT(*) FROM items WHERE invoiceid=%1").arg(i)), "5");
     invoice->SlettAlle1Click();
     EXPECT_EQ(scalar(QString("SELECT COUNT(*) FROM items WHERE invoiceid=%1").arg(i)), "0");
-    EXPECT_DOUBLE_EQ(number(QString("SELECT ordertotal FROM invoice WHERE id=%1").arg(i)), 63.72)
+    EXPECT_NEAR(number(QString("SELECT ordertotal FROM invoice WHERE id=%1").arg(i)), 4823.675, 1e-6)
         << "a document without lines keeps its totals";
 }
 

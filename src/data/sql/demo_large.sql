@@ -171,19 +171,19 @@ INSERT INTO accounts (account, accountname, vatcode, active) VALUES
 
 INSERT INTO entries (entrydate, `sum`, from_account, to_account, entrytext, vatcode, vatsum, companyid, invoiceno)
 SELECT DATE_SUB('2026-12-01', INTERVAL (300000-s)*3650 DIV 300000 DAY), ROUND(100+(s*53)%20000/3,2),
- ELT(1+s%4,3000,4000,6300,7000), ELT(1+s%4,1500,2400,1920,1920), CONCAT('Bilag ',s), IF(s%4=0,0,1),
+ ELT(1+s%4,3000,2400,1920,1920), ELT(1+s%4,1500,4000,6300,7000), CONCAT('Bilag ',s), IF(s%4=0,0,1),
  ROUND((100+(s*53)%20000/3)*0.25,2), 1+(s*13)%20000, CONCAT('',100000+1+s%60000)
 FROM (SELECT seq+0 AS s FROM seq_1_to_100000) q;
 
 INSERT INTO entries (entrydate, `sum`, from_account, to_account, entrytext, vatcode, vatsum, companyid, invoiceno)
 SELECT DATE_SUB('2026-12-01', INTERVAL (300000-s)*3650 DIV 300000 DAY), ROUND(100+(s*53)%20000/3,2),
- ELT(1+s%4,3000,4000,6300,7000), ELT(1+s%4,1500,2400,1920,1920), CONCAT('Bilag ',s), IF(s%4=0,0,1),
+ ELT(1+s%4,3000,2400,1920,1920), ELT(1+s%4,1500,4000,6300,7000), CONCAT('Bilag ',s), IF(s%4=0,0,1),
  ROUND((100+(s*53)%20000/3)*0.25,2), 1+(s*13)%20000, CONCAT('',100000+1+s%60000)
 FROM (SELECT seq+100000 AS s FROM seq_1_to_100000) q;
 
 INSERT INTO entries (entrydate, `sum`, from_account, to_account, entrytext, vatcode, vatsum, companyid, invoiceno)
 SELECT DATE_SUB('2026-12-01', INTERVAL (300000-s)*3650 DIV 300000 DAY), ROUND(100+(s*53)%20000/3,2),
- ELT(1+s%4,3000,4000,6300,7000), ELT(1+s%4,1500,2400,1920,1920), CONCAT('Bilag ',s), IF(s%4=0,0,1),
+ ELT(1+s%4,3000,2400,1920,1920), ELT(1+s%4,1500,4000,6300,7000), CONCAT('Bilag ',s), IF(s%4=0,0,1),
  ROUND((100+(s*53)%20000/3)*0.25,2), 1+(s*13)%20000, CONCAT('',100000+1+s%60000)
 FROM (SELECT seq+200000 AS s FROM seq_1_to_100000) q;
 

@@ -145,7 +145,7 @@ INSERT INTO `subproject` (`id`, `user`, `usergroup`, `project`, `systemnumber`, 
 INSERT INTO `orders` (`id`, `user`, `usergroup`, `object_text`, `companyid`, `external_contact`, `userid`, `projectid`, `systemid`, `assetid`, `jobid`, `department`, `subject`, `ordernumber`, `ordertotal`, `ordercost`, `orderVAT`, `currency`, `deliveryaddress`, `orderdate`, `deliverydate`, `status`, `profit`, `transport`, `deliverycondition`, `payment`, `lockedprice`, `pricelock`, `pricelocktext`, `weight`, `volume`, `vatcode`) VALUES
 (1, 4, 100, 'Etter tilbud 2001. Timer faktureres løpende.', 2, 1, 4, 1, 2, 0, 0, 'Prosjekt', 'El-anlegg Tollbugata 8, 1. etasje', '1001', 38014.2, 22149, 9503.55, 'NOK', CONCAT_WS(CHAR(13,10 USING utf8mb4), 'Bragernes Eiendom AS', 'Tollbugata 8', '3001 DRAMMEN'), '2026-10-26', NULL, 'Pågående', 15865.2, '', '', '30 dager', 0, 0, '', 0, 0, 0),
 (2, 2, 100, NULL, 4, 4, 2, 0, 0, 0, 0, 'Service', 'Service elbillader og nye utestikk', '1002', 3917.5, 2167.4, 979.375, 'NOK', CONCAT_WS(CHAR(13,10 USING utf8mb4), 'Holmestrand Bakeri AS', 'Langgaten 31', '3080 HOLMESTRAND'), '2026-11-04', '2026-11-06', 'Ferdig', 1750.1, 'Servicebil', '', '14 dager', 0, 0, '', 0, 0, 0),
-(3, 3, 100, 'Bestilt etter tilbud 2002. Montering uke 51.', 5, 6, 3, 2, 2, 0, 0, 'Salg', 'LED-belysning verkstedhall A', '1003', 96448, 60192, 24112, 'NOK', CONCAT_WS(CHAR(13,10 USING utf8mb4), 'Kongsberg Mekaniske Verksted AS', 'Kirkegårdsveien 45', '3616 KONGSBERG'), '2026-11-25', NULL, 'Ikke startet', 36256, '', '', '30 dager', 0, 0, '', 0, 0, 0),
+(3, 3, 100, 'Bestilt etter tilbud 2002. Montering uke 51.', 5, 6, 3, 2, 5, 0, 0, 'Salg', 'LED-belysning verkstedhall A', '1003', 96448, 60192, 24112, 'NOK', CONCAT_WS(CHAR(13,10 USING utf8mb4), 'Kongsberg Mekaniske Verksted AS', 'Kirkegårdsveien 45', '3616 KONGSBERG'), '2026-11-25', NULL, 'Ikke startet', 36256, '', '', '30 dager', 0, 0, '', 0, 0, 0),
 (4, 4, 100, NULL, 15, 19, 4, 0, 0, 0, 0, 'Prosjekt', 'Elektro rekkehus Mjøndalen, byggetrinn 1', '1004', 132268, 79338, 37250, 'NOK', CONCAT_WS(CHAR(13,10 USING utf8mb4), 'Byggmester Hansen og Sønn AS', 'Rosenkrantzgata 9', '3050 MJØNDALEN'), '2026-11-20', NULL, 'Pågående', 69662, '', '', 'Fri måned og 30 dager', 149000, 1, 'Fastpris iht. kontrakt for byggetrinn 1', 0, 0, 0),
 (5, 2, 100, NULL, 8, 10, 2, 0, 0, 0, 0, 'Service', 'Utskifting av lysrør i idrettshall', '1005', 19707.5, 10575, 4926.875, 'NOK', CONCAT_WS(CHAR(13,10 USING utf8mb4), 'Hokksund Sportssenter AS', 'Idrettsveien 10', '3300 HOKKSUND'), '2026-11-17', '2026-11-19', 'Faktura', 9132.5, '', '', '14 dager', 0, 0, '', 0, 0, 0);
 
@@ -183,10 +183,10 @@ INSERT INTO `items` (`id`, `user`, `usergroup`, `vendorid`, `projectid`, `subpro
 (9, 1, 100, 0, 0, 0, 4, 0, 2, '', 0, '2026-11-04 00:00:00', 0, '300304', 'Koblingsboks påvegg IP55', '', 48, 4, 0, 4, 'stk', 192, '', 21.6, 86.4, 0, 0, 1, 0),
 (10, 1, 100, 0, 0, 0, 4, 0, 2, '', 0, '2026-11-06 00:00:00', 0, '06.11.2026', 'Service elbillader og nye utestikk', '', 745, 3.5, 0, 3.5, 'TIM', 2607.5, '', 450, 1575, 0, 0, 1, 0),
 (11, 1, 100, 0, 0, 0, 4, 0, 2, '', 0, '2026-11-04 00:00:00', 0, '900905', 'Kjøring servicebil', '', 495, 1, 0, 1, 'stk', 495, '', 150, 150, 0, 0, 1, 0),
-(12, 1, 100, 0, 2, 2, 5, 0, 3, '', 0, '2026-11-25 00:00:00', 0, '500502', 'LED-panel 60x60 36 W 4000 K', '', 864, 48, 0, 0, 'stk', 41472, '', 565, 27120, 48, 0, 0, 0),
-(13, 1, 100, 0, 2, 2, 5, 0, 3, '', 0, '2026-11-25 00:00:00', 0, '200204', 'Bevegelsessensor utendørs IP55', '', 672, 4, 0, 0, 'stk', 2688, '', 420, 1680, 4, 0, 0, 0),
-(14, 1, 100, 0, 2, 2, 5, 0, 3, '', 0, '2026-11-25 00:00:00', 0, '600602', 'Kabelkanal 40x60 hvit 2 m', '', 153.6, 30, 0, 0, 'stk', 4608, '', 86.4, 2592, 30, 0, 0, 0),
-(15, 1, 100, 0, 2, 2, 5, 0, 3, '', 0, '2026-11-25 00:00:00', 0, '900903', 'Arbeid elektriker', '', 745, 64, 0, 0, 'TIM', 47680, '', 450, 28800, 64, 0, 0, 0),
+(12, 1, 100, 0, 2, 5, 5, 0, 3, '', 0, '2026-11-25 00:00:00', 0, '500502', 'LED-panel 60x60 36 W 4000 K', '', 864, 48, 0, 0, 'stk', 41472, '', 565, 27120, 48, 0, 0, 0),
+(13, 1, 100, 0, 2, 5, 5, 0, 3, '', 0, '2026-11-25 00:00:00', 0, '200204', 'Bevegelsessensor utendørs IP55', '', 672, 4, 0, 0, 'stk', 2688, '', 420, 1680, 4, 0, 0, 0),
+(14, 1, 100, 0, 2, 5, 5, 0, 3, '', 0, '2026-11-25 00:00:00', 0, '600602', 'Kabelkanal 40x60 hvit 2 m', '', 153.6, 30, 0, 0, 'stk', 4608, '', 86.4, 2592, 30, 0, 0, 0),
+(15, 1, 100, 0, 2, 5, 5, 0, 3, '', 0, '2026-11-25 00:00:00', 0, '900903', 'Arbeid elektriker', '', 745, 64, 0, 0, 'TIM', 47680, '', 450, 28800, 64, 0, 0, 0),
 (16, 1, 100, 0, 0, 0, 15, 0, 4, 'PO-4471', 0, '2026-11-20 00:00:00', 0, '400405', 'Sikringsskap 24 moduler', '', 2130, 4, 0, 4, 'stk', 8520, '', 1390, 5560, 0, 0, 0, 0),
 (17, 1, 100, 0, 0, 0, 15, 0, 4, 'PO-4471', 0, '2026-11-20 00:00:00', 0, '100101', 'Installasjonskabel PFSP 3G1,5 mm²', '', 10.24, 800, 0, 350, 'm', 8192, '', 5.76, 4608, 450, 0, 0, 0),
 (18, 1, 100, 0, 0, 0, 15, 0, 4, 'PO-4471', 0, '2026-11-20 00:00:00', 0, '300301', 'Stikkontakt dobbel innfelt hvit', '', 112, 60, 0, 0, 'stk', 6720, '', 64, 3840, 60, 0, 0, 0),
@@ -238,9 +238,9 @@ INSERT INTO `calendar` (`id`, `user`, `usergroup`, `rwx_all`, `object_text`, `al
 (4, 2, 100, 0, 'Strømmen koblet ut 16:00 til 18:45 etter avtale med driftsleder.', 0, 1028, 20, 'OB', '2026-11-05 07:00:00', '2026-11-05 19:00:00', 'Omkobling inntak, utført etter stengetid', 'Tollbugata 8, Drammen', 2, 7.5, 4, 0, 1, 1, 0, 0, 3, 0, 0, 'Montasje', 2, 0, 0, 0),
 (5, 4, 100, 0, NULL, 0, 1028, 20, 'MH', '2026-11-23 07:00:00', '2026-11-23 15:00:00', 'Montering av downlights 1. etg', 'Tollbugata 8, Drammen', 4, 7.5, 0, 0, 1, 2, 0, 0, 1, 0, 0, 'Montasje', 2, 0, 0, 0),
 (6, 2, 100, 0, NULL, 0, 1028, 20, 'OB', '2026-11-24 07:00:00', '2026-11-24 15:30:00', 'Montering av nødlys og test', 'Tollbugata 8, Drammen', 2, 7.5, 0.5, 0, 1, 3, 0, 0, 1, 0, 0, 'Montasje', 2, 0, 0, 0),
-(7, 4, 100, 0, NULL, 0, 1028, 20, 'MH', '2026-11-16 07:00:00', '2026-11-16 15:00:00', 'Befaring og oppmåling hall A', 'Kongsberg', 4, 7.5, 0, 0, 2, 1, 0, 0, 2, 0, 0, 'Befaring', 5, 5, 0, 0),
-(8, 2, 100, 0, NULL, 0, 1028, 20, 'OB', '2026-11-30 07:00:00', '2026-11-30 15:00:00', 'Demontering av gamle armaturer hall A', 'Kongsberg', 2, 7.5, 0, 0, 2, 1, 0, 0, 2, 0, 0, 'Montasje', 5, 0, 0, 0),
-(9, 4, 100, 0, NULL, 0, 1028, 20, 'MH', '2026-12-01 07:00:00', '2026-12-01 15:00:00', 'Demontering av gamle armaturer hall A', 'Kongsberg', 4, 7.5, 0, 0, 2, 1, 0, 0, 2, 0, 0, 'Montasje', 5, 0, 0, 0),
+(7, 4, 100, 0, NULL, 0, 1028, 20, 'MH', '2026-11-16 07:00:00', '2026-11-16 15:00:00', 'Befaring og oppmåling hall A', 'Kongsberg', 4, 7.5, 0, 0, 2, 4, 0, 0, 2, 0, 0, 'Befaring', 5, 5, 0, 0),
+(8, 2, 100, 0, NULL, 0, 1028, 20, 'OB', '2026-11-30 07:00:00', '2026-11-30 15:00:00', 'Demontering av gamle armaturer hall A', 'Kongsberg', 2, 7.5, 0, 0, 2, 4, 0, 0, 2, 0, 0, 'Montasje', 5, 0, 0, 0),
+(9, 4, 100, 0, NULL, 0, 1028, 20, 'MH', '2026-12-01 07:00:00', '2026-12-01 15:00:00', 'Demontering av gamle armaturer hall A', 'Kongsberg', 4, 7.5, 0, 0, 2, 4, 0, 0, 2, 0, 0, 'Montasje', 5, 0, 0, 0),
 (10, 2, 100, 0, NULL, 0, 0, 20, 'OB', '2026-11-06 08:00:00', '2026-11-06 12:00:00', 'Service elbillader og nye utestikk', 'Holmestrand Bakeri', 2, 3.5, 0, 0, 0, 0, 5, 0, 1, 1, 0, 'Service', 4, 4, 1, 2),
 (11, 2, 100, 0, 'Kunden ringte 07:40. Feil i kurs 12, byttet jordfeilautomat.', 0, 0, 20, 'OB', '2026-11-28 08:00:00', '2026-11-28 14:00:00', 'Utrykning: jordfeil i fryserom', 'Holmestrand Bakeri', 2, 0, 3.5, 2, 0, 0, 0, 0, 3, 0, 0, 'Utrykning', 4, 4, 0, 0),
 (12, 2, 100, 0, NULL, 0, 0, 20, 'OB', '2026-11-19 07:00:00', '2026-11-19 15:00:00', 'Bytte av lysrør i idrettshall', 'Hokksund Sportssenter', 2, 7.5, 0, 0, 0, 0, 0, 0, 1, 1, 0, 'Service', 8, 10, 0, 5),
@@ -256,7 +256,7 @@ INSERT INTO `calendar` (`id`, `user`, `usergroup`, `rwx_all`, `object_text`, `al
 (22, 1, 100, 5, NULL, 0, 2, 20, 'KN, OB, IS, MH, SL', '2026-12-02 08:00:00', '2026-12-02 09:00:00', 'Personalmøte', 'Kontoret', 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'Internt', 0, 0, 0, 0),
 (23, 5, 100, 0, NULL, 0, 1024, 20, 'SL, KN', '2026-12-09 09:00:00', '2026-12-09 11:00:00', 'Varetelling lager', 'Lageret', 5, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'Lager', 0, 0, 0, 0),
 (24, 3, 100, 0, NULL, 0, 1, 0, 'IS, MH', '2026-12-14 10:00:00', '2026-12-14 11:00:00', 'Befaring elbillading', 'Lier Rørleggerservice', 3, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'Salg', 3, 3, 0, 0),
-(25, 4, 100, 0, NULL, 0, 1028, 0, 'MH', '2026-12-15 07:00:00', '2026-12-15 15:00:00', 'Montering LED-paneler hall A', 'Kongsberg', 4, 7.5, 0, 0, 2, 2, 0, 0, 2, 0, 0, 'Montasje', 5, 0, 0, 0),
+(25, 4, 100, 0, NULL, 0, 1028, 0, 'MH', '2026-12-15 07:00:00', '2026-12-15 15:00:00', 'Montering LED-paneler hall A', 'Kongsberg', 4, 7.5, 0, 0, 2, 5, 0, 0, 2, 0, 0, 'Montasje', 5, 0, 0, 0),
 (26, 1, 100, 5, NULL, 0, 3, 0, 'KN, OB, IS, MH, SL', '2026-12-17 17:00:00', '2026-12-17 21:00:00', 'Julebord', 'Bragernes torg', 1, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 'Internt', 0, 0, 0, 0),
 (27, 1, 100, 5, NULL, 1, 32, 0, '', '2026-12-25 00:00:00', '2026-12-25 00:00:00', 'Første juledag', '', 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'Helligdag', 0, 0, 0, 0),
 (28, 1, 100, 5, NULL, 1, 32, 0, '', '2026-12-26 00:00:00', '2026-12-26 00:00:00', 'Andre juledag', '', 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 'Helligdag', 0, 0, 0, 0),
@@ -277,7 +277,7 @@ INSERT INTO `asset` (`id`, `user`, `usergroup`, `object_text`, `serial`, `model`
 (3, 1, 100, NULL, 'TC-220417', 'TC 640', '', 12, 32500, 'Kontoret', '2025-05-06 00:00:00', 0, NULL, 0, NULL, 'Termografikamera', 2, 1, 8, 2, 4, 32500, 'MH', 'U-1003', 0, 'DC', 0, 0, 0),
 (4, 4, 100, 'Sentral for 42 nødlysarmaturer, batteri byttet 2024.', 'NS-3309', 'Nødlyssentral 48 V', '', 16, 46000, 'Tollbugata 8, kjeller', '2019-06-14 00:00:00', 1, '2027-01-08 00:00:00', 0, NULL, 'Nødlyssentral Tollbugata 8', 4, 1, 350, 3, 0, 0, 'MH, OB', 'U-2001', 230, 'AC', 1, 1, 3),
 (5, 2, 100, NULL, 'EVC-220-7731', 'Elbillader 22 kW', '', 10, 10770, 'Holmestrand Bakeri, gårdsplass', '2025-01-10 00:00:00', 1, '2027-01-12 00:00:00', 0, NULL, 'Elbillader Holmestrand Bakeri', 2, 1, 22000, 3, 0, 0, 'OB', 'U-2002', 400, 'AC', 3, 0, 0),
-(6, 4, 100, 'Termografert 07.12.2026, ingen avvik.', 'HT-A-01', 'Hovedtavle 630 A', '', 0, 0, 'Kongsberg Mek., hall A', '2008-09-01 00:00:00', 1, '2027-12-07 00:00:00', 0, NULL, 'Hovedtavle hall A', 3, 1, 0, 3, 0, 0, 'MH', 'U-2003', 400, 'AC', 3, 2, 1),
+(6, 4, 100, 'Termografert 07.12.2026, ingen avvik.', 'HT-A-01', 'Hovedtavle 630 A', '', 0, 0, 'Kongsberg Mek., hall A', '2008-09-01 00:00:00', 1, '2027-12-07 00:00:00', 0, NULL, 'Hovedtavle hall A', 3, 1, 0, 3, 0, 0, 'MH', 'U-2003', 400, 'AC', 3, 2, 5),
 (7, 1, 100, 'Leid, returneres ved prosjektslutt.', 'SX-8M-2231', 'Saksestige 8 m', '', 13, 0, 'Tollbugata 8', '2026-11-02 00:00:00', 0, NULL, 112, '2026-12-04 00:00:00', 'Sakselift 8 m (leid)', 2, 1, 2200, 1, 4, 0, 'MH', 'U-1004', 230, 'AC', 1, 1, 2);
 
 -- Document archive (metadata only, the files are not part of the demo).
@@ -339,15 +339,17 @@ INSERT INTO `accounts` (`id`, `user`, `usergroup`, `account`, `accountname`, `va
 (31, 1, 100, 7770, 'Bank- og kortgebyrer', 0, 0, 0, '', 0, 0, 3150, 3000, 2870, 1),
 (32, 1, 100, 8150, 'Rentekostnad', 0, 0, 0, '', 0, 0, 4200, 6000, 5100, 1);
 
--- Postings. Invoice postings carry the invoice total and 25 % VAT of VAT code 0.
+-- Postings. A posting moves its sum from from_account (credited) to to_account (debited): sales from
+-- the sales account to receivables, payments from receivables to the bank, purchases from the payable
+-- (or the bank) to the cost account. Invoice postings carry the invoice total and 25 % VAT of VAT code 0.
 INSERT INTO `entries` (`id`, `user`, `usergroup`, `entrydate`, `from_account`, `to_account`, `sum`, `entrytext`, `vatcode`, `vatsum`, `companyid`, `projectid`, `subprojectid`, `invoiceno`, `department`, `documentid`) VALUES
 (1, 1, 100, '2026-11-06', 3000, 1500, 3917.5, 'Service elbillader og nye utestikk', 0, 979.375, 4, 0, 0, '5001', 'Service', 0),
 (2, 1, 100, '2026-11-20', 3000, 1500, 19707.5, 'Utskifting av lysrør i idrettshall', 0, 4926.875, 8, 0, 0, '5002', 'Service', 0),
 (3, 1, 100, '2026-10-02', 3000, 1500, 10249.5, 'Montering av utelys på brygga', 0, 2562.375, 9, 0, 0, '5004', 'Service', 0),
 (4, 1, 100, '2026-11-18', 1500, 1921, 4896.88, 'Innbetaling faktura 5001', 4, 0, 4, 0, 0, '5001', 'Administrasjon', 0),
-(5, 5, 100, '2026-10-30', 4300, 2400, 18818, 'Leverandørfaktura Nordisk Elektrogrossist, innkjøp 3001', 0, 4704.5, 10, 1, 0, 'NE-778120', 'Lager', 0),
-(6, 1, 100, '2026-12-01', 6300, 1921, 11000, 'Husleie desember', 4, 0, 0, 0, 0, '', 'Administrasjon', 0),
-(7, 1, 100, '2026-11-30', 6700, 2400, 4250, 'Regnskapshonorar november', 0, 1062.5, 14, 0, 0, 'BR-2026-311', 'Administrasjon', 0),
-(8, 2, 100, '2026-12-04', 7000, 1921, 1486.4, 'Diesel servicebil', 0, 371.6, 0, 0, 0, '', 'Service', 0),
-(9, 1, 100, '2026-12-07', 6900, 1921, 1592, 'Mobil og bredbånd desember', 0, 398, 0, 0, 0, '', 'Administrasjon', 0);
+(5, 5, 100, '2026-10-30', 2400, 4300, 18818, 'Leverandørfaktura Nordisk Elektrogrossist, innkjøp 3001', 0, 4704.5, 10, 1, 0, 'NE-778120', 'Lager', 0),
+(6, 1, 100, '2026-12-01', 1921, 6300, 11000, 'Husleie desember', 4, 0, 0, 0, 0, '', 'Administrasjon', 0),
+(7, 1, 100, '2026-11-30', 2400, 6700, 4250, 'Regnskapshonorar november', 0, 1062.5, 14, 0, 0, 'BR-2026-311', 'Administrasjon', 0),
+(8, 2, 100, '2026-12-04', 1921, 7000, 1486.4, 'Diesel servicebil', 0, 371.6, 0, 0, 0, '', 'Service', 0),
+(9, 1, 100, '2026-12-07', 1921, 6900, 1592, 'Mobil og bredbånd desember', 0, 398, 0, 0, 0, '', 'Administrasjon', 0);
 
