@@ -8,6 +8,7 @@
 #include "core/login.h"
 #include "core/platform.h"
 #include "core/sysreg.h"
+#include "core/textfil.h"
 #include "data/datamodule.h"
 #include "ui/windowplacement.h"
 #include "ui/windowregistry.h"

@@ -23,6 +23,29 @@
     </message>
 </context>
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>%1 File</source>
+        <translation>%1-fil</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Stasjon</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fil</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Mappe</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Snarvei</translation>
+    </message>
+</context>
+<context>
     <name>QAbstractSpinBox</name>
     <message>
         <source>&amp;Select All</source>
@@ -901,6 +924,13 @@ Vil du likevel slette den?</translation>
     <message>
         <source>Close without Saving</source>
         <translation>Lukk uten å lagre</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -2393,6 +2423,10 @@ Du må slå av ett av valgene.</translation>
     <message>
         <source>Context4</source>
         <translation>Kontekst4</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Copy</source>
