@@ -1,5 +1,7 @@
 #include "ui/windowregistry.h"
 
+#include "ui/windowplacement.h"
+
 #include <QDialog>
 
 const QStringList& WindowRegistry::CreationOrder()
@@ -75,6 +77,10 @@ bool WindowRegistry::show(const QString& className)
         w->showNormal();
     else
         w->show();
+    // A window the program placed itself (over another window, or where it
+    // was left on a larger screen) is kept on the screen; one it did not
+    // place is left to the window manager.
+    if (w->testAttribute(Qt::WA_Moved)) KeepOnScreen(w);
     w->raise();
     w->activateWindow();
     return true;
