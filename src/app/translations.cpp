@@ -7,6 +7,11 @@
 #include <QLocale>
 #include <QTranslator>
 
+void UseNorwegianDatesInQtDialogs()
+{
+    if (qEnvironmentVariableIsEmpty("LC_ALL")) qputenv("LC_TIME", "nb_NO.UTF-8");
+}
+
 bool LoadQtTranslations(QCoreApplication& app)
 {
     QLocale::setDefault(QLocale(QLocale::NorwegianBokmal, QLocale::Norway));

@@ -5,6 +5,12 @@
 
 class QCoreApplication;
 
+// Before the application object is made: the system locale's dates and
+// times (which Qt's file dialog shows: "11.12.2026 12:45", not "11 Dec")
+// are Norwegian Bokmål, unless LC_ALL fixes every category. Only LC_TIME
+// is set, so numbers keep their own category.
+void UseNorwegianDatesInQtDialogs();
+
 // Installs the program's own Bokmål catalogue of Qt's texts (built into
 // the program) and, under it, the system's Norwegian catalogue of Qt
 // (qtbase_nb, qtbase_no, else Nynorsk qtbase_nn) for any text the
