@@ -3,7 +3,11 @@
 #include "core/sysreg.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLayout>
+#include <QSpacerItem>
+#include <QVariant>
 #include <QScreen>
 #include <QWidget>
 
@@ -97,6 +101,40 @@ void KeepOnScreen(QWidget* w)
     at.setX(std::max(avail.left() + left, std::min(at.x(), avail.right() + 1 - right - g.width())));
     at.setY(std::max(avail.top() + top, std::min(at.y(), avail.bottom() + 1 - bottom - g.height())));
     if (at != g.topLeft()) w->setGeometry(QRect(at, g.size()));
+}
+
+int CaptionWidth(const QWidget* w)
+{
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(w->windowTitle()) + kTitleBarButtons;
+}
+
+void FitCaption(QWidget* w)
+{
+    const int need = CaptionWidth(w);
+    // The size the layout gives the window, also before it is first shown.
+    if (QLayout* l = w->layout()) l->activate();
+    if (w->windowTitle().isEmpty() || w->width() >= need) return;
+    if (QLayout* l = w->layout(); l && l->sizeConstraint() == QLayout::SetFixedSize) {
+        // The layout sets the size: an empty item as wide as the caption
+        // needs widens it (made once, resized for a new caption).
+        auto* strut = static_cast<QSpacerItem*>(w->property("kvCaptionStrut").value<void*>());
+        const QMargins m = l->contentsMargins();
+        if (!strut) {
+            strut = new QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+            l->addItem(strut);
+            w->setProperty("kvCaptionStrut", QVariant::fromValue<void*>(strut));
+        }
+        strut->changeSize(need - m.left() - m.right(), 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+        l->invalidate();
+        l->activate();
+        return;
+    }
+    // A window of a fixed width (a record window's panels) stays as it is.
+    if (w->maximumWidth() < need) return;
+    w->setMinimumWidth(need);
+    if (w->width() < need) w->resize(need, w->height());
 }
 
 void SaveWindow(QWidget* w, const QString& key, const QString& extra)

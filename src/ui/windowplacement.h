@@ -22,5 +22,12 @@ QSize AvailableClientSize(const QWidget* w);
 // screen it is on, title bar included: a window grown downwards (a detail
 // slider) goes up as far as it must.
 void KeepOnScreen(QWidget* w);
+// What the window manager's title bar needs for w's caption: the caption
+// in bold beside the window icon and the three buttons.
+constexpr int kTitleBarButtons = 110;
+int CaptionWidth(const QWidget* w);
+// Widens w (a window whose layout fixes its size, or any other) so that
+// its caption is not cut in the title bar.
+void FitCaption(QWidget* w);
 // Stores w's placement (position, size, maximized) under key.
 void SaveWindow(QWidget* w, const QString& key, const QString& extra = QString());

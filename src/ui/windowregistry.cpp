@@ -73,6 +73,7 @@ bool WindowRegistry::show(const QString& className)
     QWidget* w = find(className);
     if (!w)
         return false;
+    FitCaption(w);
     if (w->isMinimized())
         w->showNormal();
     else
@@ -91,6 +92,7 @@ int WindowRegistry::showModal(const QString& className)
     auto* d = qobject_cast<QDialog*>(find(className));
     if (!d)
         return -1;
+    FitCaption(d);
     return d->exec();
 }
 

@@ -53,12 +53,9 @@ QStringList cutTexts(QWidget& w, bool checkCaption)
         }
     }
     // The window manager's title bar: a fixed caption (not one that shows
-    // a row's data) in bold beside an icon and three buttons (about 90
-    // pixels).
+    // a row's data) in bold beside an icon and three buttons.
     if (checkCaption) {
-        QFont bold = QApplication::font();
-        bold.setBold(true);
-        const int captionNeed = QFontMetrics(bold).horizontalAdvance(w.windowTitle()) + 90;
+        const int captionNeed = CaptionWidth(&w);
         if (captionNeed > w.frameGeometry().width())
             out << QStringLiteral("tittel «%1» (%2 px i %3 px)").arg(w.windowTitle()).arg(captionNeed).arg(w.frameGeometry().width());
     }
