@@ -102,10 +102,9 @@ TDocPrintOptionsForm::TDocPrintOptionsForm(Kind kind, TDatabaseModule& dm, QWidg
 
 }
 
-TDocPrintOptionsForm::~TDocPrintOptionsForm()
-{
-    if (kind_ != Order) SaveWindow(this, placementKey(kind_));
-}
+// The placement is stored when the window is hidden; a window never shown
+// stores nothing (it once stored its unplaced corner at every exit).
+TDocPrintOptionsForm::~TDocPrintOptionsForm() = default;
 
 void TDocPrintOptionsForm::showEvent(QShowEvent* e)
 {
@@ -118,7 +117,19 @@ void TDocPrintOptionsForm::showEvent(QShowEvent* e)
     BigListFont->setChecked(false);
     // Only the position is restored; never placed before, the window
     // opens over the document window it was opened from.
-    if (kind_ != Order && !e->spontaneous()) LoadWindow(this, placementKey(kind_), QStringLiteral("OnlyPos"));
+    // A stored top-left corner is what the window stored without ever being
+    // shown, and counts as never placed.
+    if (kind_ != Order && !e->spontaneous()) {
+        const WindowPlacement stored = LoadWindowPlacement(placementKey(kind_), {}, QSize(), QStringLiteral("OnlyPos"));
+        QWidget* over = QApplication::activeWindow();
+        if (stored.stored && stored.left == 0 && stored.top == 0 && over && over != this) {
+            adjustSize();
+            setGeometry(QRect(over->geometry().center() - rect().center(), size()));
+            KeepOnScreen(this);
+        } else {
+            LoadWindow(this, placementKey(kind_), QStringLiteral("OnlyPos"));
+        }
+    }
     QDialog::showEvent(e);
 }
 

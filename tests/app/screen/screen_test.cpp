@@ -127,11 +127,14 @@ TEST_F(ScreenTest, EveryWindowAtEveryDetailLevelFitsA1366x768Screen)
     EXPECT_EQ(asked.join('\n').toStdString(), "");
 }
 
-// A print-option window never placed before opens over the document
-// window it is opened from, not in the screen's corner; once moved, it
-// comes back where it was left.
+// A print-option window never placed before (or "placed" in the corner
+// by an exit without showing it) opens over the document window it is
+// opened from, not in the screen's corner; once moved, it comes back
+// where it was left.
 TEST_F(ScreenTest, PrintOptionWindowsOpenOverTheirDocumentWindow)
 {
+    // What the windows once stored at every exit without being shown.
+    SaveWindowPlacement("OfferPrintForm", {0, 0, 640, 480, false, false});
     RegisterWindows(*dm);
     Windows().createAll();
     ASSERT_TRUE(login(*Windows().get<TDatabaseConnectForm>(), "demo", "demo"));
