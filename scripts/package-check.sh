@@ -40,6 +40,9 @@ for d in mariadb-server fonts-liberation2 libmariadb3 libcurl4 libqt6widgets6; d
   grep -q "$d" <<<"$deps" || fail "Depends mangler $d"
 done
 if grep -qE -- '-dev|cmake|gtest|benchmark' <<<"$deps"; then fail "Depends har byggepakker: $deps"; fi
+# xdg-open opens folders, documents and web addresses.
+recs=$(dpkg-deb -f "$deb" Recommends)
+grep -q "xdg-utils" <<<"$recs" || fail "Recommends mangler xdg-utils: $recs"
 
 # The installed programs answer without a display or a database.
 version=$(sed -n 's/^project(Kvarnel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)

@@ -15,7 +15,7 @@ PACKAGES=(
   python3 python3-aiosmtpd python3-vobject python3-lxml openssl
   galera-4 rsync bc
   xvfb xauth
-  qt6-translations-l10n
+  qt6-translations-l10n qt6-l10n-tools xdg-utils
   librsvg2-bin desktop-file-utils appstream lintian dpkg-dev file
 )
 

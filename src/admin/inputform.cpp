@@ -16,7 +16,7 @@ bool NumericInput = false;
 TInputForm::TInputForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("InputForm"));
-    setWindowTitle(QStringLiteral("Input:"));
+    setWindowTitle(Dialogs::InputCaption());
     Label1 = new QLabel(this);
     Edit1 = new QLineEdit(this);
     Edit1->setMinimumWidth(320);
@@ -78,7 +78,7 @@ void storeLastInput(const QString& value)
 bool InputStr(const QString& prompt, const QString& defaultText, QString& answer)
 {
     QString value = defaultText.isEmpty() ? storedLastInput() : defaultText;
-    const bool ok = CurrentDialogs()->InputText(QStringLiteral("Input:"), prompt, value);
+    const bool ok = CurrentDialogs()->InputText(Dialogs::InputCaption(), prompt, value);
     if (ok) {
         answer = value;
         LastInputStr = value;

@@ -1,5 +1,6 @@
 // Kvarnel: the desktop program.
 #include "app/startup.h"
+#include "app/translations.h"
 #include "core/localzone.h"
 #include "core/version.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
             return 0;
         }
     }
+    UseNorwegianDatesInQtDialogs();
     QApplication app(argc, argv);
     return RunKvarnel(app);
 }

@@ -8,6 +8,7 @@
 #include "core/login.h"
 #include "core/platform.h"
 #include "core/sysreg.h"
+#include "core/textfil.h"
 #include "data/datamodule.h"
 #include "ui/windowplacement.h"
 #include "ui/windowregistry.h"
@@ -113,14 +114,7 @@ TMainform::TMainform(QWidget* parent) : QMainWindow(parent)
         addButton(ToolPanel, QStringLiteral("Filer"), QStringLiteral("folder-open"), QString());
     connect(files, &QPushButton::clicked, this, [this] { OpenFolder(TrelvoPath(QStringLiteral("data\\docs"))); });
     QPushButton* pdf = addButton(ToolPanel, QStringLiteral("PDF-mappe"), QStringLiteral("folder-documents"), QString());
-    connect(pdf, &QPushButton::clicked, this, [this] {
-        QString folder;
-        {
-            MainIniSection s(QStringLiteral("STANDARD"));
-            folder = GetRegStr(QStringLiteral("PDF-mappe"));
-        }
-        OpenFolder(folder);
-    });
+    connect(pdf, &QPushButton::clicked, this, [this] { OpenPdfFolder(); });
     addButton(ToolPanel, QStringLiteral("Kalkulator"), QStringLiteral("accessories-calculator"),
               QStringLiteral("TKalkulatorForm"));
 
@@ -325,15 +319,33 @@ bool TMainform::OpenFolder(const QString& folder)
     if (folder.isEmpty()) return false;
     QDir().mkpath(folder);
     if (StartProg(folder)) return true;
-    // Said once a run; the log has every attempt.
-    if (!openerReported_) {
-        openerReported_ = true;
-        CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke åpne mappen ") + folder +
-                                          QStringLiteral(": skrivebordet har ikke noe program som åpner mapper "
-                                                         "(xdg-open)."),
-                                      QStringLiteral("Feil"));
-    }
+    // Said at every click, so a button never seems dead; the log has the
+    // reason (no xdg-open, or it could not be started).
+    CurrentDialogs()->ShowMessage(QStringLiteral("Kan ikke åpne mappen ") + folder +
+                                      QStringLiteral(": skrivebordet har ikke noe program som åpner mapper "
+                                                     "(xdg-open). ") + DesktopOpenerAdvice(),
+                                  QStringLiteral("Feil"));
     return false;
+}
+
+bool TMainform::OpenPdfFolder()
+{
+    QString folder;
+    {
+        MainIniSection s(QStringLiteral("STANDARD"));
+        folder = GetRegStr(QStringLiteral("PDF-mappe")).trimmed();
+    }
+    if (folder.isEmpty()) {
+        LogLine(QStringLiteral("FEIL: PDF-mappe er ikke satt"));
+        CurrentDialogs()->ShowMessage(QStringLiteral("PDF-mappen er ikke valgt. Velg den i \"Oppsett\" → \"Mapper\" "
+                                                     "(\"PDF-mappe:\")."),
+                                      QStringLiteral("Feil"));
+        return false;
+    }
+    // A folder written with backslashes (as the setting was on Windows)
+    // gets this desktop's separators.
+    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return OpenFolder(folder);
 }
 
 int TMainform::ClientHeight() const

@@ -45,8 +45,11 @@ public:
     // Enables what can be opened now that the windows exist.
     void UpdateAvailability();
     // "Filer" and "PDF-mappe": opens folder (made when missing) on the
-    // desktop; when that cannot be done, says so once a run.
+    // desktop; when that cannot be done, says so (with what to install).
     bool OpenFolder(const QString& folder);
+    // "PDF-mappe": the folder of the setting PDF-mappe; an empty setting
+    // is said ("Feil") and logged.
+    bool OpenPdfFolder();
     // The status bar text after a login.
     void ShowLoginStatus();
     QString statusText() const;
@@ -97,5 +100,4 @@ private:
     std::vector<QAction*> actions_;
     bool shown_ = false;
     bool closedDone_ = false;
-    bool openerReported_ = false;
 };

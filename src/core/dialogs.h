@@ -23,6 +23,9 @@ public:
     // Line input; value holds the initial text and receives the answer.
     // Returns false when the user cancels (value is then left unchanged).
     virtual bool InputText(const QString& caption, const QString& prompt, QString& value) = 0;
+    // The caption of the program's one-line input dialog (the search and
+    // filter prompts of the lists): Norwegian, like every window title.
+    static QString InputCaption() { return QStringLiteral("Skriv inn"); }
     // Folder choice starting at initial; returns false when cancelled.
     virtual bool ChooseFolder(const QString& caption, const QString& initial, QString& chosen) = 0;
 };

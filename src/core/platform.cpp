@@ -78,6 +78,12 @@ bool StartProg(const QString& file, const QString& params, const QString& folder
     return ok;
 }
 
+QString DesktopOpenerAdvice()
+{
+    return QStringLiteral("Installer pakken xdg-utils (programmet xdg-open), som åpner mapper, filer og "
+                          "webadresser på skrivebordet.");
+}
+
 bool DatabaseValueTarget(const QString& value, QString* target)
 {
     const QString text = value.trimmed();

@@ -27,6 +27,10 @@ void SetProgramFilePath(const QString& path);
 // this desktop). Never for text from the database.
 bool StartProg(const QString& file, const QString& params = QString(), const QString& folder = QString());
 
+// What to install when the desktop has no xdg-open: a sentence for the
+// messages of the windows that open folders, documents and addresses.
+QString DesktopOpenerAdvice();
+
 // Opens a value read from the database (a web or mail address, a document
 // path) through the desktop, never as a program: http, https and mailto
 // addresses ("www.firma.no" is taken as http), and files only inside the

@@ -1,6 +1,7 @@
 #include "documents/documentarchive.h"
 
 #include "core/dialogs.h"
+#include "core/platform.h"
 #include "core/textfil.h"
 #include "data/datamodule.h"
 #include "documents/documentrules.h"
@@ -35,7 +36,8 @@ bool handOver(const QUrl& target, const QString& shown)
         LogLine(QStringLiteral("Åpner dokumentet ") + shown);
         return true;
     }
-    refuse(QStringLiteral("Kan ikke åpne %1: skrivebordet har ikke noe program som åpner det (xdg-open).").arg(shown));
+    refuse(QStringLiteral("Kan ikke åpne %1: skrivebordet har ikke noe program som åpner det (xdg-open). ").arg(shown) +
+           DesktopOpenerAdvice());
     return false;
 }
 

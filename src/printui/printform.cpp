@@ -2,6 +2,7 @@
 
 #include "core/sysreg.h"
 #include "print/utskrift.h"
+#include "ui/windowplacement.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -13,29 +14,23 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 namespace {
 
 const int kPageGap = 12;  // pixels between two pages
 const int kMaxZoom = 20;
 
-// The window's placement in the per-user settings.
+// The window's placement in the per-user settings, kept on the screen.
 void loadPlacement(QWidget* w)
 {
-    WindowPlacement designed{w->x(), w->y(), w->width(), w->height(), false};
-    QSize screen;
-    if (const QScreen* s = QGuiApplication::primaryScreen()) screen = s->availableGeometry().size();
-    const WindowPlacement p = LoadWindowPlacement(QStringLiteral("UTSKRIFTFORM"), designed, screen);
-    w->move(p.left, p.top);
-    if (p.width > 0 && p.height > 0) w->resize(p.width, p.height);
-    if (p.maximized) w->setWindowState(w->windowState() | Qt::WindowMaximized);
+    LoadWindow(w, QStringLiteral("UTSKRIFTFORM"));
 }
 
 void savePlacement(QWidget* w)
 {
-    const QRect r = w->isMaximized() ? w->normalGeometry() : w->geometry();
-    const QPoint pos = w->isMaximized() ? r.topLeft() : w->pos();
-    SaveWindowPlacement(QStringLiteral("UTSKRIFTFORM"), {pos.x(), pos.y(), r.width(), r.height(), w->isMaximized()});
+    SaveWindow(w, QStringLiteral("UTSKRIFTFORM"));
 }
 
 void storeMain(const QString& key, const QString& value)
@@ -133,6 +128,8 @@ TPrintForm::TPrintForm(QWidget* parent) : QWidget(parent, Qt::Window)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
+    // An A4 page at the first zoom, as far as the screen allows (the
+    // placement keeps it on the screen).
     resize(900, 1000);
 
     scroll_ = new QScrollArea(this);
@@ -159,9 +156,22 @@ TPrintForm::TPrintForm(QWidget* parent) : QWidget(parent, Qt::Window)
     addAction(Zoomin1);
     addAction(Zoomut1);
 
-    auto* layout = new QHBoxLayout(this);  // the scroll area fills the window
+    // The menu's commands also on a tool bar above the pages, where a
+    // user finds them without a right click.
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    ToolBar1->setAutoFillBackground(true);
+    ToolBar1->setBackgroundRole(QPalette::Button);
+    for (QAction* a : {Utskrift1, Oppdater1}) ToolBar1->addAction(a);
+    ToolBar1->addSeparator();
+    for (QAction* a : {Zoomin1, Zoomut1, Helesiden1, Sidebredde1, Roter1}) ToolBar1->addAction(a);
+
+    auto* layout = new QVBoxLayout(this);  // the tool bar, then the pages filling the window
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll_);
+    layout->setSpacing(0);
+    layout->addWidget(ToolBar1);
+    layout->addWidget(scroll_, 1);
 
     bool okZoom = false;
     const int stored = readMain(QStringLiteral("PreViewZoom")).toInt(&okZoom);

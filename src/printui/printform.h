@@ -14,6 +14,7 @@
 class QAction;
 class QMenu;
 class QScrollArea;
+class QToolBar;
 
 class TPrintPagesWidget;
 
@@ -31,6 +32,7 @@ public:
 
     // Menu items, named as in the window's definition.
     QAction *Oppdater1, *Utskrift1, *Zoomin1, *Zoomut1, *Helesiden1, *Sidebredde1, *Roter1;
+    QToolBar* ToolBar1;  // the menu's commands above the pages
 
 public slots:
     void Oppdater1Click();

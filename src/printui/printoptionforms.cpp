@@ -1,5 +1,7 @@
 #include "printui/printoptionforms.h"
 
+#include "ui/windowplacement.h"
+
 #include "core/sysreg.h"
 #include "data/datamodule.h"
 #include "print/printunit.h"
@@ -11,6 +13,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QHideEvent>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -96,20 +100,11 @@ TDocPrintOptionsForm::TDocPrintOptionsForm(Kind kind, TDatabaseModule& dm, QWidg
     all->addLayout(buttons);
     all->setSizeConstraint(QLayout::SetFixedSize);
 
-    if (kind != Order) {
-        // Only the position is restored.
-        WindowPlacement designed{x(), y(), width(), height(), false};
-        QSize screen;
-        if (const QScreen* s = QGuiApplication::primaryScreen()) screen = s->availableGeometry().size();
-        const WindowPlacement p = LoadWindowPlacement(placementKey(kind), designed, screen, QStringLiteral("OnlyPos"));
-        move(p.left, p.top);
-    }
 }
 
-TDocPrintOptionsForm::~TDocPrintOptionsForm()
-{
-    if (kind_ != Order) SaveWindowPlacement(placementKey(kind_), {x(), y(), width(), height(), false});
-}
+// The placement is stored when the window is hidden; a window never shown
+// stores nothing (it once stored its unplaced corner at every exit).
+TDocPrintOptionsForm::~TDocPrintOptionsForm() = default;
 
 void TDocPrintOptionsForm::showEvent(QShowEvent* e)
 {
@@ -120,7 +115,28 @@ void TDocPrintOptionsForm::showEvent(QShowEvent* e)
     }
     if (PrintCostCheck) PrintCostCheck->setChecked(false);
     BigListFont->setChecked(false);
+    // Only the position is restored; never placed before, the window
+    // opens over the document window it was opened from.
+    // A stored top-left corner is what the window stored without ever being
+    // shown, and counts as never placed.
+    if (kind_ != Order && !e->spontaneous()) {
+        const WindowPlacement stored = LoadWindowPlacement(placementKey(kind_), {}, QSize(), QStringLiteral("OnlyPos"));
+        QWidget* over = QApplication::activeWindow();
+        if (stored.stored && stored.left == 0 && stored.top == 0 && over && over != this) {
+            adjustSize();
+            setGeometry(QRect(over->geometry().center() - rect().center(), size()));
+            KeepOnScreen(this);
+        } else {
+            LoadWindow(this, placementKey(kind_), QStringLiteral("OnlyPos"));
+        }
+    }
     QDialog::showEvent(e);
+}
+
+void TDocPrintOptionsForm::hideEvent(QHideEvent* e)
+{
+    if (kind_ != Order && !e->spontaneous()) SaveWindow(this, placementKey(kind_));
+    QDialog::hideEvent(e);
 }
 
 bool TDocPrintOptionsForm::BitBtn1Click()

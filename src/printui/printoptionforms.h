@@ -31,6 +31,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     Kind kind_;

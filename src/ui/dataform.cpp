@@ -14,9 +14,38 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+namespace {
+
+// The record window's panels, scrolled when they are taller than the
+// window may be; as large as the panels want otherwise.
+class PanelArea : public QScrollArea {
+public:
+    explicit PanelArea(QWidget* parent) : QScrollArea(parent)
+    {
+        setObjectName(QStringLiteral("PanelArea"));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setBackgroundRole(QPalette::Window);
+    }
+    QSize sizeHint() const override
+    {
+        // Without the scroll bar: the window adds its width when it scrolls.
+        return widget() ? widget()->sizeHint() : QSize();
+    }
+    QSize minimumSizeHint() const override
+    {
+        return QSize(widget() ? widget()->minimumSizeHint().width() : 0, 0);
+    }
+};
+
+} // namespace
 
 TDataForm::TDataForm(QWidget* parent) : QWidget(parent, Qt::Window)
 {
@@ -42,10 +71,14 @@ TDataForm::TDataForm(QWidget* parent) : QWidget(parent, Qt::Window)
     left->addStretch();
     outer->addLayout(left);
 
-    panelLayout_ = new QVBoxLayout;
+    // The panels scroll when all of them are taller than the screen.
+    panelArea_ = new PanelArea(this);
+    auto* panelBox = new QWidget;
+    panelLayout_ = new QVBoxLayout(panelBox);
     panelLayout_->setContentsMargins(0, 0, 0, 0);
     panelLayout_->setSpacing(0);
-    outer->addLayout(panelLayout_, 1);
+    panelArea_->setWidget(panelBox);
+    outer->addWidget(panelArea_, 1);
 
     IdEdit = new TDBEdit(this);
     IdEdit->setObjectName(QStringLiteral("IdEdit"));
@@ -271,9 +304,16 @@ void TDataForm::TrackBar1Change()
 {
     const int pos = TrackBar1->value();
     for (int i = 0; i < panelCount(); ++i) panels_[size_t(i)]->setVisible(i <= pos);
-    const int h = qMax(panelsHeight(), TrackBar1->isVisible() ? 56 : 0) + footerHeight_;
-    const int w = clientWidth_ > 0 ? clientWidth_ : qMax(width(), sizeHint().width());
-    setFixedSize(w, h);
+    const int need = qMax(panelsHeight(), TrackBar1->isVisible() ? 56 : 0) + footerHeight_;
+    // Never taller than the screen: the panels scroll instead, beside a
+    // scroll bar of their own.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int base = clientWidth_ > 0 ? clientWidth_ : qMax(width() - (scrolling_ ? bar : 0), sizeHint().width());
+    const QSize room = AvailableClientSize(this);
+    scrolling_ = room.height() > 0 && need > room.height();
+    panelArea_->setVerticalScrollBarPolicy(scrolling_ ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setFixedSize(base + (scrolling_ ? bar : 0), scrolling_ ? qMax(room.height(), footerHeight_ + 56) : need);
+    KeepOnScreen(this);
 }
 
 void TDataForm::IdEditChange()

@@ -21,6 +21,7 @@
 
 class QAction;
 class QFormLayout;
+class QScrollArea;
 class QMenu;
 class QSlider;
 class QToolButton;
@@ -123,8 +124,10 @@ private:
     QPointer<Dataset> ds_;
     std::vector<QWidget*> panels_;
     QVBoxLayout* panelLayout_;
+    QScrollArea* panelArea_;
     QMetaObject::Connection stateConn_;
     int clientWidth_ = 0;
+    bool scrolling_ = false;  // the panels scroll (taller than the screen)
     QWidget* footer_ = nullptr;
     int footerHeight_ = 0;
     bool typedSinceInsert_ = false;

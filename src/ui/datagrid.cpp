@@ -5,6 +5,7 @@
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 
 const QColor DataGrid::TitleColor(128, 0, 128);
@@ -86,8 +87,14 @@ void DataGrid::setDataset(Dataset* ds, const std::vector<GridColumn>& columns)
     }
     setModel(model_);
     delete old;
-    for (int i = 0; i < int(columns.size()); ++i)
-        if (columns[size_t(i)].width > 0) setColumnWidth(i, columns[size_t(i)].width);
+    // A column is at least as wide as its title, so no title is cut
+    // whatever the font.
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 2;
+    for (int i = 0; model_ && i < model_->columnCount(); ++i) {
+        const int given = i < int(columns.size()) && columns[size_t(i)].width > 0 ? columns[size_t(i)].width : columnWidth(i);
+        const QString title = model_->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
+        setColumnWidth(i, qMax(given, horizontalHeader()->fontMetrics().horizontalAdvance(title) + margin));
+    }
     if (!ds) return;
     // Read from the end, the rows before the shown ones are read when the
     // grid is scrolled to its top; the rows in view stay in view.

@@ -27,7 +27,7 @@ bool AskInputStr(const QString& prompt, QString& answer)
         UserIniSection s;
         value = GetRegStr(QStringLiteral("LastInputStr"));
     }
-    if (!CurrentDialogs()->InputText(QStringLiteral("Input:"), prompt, value)) {
+    if (!CurrentDialogs()->InputText(Dialogs::InputCaption(), prompt, value)) {
         answer.clear();
         return false;
     }

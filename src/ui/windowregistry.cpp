@@ -1,5 +1,7 @@
 #include "ui/windowregistry.h"
 
+#include "ui/windowplacement.h"
+
 #include <QDialog>
 
 const QStringList& WindowRegistry::CreationOrder()
@@ -71,10 +73,15 @@ bool WindowRegistry::show(const QString& className)
     QWidget* w = find(className);
     if (!w)
         return false;
+    FitCaption(w);
     if (w->isMinimized())
         w->showNormal();
     else
         w->show();
+    // A window the program placed itself (over another window, or where it
+    // was left on a larger screen) is kept on the screen; one it did not
+    // place is left to the window manager.
+    if (w->testAttribute(Qt::WA_Moved)) KeepOnScreen(w);
     w->raise();
     w->activateWindow();
     return true;
@@ -85,6 +92,7 @@ int WindowRegistry::showModal(const QString& className)
     auto* d = qobject_cast<QDialog*>(find(className));
     if (!d)
         return -1;
+    FitCaption(d);
     return d->exec();
 }
 

@@ -97,7 +97,7 @@ TEST_F(DialogTest, InputStrDefaultsAnswerAndRemembering)
         CaptureDialogs d(c.answer);
         QString answer = QStringLiteral("junk");
         EXPECT_EQ(InputStr(QStringLiteral("Søk etter:"), c.defaultText, answer), c.answer.has_value());
-        EXPECT_EQ(d.caption, QStringLiteral("Input:"));
+        EXPECT_EQ(d.caption, QStringLiteral("Skriv inn"));
         EXPECT_EQ(d.prompt, QStringLiteral("Søk etter:"));
         EXPECT_EQ(d.shown, c.expectShown);
         EXPECT_EQ(answer, c.expectAnswer);
@@ -117,7 +117,7 @@ TEST_F(DialogTest, NumericRuleHoldsForLongAnswers)
 TEST_F(DialogTest, InputFormMasksOnlyPasswordPrompt)
 {
     TInputForm f;
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Input:"));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Skriv inn"));
     f.setPrompt(QStringLiteral("Passord"));
     EXPECT_EQ(f.Edit1->echoMode(), QLineEdit::Password);
     f.setPrompt(QStringLiteral("Passord:"));

@@ -223,8 +223,12 @@ TEST_F(MainTest, ButtonsAndPanelsFitTheirTextsAtAnyFontSize)
     QApplication::setFont(normal);
 }
 
-TEST_F(MainTest, FolderButtonsWithoutADesktopOpenerSaySoOnce)
+TEST_F(MainTest, FolderButtonsWithoutADesktopOpenerSaySoAtEveryClickWithWhatToInstall)
 {
+    {
+        MainIniSection s("STANDARD");
+        SetRegStr("PDF-mappe", workDir() + "\\pdf\\");
+    }
     // No xdg-open anywhere on the path.
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(workDir()));
@@ -236,14 +240,41 @@ TEST_F(MainTest, FolderButtonsWithoutADesktopOpenerSaySoOnce)
     main.button("Filer")->click();
     main.button("PDF-mappe")->click();
     qputenv("PATH", path);
-    ASSERT_EQ(dialogs().messages.size(), 1u);
-    EXPECT_TRUE(dialogs().messages[0].text.startsWith("Kan ikke åpne mappen "));
-    EXPECT_EQ(dialogs().messages[0].caption, "Feil");
+    ASSERT_EQ(dialogs().messages.size(), 3u);
+    for (const auto& m : dialogs().messages) {
+        EXPECT_TRUE(m.text.startsWith("Kan ikke åpne mappen ")) << m.text.toStdString();
+        EXPECT_TRUE(m.text.contains("xdg-utils")) << m.text.toStdString();
+        EXPECT_EQ(m.caption, "Feil");
+    }
+    // The PDF folder with the desktop's separators, made on the way.
+    EXPECT_TRUE(dialogs().messages[2].text.contains(workDir() + "/pdf/")) << dialogs().messages[2].text.toStdString();
+    EXPECT_TRUE(QDir(workDir() + "/pdf").exists());
     int lines = 0;
     for (const QString& l : logTexts())
         if (l.startsWith("StartProg: kan ikke starte ")) ++lines;
-    EXPECT_GE(lines, 2);
+    EXPECT_EQ(lines, 3);
     EXPECT_TRUE(QDir(TrelvoPath("data/docs")).exists());
+}
+
+TEST_F(MainTest, PdfFolderButtonSaysSoWhenTheSettingIsEmptyOrMissing)
+{
+    for (const bool missing : {true, false}) {
+        SCOPED_TRACE(missing ? "missing" : "empty");
+        {
+            MainIniSection s("STANDARD");
+            if (!missing) SetRegStr("PDF-mappe", "  ");
+        }
+        dialogs().messages.clear();
+        TMainform main;
+        main.runLoginOnShow = false;
+        main.show();
+        LogStrings.clear();
+        main.button("PDF-mappe")->click();
+        ASSERT_EQ(dialogs().messages.size(), 1u);
+        EXPECT_TRUE(dialogs().messages[0].text.startsWith("PDF-mappen er ikke valgt.")) << dialogs().messages[0].text.toStdString();
+        EXPECT_EQ(dialogs().messages[0].caption, "Feil");
+        EXPECT_TRUE(logTexts().contains("FEIL: PDF-mappe er ikke satt"));
+    }
 }
 
 TEST_F(MainTest, TableSetupAndStartupOptionsRoundTripTheirKeys)
