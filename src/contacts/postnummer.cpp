@@ -6,6 +6,8 @@
 #include "core/cp1252.h"
 
 #include <QFile>
+#include <QSet>
+#include <QStringDecoder>
 #include <QFileInfo>
 
 QString PostFilnavn() { return QStringLiteral("tilbud5.txt"); }
@@ -127,17 +129,93 @@ bool InstallFirstPostRegister()
     return true;
 }
 
+namespace {
+
+// The postal codes of a register's text; false at the first line that is
+// not "four digits, tab, place name" (its number in badLine).
+bool registerCodes(const QByteArray& data, QSet<QString>& codes, int& badLine, QString& badText)
+{
+    int lineNo = 0;
+    qsizetype from = 0;
+    while (from < data.size()) {
+        qsizetype end = data.indexOf('\n', from);
+        if (end < 0) end = data.size();
+        QByteArray raw = data.mid(from, end - from);
+        from = end + 1;
+        ++lineNo;
+        if (raw.endsWith('\r')) raw.chop(1);
+        if (raw.trimmed().isEmpty()) continue;
+        const QString line = FromCp1252(raw);
+        bool ok = line.size() > 5 && line[4] == QLatin1Char('\t');
+        for (int i = 0; ok && i < 4; ++i) ok = line[i] >= QLatin1Char('0') && line[i] <= QLatin1Char('9');
+        const QString place = ok ? line.mid(5).section(QLatin1Char('\t'), 0, 0) : QString();
+        if (ok) ok = !place.trimmed().isEmpty();
+        for (QChar c : place)
+            if (ok && c.unicode() < 32) ok = false;
+        if (!ok) {
+            badLine = lineNo;
+            badText = line.left(40);
+            return false;
+        }
+        codes.insert(line.left(4));
+    }
+    return true;
+}
+
+} // namespace
+
 QString CheckPostRegisterFile(const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("Kan ikke lese filen ") + path;
-    QByteArray first = f.readLine(4096);
-    while (first.endsWith('\n') || first.endsWith('\r')) first.chop(1);
-    const QString line = FromCp1252(first);
-    bool ok = line.size() > 5 && line[4] == QLatin1Char('\t');
-    for (int i = 0; ok && i < 4; ++i) ok = line[i].isDigit() && line[i].unicode() < 128;
-    if (ok) ok = !line.mid(5).section(QLatin1Char('\t'), 0, 0).trimmed().isEmpty();
-    return ok ? QString() : QStringLiteral("Filen er ikke et postnummerregister (første linje må være postnummer, tabulator og poststed)");
+    const QString notRegister = QStringLiteral("Filen er ikke et postnummerregister");
+    // The postal service's register is a few hundred kilobytes.
+    if (f.size() > 16 * 1024 * 1024) return notRegister + QStringLiteral(" (den er for stor)");
+    const QByteArray data = f.readAll();
+    if (data.trimmed().isEmpty()) return notRegister + QStringLiteral(" (den er tom)");
+    // Text with letters beyond ASCII that reads as UTF-8 is UTF-8: read as
+    // Windows-1252 it would put "TROMSÃ˜" into every address.
+    bool high = false;
+    for (char c : data) high |= (static_cast<unsigned char>(c) >= 0x80);
+    if (data.startsWith("\xEF\xBB\xBF"))
+        return QStringLiteral("Filen er skrevet i UTF-8; postnummerregisteret må være i Windows-1252 (ANSI), slik "
+                              "Posten leverer det");
+    if (high) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        (void)QString(utf8.decode(data));
+        if (!utf8.hasError())
+            return QStringLiteral("Filen er skrevet i UTF-8; postnummerregisteret må være i Windows-1252 (ANSI), slik "
+                                  "Posten leverer det");
+    }
+    QSet<QString> codes;
+    int badLine = 0;
+    QString badText;
+    if (!registerCodes(data, codes, badLine, badText))
+        return notRegister + QStringLiteral(" (linje %1: «%2» er ikke postnummer, tabulator og poststed)")
+                                 .arg(badLine)
+                                 .arg(badText);
+    if (!data.endsWith('\n'))
+        return notRegister + QStringLiteral(" (den slutter midt i en linje, så den er ikke hel)");
+    if (codes.size() < kMinPostCodes)
+        return notRegister +
+               QStringLiteral(" (den har bare %1 postnumre; et fullstendig register har flere enn %2)")
+                   .arg(codes.size())
+                   .arg(kMinPostCodes);
+    // Much smaller than the register in use: a cut or partial file.
+    const QString current = PostRegisterPath();
+    if (QFileInfo(current).canonicalFilePath() != QFileInfo(path).canonicalFilePath()) {
+        QFile cur(current);
+        QSet<QString> had;
+        int line = 0;
+        QString text;
+        if (cur.open(QIODevice::ReadOnly) && registerCodes(cur.readAll(), had, line, text) &&
+            codes.size() < had.size() * 9 / 10)
+            return notRegister + QStringLiteral(" som kan erstatte det som brukes nå: den har %1 postnumre, "
+                                                "registeret som brukes har %2")
+                                     .arg(codes.size())
+                                     .arg(had.size());
+    }
+    return {};
 }
 
 QString PostRegisterURL()

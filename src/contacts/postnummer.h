@@ -68,8 +68,12 @@ QString ShippedPostRegisterLicence();
 // On a first start: writes the shipped register when there is no register
 // file yet, so look-ups work at once. Returns true when it wrote one.
 bool InstallFirstPostRegister();
-// Why a file is not a postal-code register (empty when it is one): its
-// first line must be four digits, a tab and a place name.
+// Why a file is not a postal-code register (empty when it is one). The
+// whole file is looked at: Windows-1252 text (a UTF-8 file would be read
+// wrongly), every line four digits, a tab and a place name, the last line
+// ended (a cut download is not), at least kMinPostCodes codes, and not
+// much fewer codes than the register in use.
+constexpr int kMinPostCodes = 3000;
 QString CheckPostRegisterFile(const QString& path);
 // The address the postal service publishes its register at (setting
 // "PostRegisterURL" of section STANDARD in the main settings file).

@@ -227,24 +227,54 @@ TEST_F(ContactDbTest, NewInstallGetsTheShippedRegisterAndKeepsAnExistingOne)
     PostRegister::instance().reset();
 }
 
-TEST(PostRegisterFile, FirstLineDecidesWhetherAFileIsARegister)
+TEST_F(ContactDbTest, TheWholeFileDecidesWhetherAFileIsARegister)
 {
     QTemporaryDir dir;
+    // The register in use: the shipped one, of 5,132 codes.
+    PostRegister::instance().reset();
+    QFile::remove(PostRegisterPath());
+    ASSERT_TRUE(InstallFirstPostRegister());
+    // A register of n codes as the postal service writes it: Windows-1252,
+    // CR LF.
+    auto full = [](int n, const QByteArray& place = "TROMS\xD8") {
+        QByteArray out;
+        for (int i = 0; i < n; ++i)
+            out += QByteArray::number(1000 + i).rightJustified(4, '0') + "\t" + place + "\t5401\tTROMS\xD8\tG\r\n";
+        return out;
+    };
+    const QByteArray good = full(5000);
     struct Case {
+        const char* what;
         QByteArray bytes;
-        bool ok;
+        const char* why;  // "" when it is a register
     };
     const Case cases[] = {
-        {"0301\tOSLO\t0301\tOSLO\tP\r\n", true}, {"0301\tOSLO", true},          {"0301\t\t0301", false},
-        {"<!DOCTYPE html>\n", false},             {"", false},                  {"301\tOSLO\n", false},
-        {"03a1\tOSLO\n", false},                  {"\xEF\xBB\xBF" "0301\tOSLO", false},
+        {"a full register", good, ""},
+        {"LF line ends", QByteArray(good).replace("\r\n", "\n"), ""},
+        {"the same in UTF-8", QString::fromLatin1(good).toUtf8(), "UTF-8"},
+        {"with a UTF-8 mark", "\xEF\xBB\xBF" + good, "UTF-8"},
+        {"one line", "0301\tOSLO\t0301\tOSLO\tP\r\n", "bare 1 postnumre"},
+        {"cut in the middle of a line", good.left(good.size() / 2 + 7), "midt i en linje"},
+        {"a bad line in the middle", full(2500) + "03a1\tOSLO\r\n" + full(2500), "linje 2501"},
+        {"no place name", full(4000) + "0301\t\t0301\r\n", "linje 4001"},
+        {"a web page", "<!DOCTYPE html>\n<html></html>\n", "linje 1"},
+        {"empty", "", "tom"},
+        {"three digits", "301\tOSLO\n", "linje 1"},
+        {"much smaller than the register in use", full(4000), "registeret som brukes har 5132"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         QFile f(dir.path() + "/r.txt");
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(c.bytes);
         f.close();
-        EXPECT_EQ(CheckPostRegisterFile(f.fileName()).isEmpty(), c.ok) << c.bytes.constData();
+        const QString why = CheckPostRegisterFile(f.fileName());
+        if (QByteArray(c.why).isEmpty()) {
+            EXPECT_TRUE(why.isEmpty()) << why.toStdString();
+        } else {
+            EXPECT_TRUE(why.contains(QString::fromUtf8(c.why))) << why.toStdString();
+        }
     }
     EXPECT_FALSE(CheckPostRegisterFile(dir.path() + "/mangler.txt").isEmpty());
+    PostRegister::instance().reset();
 }

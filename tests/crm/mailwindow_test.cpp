@@ -180,7 +180,7 @@ TEST_F(MailWindowTest, DownloadWindowAndPostalRegisterDownload)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(data);
     };
-    write(www + "/tilbud5.txt", "5003\tBERGEN\t4601\tBERGEN\tG\r\n");
+    write(www + "/tilbud5.txt", ShippedPostRegister());
     write(www + "/feil.html", "<html></html>\r\n");
     LoopbackServer srv("httpserver.py", {www});
     ASSERT_GT(srv.port(), 0);
