@@ -73,6 +73,23 @@ bool processAlive(qint64 pid)
     return true;
 }
 
+// The process holding a write lock on file (a database server keeps one
+// on its system tablespace while it runs, stopped or not); 0 when none.
+qint64 lockHolder(const QString& file)
+{
+    const int fd = ::open(QFile::encodeName(file).constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) return 0;
+    struct flock fl {};
+    fl.l_type = F_WRLCK;
+    fl.l_whence = SEEK_SET;
+    fl.l_start = 0;
+    fl.l_len = 0;
+    qint64 pid = 0;
+    if (::fcntl(fd, F_GETLK, &fl) == 0 && fl.l_type != F_UNLCK) pid = fl.l_pid;
+    ::close(fd);
+    return pid;
+}
+
 QString tailOf(const QString& path, int lines)
 {
     QFile f(path);
@@ -356,6 +373,19 @@ bool PrivateServer::start()
     QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     FileLock lock(folder_ + "server.lock");
     if (isRunning()) return secureAdminAccount();
+    // A server that holds the folder but does not answer (stopped, hung,
+    // swapped out) is never joined by a second one on the same data.
+    qint64 holder = runningPid();
+    if (holder == 0) holder = lockHolder(dataDir() + "/ibdata1");
+    if (holder != 0) {
+        error_ = QStringLiteral("Databaseserveren svarer ikke: prosess %1 holder datamappen %2, men svarer ikke på "
+                                "spørsmål. Vent litt og prøv igjen. Svarer den fortsatt ikke, avslutt prosessen "
+                                "(kill %1, eller kill -9 %1 om den ikke avslutter) og prøv igjen.")
+                     .arg(holder)
+                     .arg(dataDir());
+        LogLine(QStringLiteral("FEIL: ") + error_);
+        return false;
+    }
     cleanStale();
     if (!QFileInfo::exists(dataDir() + "/mysql") && !install()) return false;
     QDir().mkpath(folder_ + "tmp");

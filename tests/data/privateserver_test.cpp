@@ -4,6 +4,7 @@
 #include "data/schemaupgrade.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QProcess>
@@ -72,6 +73,31 @@ TEST(PrivateServer, CreateCrashRecoverStop)
         EXPECT_EQ(demo.scalar("SELECT version FROM kv_schema"), QString::number(kSchemaVersion));
         EXPECT_EQ(demo.scalar("SELECT COUNT(*) FROM invoice WHERE kid<>''"), "0");
     }
+
+    // A server that is there but does not answer (stopped): no second one is
+    // started on its folder, the time-out is kept and the message says so.
+    const qint64 running = again.runningPid();
+    ASSERT_GT(running, 0);
+    ::kill(pid_t(running), SIGSTOP);
+    qputenv("KVARNEL_DB_TIMEOUT", "2");
+    {
+        PrivateServer third(dir.path() + "/db");
+        QElapsedTimer t;
+        t.start();
+        EXPECT_FALSE(third.start());
+        EXPECT_LT(t.elapsed(), 15000);
+        EXPECT_TRUE(third.error().contains("svarer ikke")) << third.error().toStdString();
+        EXPECT_TRUE(third.error().contains(QString::number(running))) << third.error().toStdString();
+        // The pid file gone too: the lock on the data still tells.
+        QFile::rename(again.pidFile(), again.pidFile() + ".bak");
+        EXPECT_FALSE(third.start());
+        EXPECT_TRUE(third.error().contains(QString::number(running))) << third.error().toStdString();
+        QFile::rename(again.pidFile() + ".bak", again.pidFile());
+    }
+    qunsetenv("KVARNEL_DB_TIMEOUT");
+    ::kill(pid_t(running), SIGCONT);
+    EXPECT_EQ(again.runningPid(), running);
+    EXPECT_TRUE(again.isRunning());
 
     EXPECT_TRUE(again.stop());
     EXPECT_FALSE(again.isRunning());
