@@ -153,47 +153,72 @@ VCardImportResult ImportVCardFile(TDatabaseModule& dm, const QString& file, bool
     }
     // The table's collation compares names without regard to case.
     QHash<QString, qint64> companyIds;  // lower-case name -> id
+    // Nothing is left to roll back here: the import's transaction has
+    // rolled itself back when it failed.
     auto failDb = [&](const QString& what) {
-        conn.rollback();
         r.error = what + QStringLiteral(": ") + conn.lastError();
         LogLine(QStringLiteral("FEIL: vCard-import fra ") + file + QStringLiteral(": ") + r.error);
         r.imported = r.companiesCreated = 0;
         return r;
     };
-    if (!conn.begin()) return failDb(QStringLiteral("Kan ikke starte importen"));
-    for (const VCardContact& c : cards) {
-        const QString who = c.realname.isEmpty() ? QStringLiteral("kort ") + QString::number(r.imported + 1) : c.realname;
-        qint64 companyId = 0;
-        const QString name = c.companyName.trimmed();
-        if (!name.isEmpty()) {
-            const QString key = name.toLower();
-            if (companyIds.contains(key)) {
-                companyId = companyIds.value(key);
-            } else {
-                if (auto res = conn.query(QStringLiteral("SELECT id FROM company WHERE companyname=") + conn.quote(name) +
-                                          QStringLiteral(" ORDER BY id LIMIT 1"));
-                    res && res->next())
-                    companyId = res->toLongLong(0);
-                if (companyId == 0 && createCompanies) {
-                    if (!company.insert()) return failDb(QStringLiteral("Kan ikke opprette firmaet ") + name);
-                    setText(company, QStringLiteral("companyname"), name, name, r.shortened);
-                    setText(company, QStringLiteral("telefax"), c.companyFax, name, r.shortened);
-                    setText(company, QStringLiteral("homepage"), c.companyHomepage, name, r.shortened);
-                    if (!company.post()) return failDb(QStringLiteral("Kan ikke opprette firmaet ") + name);
-                    companyId = company.currentId();
-                    ++r.companiesCreated;
+    // Importers that may create companies take turns: the look-up of a
+    // company and its insert are one step, so two workstations (or two
+    // nodes of a cluster) importing the same file make each company once.
+    // The turn is a row both write; a cluster refuses the later commit and
+    // the whole import runs again, then finding the companies.
+    const QString turn = QStringLiteral("UPDATE kv_docnumber SET highest=highest+1 WHERE tablename='vcard-firma'");
+    if (createCompanies && !conn.exec(QStringLiteral("INSERT IGNORE INTO kv_docnumber (tablename, highest) VALUES "
+                                                     "('vcard-firma', 0)")))
+        return failDb(QStringLiteral("Kan ikke starte importen"));
+    QString failed;
+    auto importAll = [&]() -> bool {
+        r.imported = r.companiesCreated = r.shortened = 0;
+        companyIds.clear();
+        auto stop = [&](const QString& what) {
+            failed = what;
+            return false;
+        };
+        if (createCompanies && !conn.exec(turn)) return stop(QStringLiteral("Kan ikke starte importen"));
+        for (const VCardContact& c : cards) {
+            const QString who =
+                c.realname.isEmpty() ? QStringLiteral("kort ") + QString::number(r.imported + 1) : c.realname;
+            qint64 companyId = 0;
+            const QString name = c.companyName.trimmed();
+            if (!name.isEmpty()) {
+                const QString key = name.toLower();
+                if (companyIds.contains(key)) {
+                    companyId = companyIds.value(key);
+                } else {
+                    if (auto res = conn.query(QStringLiteral("SELECT id FROM company WHERE companyname=") +
+                                              conn.quote(name) + QStringLiteral(" ORDER BY id LIMIT 1"));
+                        res && res->next())
+                        companyId = res->toLongLong(0);
+                    if (companyId == 0 && createCompanies) {
+                        if (!company.insert()) return stop(QStringLiteral("Kan ikke opprette firmaet ") + name);
+                        setText(company, QStringLiteral("companyname"), name, name, r.shortened);
+                        setText(company, QStringLiteral("telefax"), c.companyFax, name, r.shortened);
+                        setText(company, QStringLiteral("homepage"), c.companyHomepage, name, r.shortened);
+                        if (!company.post()) return stop(QStringLiteral("Kan ikke opprette firmaet ") + name);
+                        companyId = company.currentId();
+                        ++r.companiesCreated;
+                    }
+                    companyIds.insert(key, companyId);
                 }
-                companyIds.insert(key, companyId);
             }
+            if (!contact.insert()) return stop(QStringLiteral("Kan ikke opprette kontakten ") + who);
+            for (const auto& [field, value] : ContactFieldsOf(c)) setText(contact, field, value, who, r.shortened);
+            contact.setValue(QStringLiteral("companyid"), companyId);
+            if (!contact.post()) return stop(QStringLiteral("Kan ikke lagre kontakten ") + who);
+            ++r.imported;
+            if (progress) progress(r.imported, r.cards, c.realname);
         }
-        if (!contact.insert()) return failDb(QStringLiteral("Kan ikke opprette kontakten ") + who);
-        for (const auto& [field, value] : ContactFieldsOf(c)) setText(contact, field, value, who, r.shortened);
-        contact.setValue(QStringLiteral("companyid"), companyId);
-        if (!contact.post()) return failDb(QStringLiteral("Kan ikke lagre kontakten ") + who);
-        ++r.imported;
-        if (progress) progress(r.imported, r.cards, c.realname);
+        return true;
+    };
+    if (!conn.transaction(importAll)) {
+        if (contact.state() != Dataset::Browse) contact.cancel();
+        if (company.state() != Dataset::Browse) company.cancel();
+        return failDb(failed.isEmpty() ? QStringLiteral("Kan ikke fullføre importen") : failed);
     }
-    if (!conn.commit()) return failDb(QStringLiteral("Kan ikke fullføre importen"));
     LogLine(QStringLiteral("vCard: ") + QString::number(r.imported) + QStringLiteral(" kontakter lest fra ") + file +
             (r.companiesCreated ? QStringLiteral(", ") + QString::number(r.companiesCreated) + QStringLiteral(" nye firmaer")
                                 : QString()));

@@ -28,6 +28,40 @@ protected:
 
 } // namespace
 
+// Three workstations import the same address book at once, creating its
+// companies: each company is made once.
+TEST_F(AdminNetTest, ParallelVcardImportsCreateEachCompanyOnce)
+{
+    QByteArray cards;
+    for (int i = 0; i < 12; ++i)
+        cards += QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Person %1\r\nN:%1;Person;;;\r\nORG:Parallell %2 AS\r\n"
+                                "END:VCARD\r\n")
+                     .arg(i)
+                     .arg(i % 4)
+                     .toUtf8();
+    const QString file = home.path() + "/parallell.vcf";
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(cards);
+    }
+    std::vector<std::unique_ptr<QProcess>> ps;
+    for (int w = 0; w < 3; ++w) {
+        ps.push_back(std::make_unique<QProcess>());
+        start(*ps.back(), {"vcard", "import", file, "--create-companies"});
+    }
+    for (auto& p : ps) {
+        const AdminRun r = finish(*p);
+        EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    }
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM company WHERE companyname LIKE 'Parallell %'"), "4");
+    EXPECT_EQ(scalar("SELECT COUNT(DISTINCT companyname) FROM company WHERE companyname LIKE 'Parallell %'"), "4");
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM contact WHERE realname LIKE 'Person %'"), "36");
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM contact c JOIN company f ON f.id=c.companyid WHERE c.realname LIKE 'Person %' "
+                     "AND f.companyname LIKE 'Parallell %'"),
+              "36");
+}
+
 TEST_F(AdminNetTest, VcardExportAndImport)
 {
     ASSERT_TRUE(db->admin().exec("INSERT INTO company (id, companyname) VALUES (901, 'Vcard Test AS')"));
@@ -119,7 +153,11 @@ TEST_F(AdminNetTest, MailSendUsesTheUsersSmtpSettings)
 TEST_F(AdminNetTest, DownloadAndPostalRegister)
 {
     const QString www = home.path() + "/www";
-    write(www + "/tilbud5.txt", "0301\tOSLO\t0301\tOSLO\tP\r\n5003\tBERGEN\t4601\tBERGEN\tG\r\n");
+    // A whole register: more than 3,000 codes, Windows-1252, CR LF.
+    QByteArray full = "0301\tOSLO\t0301\tOSLO\tP\r\n5003\tBERGEN\t4601\tBERGEN\tG\r\n";
+    for (int code = 6000; code < 9500; ++code) full += QByteArray::number(code) + "\tTROMS\xD8\t5401\tTROMS\xD8\tG\r\n";
+    write(www + "/tilbud5.txt", full);
+    write(www + "/halv.txt", full.left(full.size() / 2));
     write(www + "/feil.txt", "<html>ikke et register</html>\r\n");
     LoopbackServer srv("httpserver.py", {www});
     ASSERT_GT(srv.port(), 0);
@@ -142,5 +180,10 @@ TEST_F(AdminNetTest, DownloadAndPostalRegister)
     EXPECT_EQ(read(reg), "9999\tGAMMEL\t\t\t\r\n");
     r = admin({"postal", "download", base + "files/tilbud5.txt"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(read(reg), read(www + "/tilbud5.txt"));
+    // Half of it does not replace it.
+    r = admin({"postal", "download", base + "files/halv.txt"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("er ikke endret")) << r.err.toStdString();
     EXPECT_EQ(read(reg), read(www + "/tilbud5.txt"));
 }
