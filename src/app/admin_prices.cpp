@@ -51,20 +51,45 @@ bool connect(const QStringList& args, Connection& conn)
     return true;
 }
 
-// "--layout 5:7,19:40,74:9,71:3,83:5": position:length of each field in order.
-bool layoutFrom(const QString& text, std::vector<FieldPos*> fields)
+// "--layout 5:7,19:40,74:9,71:3,83:5": position:length of each field in
+// order. Empty when the text is good (or absent); else what is wrong.
+QString layoutFrom(const QString& text, std::vector<FieldPos*> fields)
 {
-    if (text.isEmpty()) return true;
+    if (!AdminFlag(QStringLiteral("layout"))) return {};
+    const QString wrong = QStringLiteral("--layout «%1» er ugyldig: ").arg(text);
     const QStringList parts = text.split(QLatin1Char(','));
-    if (parts.size() != qsizetype(fields.size())) return false;
-    for (size_t i = 0; i < fields.size(); ++i) {
-        const QStringList pl = parts[qsizetype(i)].split(QLatin1Char(':'));
+    if (parts.size() != qsizetype(fields.size()))
+        return wrong + QStringLiteral("den skal ha %1 felt på formen posisjon:lengde, skilt med komma").arg(fields.size());
+    std::vector<FieldPos> read;
+    for (const QString& part : parts) {
+        const QStringList pl = part.split(QLatin1Char(':'));
         bool ok1 = false, ok2 = false;
-        const int pos = pl.value(0).toInt(&ok1), len = pl.value(1).toInt(&ok2);
-        if (pl.size() != 2 || !ok1 || !ok2 || pos < 1 || len < 1) return false;
-        *fields[i] = {pos, len};
+        const int pos = pl.value(0).trimmed().toInt(&ok1), len = pl.value(1).trimmed().toInt(&ok2);
+        if (pl.size() != 2 || !ok1 || !ok2 || pos < 1 || len < 1 || pos > kMaxImportLine || len > kMaxImportLine)
+            return wrong + QStringLiteral("«%1» er ikke posisjon:lengde med to hele tall fra 1 til %2")
+                               .arg(part)
+                               .arg(kMaxImportLine);
+        read.push_back({pos, len});
     }
-    return true;
+    for (size_t i = 0; i < fields.size(); ++i) *fields[i] = read[i];
+    return {};
+}
+
+// "--supplier ID": the number of a company that exists; absent, no supplier
+// (0). Empty when good; else what is wrong.
+QString supplierFrom(Connection& conn, int& id)
+{
+    id = 0;
+    if (!AdminFlag(QStringLiteral("supplier"))) return {};
+    const QString text = AdminOption(QStringLiteral("supplier"));
+    if (!TryStrToInt(text, id) || id < 1) {
+        id = 0;
+        return QStringLiteral("--supplier «%1» er ikke et firmanummer (et helt tall fra 1).").arg(text);
+    }
+    auto q = conn.query(QStringLiteral("SELECT 1 FROM company WHERE id=%1").arg(id));
+    if (!q) return QStringLiteral("Kan ikke slå opp leverandøren: ") + conn.lastError();
+    if (!q->next()) return QStringLiteral("Leverandøren %1 finnes ikke i firmaregisteret.").arg(id);
+    return {};
 }
 
 int usage()
@@ -109,9 +134,11 @@ int AdminPricesCommand(const QStringList& args)
     take("add-sum", u.setAddSum, u.addSum);
     take("vat-code", u.setVatCode, u.vatCode);
     take("group", u.forGroup, u.group);
-    QString supplier;
-    take("supplier", u.forVendor, supplier);
-    u.vendorId = supplier.toInt();
+    u.forVendor = AdminFlag(QStringLiteral("supplier"));
+    if (const QString e = supplierFrom(conn, u.vendorId); !e.isEmpty()) {
+        err() << "FEIL: " << e << "\n";
+        return 1;
+    }
     QString error;
     const int changed = RunPriceUpdate(conn, u, error);
     if (changed < 0) {
@@ -127,22 +154,38 @@ int AdminImportCommand(const QStringList& args)
     const QStringList w = AdminWords();
     const QString what = w.value(1), file = w.value(2);
     if ((what != "pricelist" && what != "discounts") || file.isEmpty()) return usage();
+    // The options are checked before anything is opened; a wrong one is named.
+    auto wrongOption = [](const QString& why) {
+        err() << "FEIL: " << why << "\n";
+        return usage();
+    };
+    PriceListLayout pl;
+    DiscountListLayout dl;
+    int option = 0;
+    if (what == "pricelist") {
+        if (const QString e = layoutFrom(AdminOption("layout"), {&pl.code, &pl.text, &pl.price, &pl.unit, &pl.group});
+            !e.isEmpty())
+            return wrongOption(e);
+        const QString text = AdminOption("option", "0");
+        if (!TryStrToInt(text, option) || option < 0 || option > 2)
+            return wrongOption(QStringLiteral("--option «%1» er ugyldig; bruk 0, 1 eller 2.").arg(text));
+    } else if (const QString e = layoutFrom(AdminOption("layout"), {&dl.code, &dl.discount, &dl.type, &dl.group});
+               !e.isEmpty()) {
+        return wrongOption(e);
+    }
     Connection conn;
     if (!connect(args, conn)) return 1;
     ImportReport r;
     bool ok = false;
     if (what == "pricelist") {
-        PriceListLayout l;
-        if (!layoutFrom(AdminOption("layout"), {&l.code, &l.text, &l.price, &l.unit, &l.group})) return usage();
-        bool okOption = false;
-        const int option = AdminOption("option", "0").toInt(&okOption);
-        if (!okOption || option < 0 || option > 2) return usage();
-        ok = ImportPriceList(conn, file, l, PriceImportMode(option), AdminOption("supplier", "0").toInt(),
-                             AdminFlag("test"), r);
+        int supplier = 0;
+        if (const QString e = supplierFrom(conn, supplier); !e.isEmpty()) {
+            err() << "FEIL: " << e << "\n";
+            return 1;
+        }
+        ok = ImportPriceList(conn, file, pl, PriceImportMode(option), supplier, AdminFlag("test"), r);
     } else {
-        DiscountListLayout l;
-        if (!layoutFrom(AdminOption("layout"), {&l.code, &l.discount, &l.type, &l.group})) return usage();
-        ok = ImportDiscountList(conn, file, l, r);
+        ok = ImportDiscountList(conn, file, dl, r);
     }
     if (!ok) {
         err() << "FEIL: " << r.error << "\n";

@@ -499,7 +499,7 @@ int AdminTerminalCommand(const QStringList& args)
         if (ok) k.update(dm);
     }
     if (!ok) return fail(r.error);
-    QJsonObject o{{"applied", r.applied}, {"errors", int(r.errorLines.size())}};
+    QJsonObject o{{"applied", r.applied}, {"skipped", r.skipped}, {"errors", int(r.errorLines.size())}};
     if (!r.archivedAs.isEmpty()) o.insert("archived", r.archivedAs);
     printJson(o);
     for (const QString& m : r.messages) printJson(QJsonObject{{"message", m}});

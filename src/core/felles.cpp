@@ -331,6 +331,68 @@ bool TryTypedToDouble(const QString& text, double& out)
     return TryStrToDouble(digits, out);
 }
 
+bool ReadFileNumber(const QString& text, const FileNumberRange& range, double& out, QString* plain, QString* why)
+{
+    out = 0;
+    auto refuse = [&](const QString& reason) {
+        if (why) *why = reason;
+        return false;
+    };
+    const QString t = text.trimmed();
+    const QString notNumber = QStringLiteral("er ikke et tall");
+    qsizetype i = 0;
+    const bool negative = t.startsWith(QLatin1Char('-'));
+    if (negative) ++i;
+    // The whole part: digit groups, a blank only between a group and a
+    // following group of exactly three digits.
+    QString intPart, decimals;
+    QList<qsizetype> groups{0};
+    bool separator = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            (separator ? decimals : intPart) += c;
+            if (!separator) ++groups.last();
+            continue;
+        }
+        if (c == QLatin1Char(',') || c == QLatin1Char('.')) {
+            if (separator) return refuse(QStringLiteral("har mer enn ett desimaltegn"));
+            separator = true;
+            continue;
+        }
+        const bool blank = c == QLatin1Char(' ') || c == QChar(0xA0) || c == QChar(0x202F);
+        if (blank && !separator && groups.last() > 0) {
+            groups << 0;
+            continue;
+        }
+        return refuse(notNumber);
+    }
+    if (intPart.isEmpty() || (separator && decimals.isEmpty())) return refuse(notNumber);
+    if (groups.size() > 1) {
+        if (groups.first() > 3) return refuse(QStringLiteral("har blanke tegn som ikke skiller tusener"));
+        for (qsizetype g = 1; g < groups.size(); ++g)
+            if (groups[g] != 3) return refuse(QStringLiteral("har blanke tegn som ikke skiller tusener"));
+    }
+    while (intPart.size() > 1 && intPart.front() == QLatin1Char('0')) intPart.remove(0, 1);
+    QString p = intPart;
+    if (separator) p += QLatin1Char('.') + decimals;
+    bool ok = false;
+    double v = p.toDouble(&ok);
+    if (!ok || !std::isfinite(v)) return refuse(notNumber);
+    if (negative) {
+        v = -v;
+        if (v != 0) p.prepend(QLatin1Char('-'));
+    }
+    auto shown = [](double x) { return QString::number(x, 'f', x == std::floor(x) ? 0 : 2); };
+    if (negative && range.min >= 0) return refuse(QStringLiteral("kan ikke være negativ"));
+    if (v < range.min || v > range.max)
+        return refuse(QStringLiteral("er ikke mellom %1 og %2").arg(shown(range.min), shown(range.max)));
+    if (range.whole && v != std::floor(v)) return refuse(QStringLiteral("er ikke et helt tall"));
+    out = v == 0 ? 0.0 : v;
+    if (plain) *plain = v == 0 ? QStringLiteral("0") : p;
+    return true;
+}
+
 bool TryStrToInt(const QString& text, int& out)
 {
     out = 0;

@@ -69,6 +69,23 @@ bool TryStrToDouble(const QString& text, double& out);
 // taken as thousands separators. "1 234,50" and "1234.5" -> 1234.5;
 // "1.234,50", "12 kr" and "" are refused.
 bool TryTypedToDouble(const QString& text, double& out);
+// A number read from a file (price list, discount list, handheld terminal):
+// blanks at both ends ignored; digits with at most one decimal comma or
+// point; blanks (space, no-break space) only between groups of three digits
+// before the decimals; a leading minus only when the range allows negative
+// values. No plus sign, exponent, hex or other characters. The value must
+// lie within min..max, and be whole when whole is set. On success out is
+// the value and plain (when given) its text with a point, without blanks
+// and leading zeros ("000012,50" -> "12.50", ",5" refused, "0,5" -> "0.5").
+// Otherwise why (when given) says what is wrong, in Norwegian, to follow the
+// field's name and value: "er ikke et tall", "har mer enn ett desimaltegn",
+// "er ikke mellom 0 og 100", ...
+struct FileNumberRange {
+    double min = 0, max = 99999999;
+    bool whole = false;
+};
+bool ReadFileNumber(const QString& text, const FileNumberRange& range, double& out, QString* plain = nullptr,
+                    QString* why = nullptr);
 // Strict reading of a decimal integer (blanks at both ends ignored,
 // optional sign); false (and out = 0) otherwise or when out of range.
 bool TryStrToInt(const QString& text, int& out);

@@ -11,6 +11,8 @@
 #include <QHash>
 #include <QStringDecoder>
 
+#include <initializer_list>
+
 namespace {
 
 constexpr int kBatch = 1000;
@@ -18,22 +20,45 @@ constexpr int kBatch = 1000;
 // Column sizes of product the import writes.
 constexpr int kCodeChars = 40, kTextChars = 128, kUnitChars = 20, kGroupChars = 20;
 
-bool hasDigit(const QString& s)
-{
-    for (QChar c : s)
-        if (c.isDigit()) return true;
-    return false;
-}
+// The ranges numbers in supplier files must lie within.
+constexpr FileNumberRange kPriceRange{0, 99999999, false}, kDiscountRange{0, 100, false};
 
-// A number field: NumFix's text, or a problem when the field holds no number.
-QString numberField(const QString& raw, const char* what, QString& problem)
+// A number field: its plain number text ("0" when the field is empty), or a
+// problem when the field holds anything but one number in range.
+QString numberField(const QString& raw, const char* what, const FileNumberRange& range, QString& problem)
 {
     if (raw.trimmed().isEmpty()) return QStringLiteral("0");
-    if (!hasDigit(raw)) {
-        problem = QStringLiteral("%1 «%2» er ikke et tall").arg(QString::fromUtf8(what), raw.trimmed());
+    double v = 0;
+    QString plain, why;
+    if (!ReadFileNumber(raw, range, v, &plain, &why)) {
+        problem = QStringLiteral("%1 «%2» %3").arg(QString::fromUtf8(what), raw.trimmed(), why);
         return {};
     }
-    return NumFix(raw);
+    return plain;
+}
+
+// A number field of a line, with what follows it: a number that goes on
+// into columns no field covers ("12,34,5" in a five-column field) is not
+// cut off to what fits but read whole, so that it is refused.
+QString numberText(const QString& line, FieldPos f, std::initializer_list<FieldPos> others)
+{
+    QString text = CutField(line, f);
+    if (text.size() < f.len) return text;  // blanks or the line's end follow
+    auto covered = [&](int col) {
+        for (const FieldPos& o : others)
+            if (col >= o.pos && col < o.pos + o.len) return true;
+        return false;
+    };
+    auto numeric = [&](int col) {
+        const QChar c = line[col - 1];
+        return c.isDigit() || c == QLatin1Char(',') || c == QLatin1Char('.');
+    };
+    const int next = f.pos + f.len;
+    if (next > line.size() || covered(next) || !numeric(next)) return text;
+    // It runs on: shown as written, up to the first character that is no
+    // part of a number.
+    for (int col = next; col <= line.size() && numeric(col); ++col) text += line[col - 1];
+    return text;
 }
 
 // Shortens a value to its column, with a logged warning.
@@ -98,21 +123,25 @@ PriceLine ParsePriceLine(const QString& raw, const PriceListLayout& l)
     p.text = CutField(line, l.text);
     p.unit = CutField(line, l.unit).trimmed();
     p.group = CutField(line, l.group).trimmed();
-    p.price = numberField(CutField(line, l.price), "Prisen", p.problem);
+    p.price = numberField(numberText(line, l.price, {l.code, l.text, l.unit, l.group}), "Prisen", kPriceRange, p.problem);
     if (p.code.isEmpty() && p.problem.isEmpty()) p.problem = QStringLiteral("mangler varenummer");
     return p;
 }
 
 DiscountLine ParseDiscountLine(const QString& raw, const DiscountListLayout& l)
 {
-    QString line = raw.trimmed();
+    const QString original = raw.trimmed();
+    QString line = original;
     line.replace(QLatin1Char(','), QLatin1Char('.'));
     DiscountLine d;
     d.code = CutField(line, l.code).trimmed();
     d.type = CutField(line, l.type).trimmed();
     d.group = CutField(line, l.group).trimmed();
     d.byGroup = d.type.compare(QLatin1String("G"), Qt::CaseInsensitive) == 0;
-    d.discount = numberField(CutField(line, l.discount), "Rabatten", d.problem);
+    // The discount is read as the file has it (comma or point), so that a
+    // second separator is seen and named as written.
+    d.discount =
+        numberField(numberText(original, l.discount, {l.code, l.type, l.group}), "Rabatten", kDiscountRange, d.problem);
     if (d.problem.isEmpty() && (d.byGroup ? d.group : d.code).isEmpty())
         d.problem = d.byGroup ? QStringLiteral("mangler varegruppe") : QStringLiteral("mangler varenummer");
     return d;
@@ -193,10 +222,15 @@ bool ImportPriceList(Connection& conn, const QString& path, const PriceListLayou
     report = ImportReport();
     QStringList lines;
     if (!ReadImportFile(path, lines, report.error, &report.note)) return false;
-    // One row per product code, the last line winning, unless every line is
-    // to be added.
-    QStringList rows;
-    QHash<QString, qsizetype> rowOfCode;
+    // One row per product code unless every line is to be added: the first
+    // line's fields (what adds the product) and the last line's price (what
+    // its cost ends as, as if the lines were applied one after the other).
+    struct Row {
+        int lineNo;
+        QString code, text, unit, group, firstPrice, price;
+    };
+    std::vector<Row> parsed;
+    QHash<QString, size_t> rowOfCode;
     for (int i = 0; i < lines.size(); ++i) {
         const int lineNo = i + 1;
         if (lines[i].trimmed().isEmpty()) continue;
@@ -211,31 +245,34 @@ bool ImportPriceList(Connection& conn, const QString& path, const PriceListLayou
             continue;
         }
         const QString code = fit(p.code, kCodeChars, "varenummer", lineNo);
-        const QString row = QStringLiteral("(%1,%2,%3,%4,%5,%6)")
-                                .arg(lineNo)
-                                .arg(conn.quote(code), conn.quote(fit(p.text, kTextChars, "varetekst", lineNo)),
-                                     SqlDouble(p.price.toDouble()), conn.quote(fit(p.unit, kUnitChars, "enhet", lineNo)),
-                                     conn.quote(fit(p.group, kGroupChars, "gruppe", lineNo)));
+        const QString price = SqlDouble(p.price.toDouble());
         if (mode != PriceImportMode::InsertAll && rowOfCode.contains(code)) {
-            rows[rowOfCode.value(code)] = row;
+            parsed[rowOfCode.value(code)].price = price;
             continue;
         }
-        rowOfCode.insert(code, rows.size());
-        rows << row;
+        rowOfCode.insert(code, parsed.size());
+        parsed.push_back({lineNo, code, fit(p.text, kTextChars, "varetekst", lineNo), fit(p.unit, kUnitChars, "enhet", lineNo),
+                          fit(p.group, kGroupChars, "gruppe", lineNo), price, price});
     }
+    QStringList rows;
+    for (const Row& r : parsed)
+        rows << QStringLiteral("(%1,%2,%3,%4,%5,%6,%7)")
+                    .arg(r.lineNo)
+                    .arg(conn.quote(r.code), conn.quote(r.text), r.price, conn.quote(r.unit), conn.quote(r.group),
+                         r.firstPrice);
     if (rows.isEmpty()) {
         LogLine(QStringLiteral("IMPORT: ") + path + QStringLiteral(": ") + report.summary());
         return true;
     }
     if (!loadTemp(conn, QStringLiteral("kv_priceimport"),
                   QStringLiteral("n INT, code VARCHAR(40), text VARCHAR(128), price DOUBLE, unit VARCHAR(20), "
-                                 "grp VARCHAR(20), KEY (code)"),
+                                 "grp VARCHAR(20), firstprice DOUBLE, KEY (code)"),
                   rows))
         return fail(report, QStringLiteral("Kan ikke lese prislisten inn"), conn);
 
     const QString owner = QStringLiteral("%1, %2").arg(MyLoginID).arg(MyLoginGroup);
     const QString insert = QStringLiteral("INSERT INTO product (productcode, producttext, cost, piece, productgroup, vendor, "
-                                          "`user`, usergroup) SELECT i.code, i.text, i.price, i.unit, i.grp, %1, %2 "
+                                          "`user`, usergroup) SELECT i.code, i.text, i.firstprice, i.unit, i.grp, %1, %2 "
                                           "FROM kv_priceimport i")
                                .arg(vendorId)
                                .arg(owner);
@@ -247,7 +284,13 @@ bool ImportPriceList(Connection& conn, const QString& path, const PriceListLayou
                                        "WHERE p.productcode=i.code)"), QStringLiteral("0")).toLongLong();
         if (mode == PriceImportMode::InsertAll) report.inserted = int(rows.size());
         else report.updated = int(existing);
-        if (mode == PriceImportMode::UpdateOrInsert) report.inserted = int(rows.size() - existing);
+        if (mode == PriceImportMode::UpdateOrInsert) {
+            report.inserted = int(rows.size() - existing);
+            report.updated += conn.scalar(QStringLiteral("SELECT COUNT(*) FROM kv_priceimport i WHERE i.price<>i.firstprice "
+                                                         "AND NOT EXISTS (SELECT 1 FROM product p WHERE p.productcode=i.code)"),
+                                          QStringLiteral("0"))
+                                  .toInt();
+        }
         conn.exec(QStringLiteral("DROP TEMPORARY TABLE IF EXISTS kv_priceimport"));
         return true;
     }
@@ -267,6 +310,12 @@ bool ImportPriceList(Connection& conn, const QString& path, const PriceListLayou
         if (mode == PriceImportMode::UpdateOrInsert) {
             if (!run(insert + missing)) return false;
             report.inserted = int(conn.affectedRows());
+            // A product just added by its first line whose later lines
+            // give another price: the last line's price is its cost.
+            if (!run(QStringLiteral("UPDATE product p JOIN kv_priceimport i ON p.productcode=i.code SET p.cost=i.price "
+                                    "WHERE i.price<>i.firstprice AND p.cost=i.firstprice")))
+                return false;
+            report.updated += int(conn.affectedRows());
         } else if (mode == PriceImportMode::InsertAll) {
             if (!run(insert + QStringLiteral(" ORDER BY i.n"))) return false;
             report.inserted = int(conn.affectedRows());

@@ -7,8 +7,9 @@
 // from its first non-blank character); the preview shows exactly what the
 // import would store. Every import runs as one transaction: a failure leaves
 // the product table as it was. Lines without a product code, with a price or
-// discount that is not a number, or longer than kMaxImportLine characters,
-// are skipped, counted and logged.
+// discount that is not one number within its range, or longer than
+// kMaxImportLine characters, are skipped, counted and logged with their
+// line numbers.
 #include <QString>
 #include <QStringList>
 
@@ -33,7 +34,7 @@ struct DiscountListLayout {
 };
 
 struct PriceLine {
-    QString code, text, price, unit, group;  // price as NumFix gives it
+    QString code, text, price, unit, group;  // price as a plain number text ("12.50")
     QString problem;                         // why the line is skipped; empty when it is not
 };
 struct DiscountLine {
@@ -43,7 +44,9 @@ struct DiscountLine {
 };
 
 // One line of a price list (as read from the file), as the import stores it:
-// apostrophes become U+00B4, the price goes through NumFix.
+// apostrophes become U+00B4. Prices (0 to 99 999 999) and discounts (0 to
+// 100 %) are read strictly (ReadFileNumber); a field that is not one such
+// number, also one that runs on into the columns after it, gives a problem.
 PriceLine ParsePriceLine(const QString& line, const PriceListLayout& layout);
 DiscountLine ParseDiscountLine(const QString& line, const DiscountListLayout& layout);
 
@@ -70,7 +73,10 @@ struct ImportReport {
 bool ReadImportFile(const QString& path, QStringList& lines, QString& error, QString* note = nullptr);
 
 // The price list into product, for supplier vendorId. test: nothing is
-// written, the report says what would happen.
+// written, the report says what would happen. Lines apply in file order:
+// under UpdateOrInsert a new product code on several lines is added by its
+// first line and its cost then set by the last, so it counts as one product
+// added and, when the later price differs, one product changed.
 bool ImportPriceList(Connection& conn, const QString& path, const PriceListLayout& layout, PriceImportMode mode,
                      int vendorId, bool test, ImportReport& report);
 // The discount list: per product code, or per product group for type "G".

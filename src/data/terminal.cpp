@@ -126,6 +126,22 @@ void closeRun(const TerminalSetup& s, const QStringList& earlier, TerminalResult
                 .arg(r.errorLines.size()));
 }
 
+// A count from the terminal: a number from 0 to a million, decimals allowed
+// (metres, kilos). Anything else leaves the line out, named by its number,
+// and keeps it in the error file so that it can be put right and read again.
+constexpr FileNumberRange kCountRange{0, 1000000, false};
+
+bool readCount(const TerminalLine& l, int lineNo, double& q, TerminalResult& r)
+{
+    QString why;
+    if (ReadFileNumber(l.quantity, kCountRange, q, nullptr, &why)) return true;
+    ++r.skipped;
+    r.messages << QStringLiteral("linje %1: antallet «%2» %3").arg(lineNo).arg(l.quantity, why);
+    r.errorLines << l.code + QLatin1Char(',') + l.quantity;
+    LogLine(QStringLiteral("HÅNDTERMINAL: hoppet over ") + r.messages.last());
+    return false;
+}
+
 qint64 productIdBy(Connection& c, const char* column, const QString& value)
 {
     if (value.isEmpty()) return 0;
@@ -194,7 +210,9 @@ bool ReadTerminalToStock(Connection& conn, const TerminalSetup& s, int mode, Ter
         r.applied = 0;
         r.messages.clear();
         r.errorLines.clear();
-        for (const QString& line : lines) {
+        r.skipped = 0;
+        for (int i = 0; i < lines.size(); ++i) {
+            const QString& line = lines[i];
             const TerminalLine l = ConvertTerminalLine(line, s.separator);
             if (!l.separatorFound) {
                 if (line.trimmed().isEmpty()) continue;
@@ -204,6 +222,8 @@ bool ReadTerminalToStock(Connection& conn, const TerminalSetup& s, int mode, Ter
                 if (!line.trimmed().isEmpty()) r.messages << QStringLiteral("FEIL I LINJE: ") + line;
                 continue;
             }
+            double q = 0;
+            if (!readCount(l, i + 1, q, r)) continue;
             // A scanned product code carries a check character at its end.
             qint64 id = productIdBy(conn, "productcode", l.code.left(l.code.size() - 1));
             if (id == 0) id = productIdBy(conn, "EAN", l.code);
@@ -212,7 +232,6 @@ bool ReadTerminalToStock(Connection& conn, const TerminalSetup& s, int mode, Ter
                 r.errorLines << l.code + QLatin1Char(',') + l.quantity;
                 continue;
             }
-            const double q = StrToDouble(l.quantity);
             static const char* statements[] = {"UPDATE product SET instock=? WHERE id=?",
                                                "UPDATE product SET instock=instock-?, lastsale=NOW() WHERE id=?",
                                                "UPDATE product SET instock=instock+?, lastorder=NOW() WHERE id=?"};
@@ -266,11 +285,15 @@ bool ReadTerminalToItems(TDatabaseModule& dm, const TerminalSetup& s, int progra
             return false;
         }
         if (mode == 0) dm.ItemsQuery.refresh();
-        for (const QString& raw : lines) {
+        r.skipped = 0;
+        for (int i = 0; i < lines.size(); ++i) {
+            const QString& raw = lines[i];
             const TerminalLine l = ConvertTerminalLine(raw.trimmed(), s.separator);
             if (!l.separatorFound && !raw.trimmed().isEmpty())
                 r.messages << QStringLiteral("Feil i importfil fra håndterminal") << s.sourcePath();
             if (l.code.isEmpty() || l.quantity.isEmpty()) continue;
+            double q = 0;
+            if (!readCount(l, i + 1, q, r)) continue;
             ProductValues p;
             bool found = FindProduct(c, l.code, p);
             if (!found) {
@@ -283,7 +306,6 @@ bool ReadTerminalToItems(TDatabaseModule& dm, const TerminalSetup& s, int progra
                 r.errorLines << l.code + QLatin1Char(',') + l.quantity;
                 continue;
             }
-            const double q = StrToDouble(l.quantity);
             if (!CopyProductToItems(dm, p, true, mode == 1 ? -q : q)) {
                 failure = c.lastError().isEmpty() ? QStringLiteral("varelinjen kunne ikke lagres") : c.lastError();
                 return false;

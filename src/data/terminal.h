@@ -38,11 +38,13 @@ struct TerminalLine {
     bool separatorFound = false;
 };
 // Splits a line at the separator: code, quantity, and anything after a
-// second separator ignored.
+// second separator ignored. The quantity is read strictly when applied:
+// "1e308" or "0x10" leave the line out with a message naming its number.
 TerminalLine ConvertTerminalLine(const QString& line, const QString& separator);
 
 struct TerminalResult {
     int applied = 0;            // lines that changed stock or became item lines
+    int skipped = 0;            // lines whose count is not a number from 0 to 1 000 000 (kept in the error file)
     QStringList messages;       // "Feilmeldinger:"
     QStringList errorLines;     // the error file's lines after the run
     QString archivedAs;         // the dated archive copy ("" when none was made)

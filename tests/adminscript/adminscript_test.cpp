@@ -2,6 +2,8 @@
 // the built program, its JSON output, its exit status and its messages.
 #include "adminrun.h"
 
+#include <QFile>
+
 
 // Customer, order with two lines, delivery, the lines copied into an invoice,
 // the invoice posted: every step through the rules.
@@ -146,4 +148,53 @@ TEST_F(AdminScriptTest, NumbersAreReadAsTheWindowsReadThemAndOptionsAreChecked)
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.err.contains("Ukjent valg: --databse")) << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty());
+}
+
+// Price-list and discount imports name the option that is wrong, and take
+// only a supplier that is a company of the register.
+TEST_F(AdminScriptTest, ImportOptionsAndSupplierAreChecked)
+{
+    // One line of a price list in the default columns.
+    const QString line = "LEV1" + QString("4713001").leftJustified(14) + QString("Kabel").leftJustified(52) +
+                         QString("stk") + QString("12,50").rightJustified(9) + "KAB";
+    const QString path = home.path() + "/pris.txt";
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(line.toLatin1() + "\r\n");
+    }
+    AdminRun r = admin({"row", "insert", "company", "companyname=Leverandør"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QString supplier = QString::number(r.json()["id"].toInteger());
+
+    const struct {
+        QStringList args;
+        int status;
+        const char* message;
+    } cases[] = {
+        {{"import", "pricelist", path, "--option", "3"}, 2, "--option «3» er ugyldig; bruk 0, 1 eller 2."},
+        {{"import", "pricelist", path, "--option", "en"}, 2, "--option «en» er ugyldig"},
+        {{"import", "pricelist", path, "--layout", "5:7,19:40"}, 2, "--layout «5:7,19:40» er ugyldig: den skal ha 5 felt"},
+        {{"import", "pricelist", path, "--layout", "5:7,19:40,74:x,71:3,83:5"}, 2, "«74:x» er ikke posisjon:lengde"},
+        {{"import", "discounts", path, "--layout", "0:8,15:5,21:1,7:8"}, 2, "«0:8» er ikke posisjon:lengde"},
+        {{"import", "pricelist", path, "--option", "1", "--supplier", "abc"}, 1, "--supplier «abc» er ikke et firmanummer"},
+        {{"import", "pricelist", path, "--option", "1", "--supplier", "0"}, 1, "--supplier «0» er ikke et firmanummer"},
+        {{"import", "pricelist", path, "--option", "1", "--supplier", "999999"}, 1,
+         "Leverandøren 999999 finnes ikke i firmaregisteret."},
+        {{"prices", "update", "--discount", "5", "--supplier", "abc"}, 1, "--supplier «abc» er ikke et firmanummer"},
+        {{"prices", "update", "--discount", "5", "--supplier", "999999"}, 1, "Leverandøren 999999 finnes ikke"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        r = admin(c.args);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM product WHERE productcode='4713001'"), "0");
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM product WHERE discount=5"), "0");
+
+    r = admin({"import", "pricelist", path, "--option", "1", "--supplier", supplier});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(scalar("SELECT CONCAT(vendor, '|', cost) FROM product WHERE productcode='4713001'"), supplier + "|12.5");
 }

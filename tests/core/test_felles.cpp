@@ -204,6 +204,62 @@ TEST(Felles, TypedNumbersAreReadOneWay)
     }
 }
 
+TEST(Felles, FileNumbersAreReadStrictlyWithinTheirRange)
+{
+    // Numbers in imported files: what is not plainly one number in range is
+    // refused with a reason, never read as some other value.
+    const FileNumberRange price{0, 99999999, false}, discount{0, 100, false}, count{0, 1000000, false},
+        signedWhole{-1000, 1000, true};
+    const struct {
+        const char* in;
+        FileNumberRange range;
+        bool ok;
+        const char* plainOrWhy;
+    } cases[] = {
+        {"1 234,50", price, true, "1234.50"},
+        {"12.5", price, true, "12.5"},
+        {"0", price, true, "0"},
+        {"000012,50", price, true, "12.50"},
+        {"000000000", price, true, "0"},
+        {"0,5", price, true, "0.5"},
+        {"1\u00a0000 000", price, true, "1000000"},
+        {"99999999", price, true, "99999999"},
+        {"1.234,50", price, false, "har mer enn ett desimaltegn"},
+        {"12,34,56", price, false, "har mer enn ett desimaltegn"},
+        {"1e308", price, false, "er ikke et tall"},
+        {"0x10", price, false, "er ikke et tall"},
+        {"+5", price, false, "er ikke et tall"},
+        {",5", price, false, "er ikke et tall"},
+        {"5,", price, false, "er ikke et tall"},
+        {"12 kr", price, false, "er ikke et tall"},
+        {"1  234", price, false, "er ikke et tall"},
+        {"12 34", price, false, "har blanke tegn som ikke skiller tusener"},
+        {"1234 567", price, false, "har blanke tegn som ikke skiller tusener"},
+        {"1 234 5", price, false, "har blanke tegn som ikke skiller tusener"},
+        {"100000000", price, false, "er ikke mellom 0 og 99999999"},
+        {"12,34,5", discount, false, "har mer enn ett desimaltegn"},
+        {"-50", discount, false, "kan ikke være negativ"},
+        {"\u221250", discount, false, "er ikke et tall"},
+        {"99 999", discount, false, "er ikke mellom 0 og 100"},
+        {"100", discount, true, "100"},
+        {"12,5", discount, true, "12.5"},
+        {"2,5", count, true, "2.5"},
+        {"-12", signedWhole, true, "-12"},
+        {"2,5", signedWhole, false, "er ikke et helt tall"},
+        {"", price, false, "er ikke et tall"},
+        {"-", signedWhole, false, "er ikke et tall"},
+    };
+    for (const auto& c : cases) {
+        double d = -1;
+        QString plain, why;
+        const bool ok = ReadFileNumber(QString::fromUtf8(c.in), c.range, d, &plain, &why);
+        EXPECT_EQ(ok, c.ok) << c.in;
+        EXPECT_EQ(ok ? plain : why, QString::fromUtf8(c.plainOrWhy)) << c.in;
+        if (ok) EXPECT_DOUBLE_EQ(d, plain.toDouble()) << c.in;
+        else EXPECT_EQ(d, 0) << c.in;
+    }
+}
+
 // Switches LC_NUMERIC to a locale with a decimal comma for its lifetime.
 // When none is installed, one is built with localedef into a temporary
 // folder (LOCPATH) if the locale sources are there.

@@ -53,6 +53,15 @@ TEST(PriceLineTest, FieldsAreCutFromTheTrimmedLine)
         {priceLine("4711004", "Pris uten tall", "stk", "kr", "A"), "4711004", "Pris uten tall", "", "stk", "A",
          "Prisen «kr» er ikke et tall"},
         {"LEV1471", "471", "", "0", "", "", ""},  // shorter than the fields: empty fields
+        {priceLine("4711005", "Tusener", "stk", "1 234,50", "A"), "4711005", "Tusener", "1234.50", "stk", "A", ""},
+        {priceLine("4711006", "To skilletegn", "stk", "1.234,50", "A"), "4711006", "To skilletegn", "", "stk", "A",
+         "Prisen «1.234,50» har mer enn ett desimaltegn"},
+        {priceLine("4711007", "Tre grupper", "stk", "12,34,56", "A"), "4711007", "Tre grupper", "", "stk", "A",
+         "Prisen «12,34,56» har mer enn ett desimaltegn"},
+        {priceLine("4711008", "Eksponent", "stk", "1e308", "A"), "4711008", "Eksponent", "", "stk", "A",
+         "Prisen «1e308» er ikke et tall"},
+        {priceLine("4711009", "Negativ", "stk", "-5", "A"), "4711009", "Negativ", "", "stk", "A",
+         "Prisen «-5» kan ikke være negativ"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line.toStdString());
@@ -78,6 +87,11 @@ TEST(PriceLineTest, DiscountLinesByProductOrGroup)
         {"0000004711001 7", false, "4711001", "7", ""},
         {"000000        7     G", true, "", "7", "mangler varegruppe"},
         {"0000004711001 x     V", false, "4711001", "", "Rabatten «x» er ikke et tall"},
+        // A number running on past its five columns is read whole, not cut.
+        {"0000004711001 12,34,5 V", false, "4711001", "", "Rabatten «12,34,5» har mer enn ett desimaltegn"},
+        {"0000004711001 -50   V", false, "4711001", "", "Rabatten «-50» kan ikke være negativ"},
+        {"0000004711001 99999 V", false, "4711001", "", "Rabatten «99999» er ikke mellom 0 og 100"},
+        {"0000004711001 100   V", false, "4711001", "100", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
@@ -100,6 +114,7 @@ TEST_F(PriceImportTest, EachOptionUpdatesOrInsertsInOneGo)
     // Test: nothing written.
     ASSERT_TRUE(ImportPriceList(dm.MyConnection, path, PriceListLayout(), PriceImportMode::UpdateOrInsert, 5, true, r));
     EXPECT_EQ(r.inserted, 1);
+    EXPECT_EQ(r.updated, 2);  // 4711001, and 4711002 added by line 2 and its cost changed by line 4
     EXPECT_EQ(products(), "4711001|Gammel tekst|10|||5");
 
     ASSERT_TRUE(ImportPriceList(dm.MyConnection, path, PriceListLayout(), PriceImportMode::UpdateCost, 5, false, r));
@@ -109,7 +124,9 @@ TEST_F(PriceImportTest, EachOptionUpdatesOrInsertsInOneGo)
     EXPECT_EQ(r.summary(), "4 linjer lest, 1 varer endret, 0 varer lagt til, 1 linjer hoppet over");
 
     ASSERT_TRUE(ImportPriceList(dm.MyConnection, path, PriceListLayout(), PriceImportMode::UpdateOrInsert, 5, false, r));
-    EXPECT_EQ(products(), "4711001|Gammel tekst|12.5|||5;4711002|Hylle 12´ eik|205|stk|INV|5");  // the last line wins
+    EXPECT_EQ(products(), "4711001|Gammel tekst|12.5|||5;4711002|Hylle 12´ eik|205|stk|INV|5");  // the last price wins
+    EXPECT_EQ(r.inserted, 1);
+    EXPECT_EQ(r.updated, 1);  // 4711001 already had 12.5; 4711002 is added, then its cost set from the later line
     EXPECT_EQ(scalar("SELECT CONCAT(`user`, '/', usergroup) FROM product WHERE productcode='4711002'"), "7/3");
     ASSERT_TRUE(ImportPriceList(dm.MyConnection, path, PriceListLayout(), PriceImportMode::UpdateOrInsert, 5, false, r));
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM product WHERE vendor=5"), "2");  // no duplicates without a unique key
@@ -117,6 +134,46 @@ TEST_F(PriceImportTest, EachOptionUpdatesOrInsertsInOneGo)
     ASSERT_TRUE(ImportPriceList(dm.MyConnection, path, PriceListLayout(), PriceImportMode::InsertAll, 5, false, r));
     EXPECT_EQ(r.inserted, 3);
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM product WHERE vendor=5"), "5");
+}
+
+// A new product code on several lines: the lines apply in order, the first
+// adds the product and the later ones set its cost, and the report says so.
+TEST_F(PriceImportTest, ANewCodeOnTwoLinesIsAddedThenChanged)
+{
+    const QString path = priceFile({priceLine("4712001", "Første tekst", "stk", "10,00", "A"),
+                                    priceLine("4712001", "Andre tekst", "m", "12,00", "B"),
+                                    priceLine("4712002", "Lik pris", "stk", "5,00", "A"),
+                                    priceLine("4712002", "Lik pris igjen", "stk", "5,00", "A")});
+    ImportReport r;
+    ASSERT_TRUE(ImportPriceList(dm.MyConnection, path, PriceListLayout(), PriceImportMode::UpdateOrInsert, 5, false, r));
+    EXPECT_EQ(products(), "4712001|Første tekst|12|stk|A|5;4712002|Lik pris|5|stk|A|5");
+    EXPECT_EQ(r.summary(), "4 linjer lest, 1 varer endret, 2 varer lagt til, 0 linjer hoppet over");
+}
+
+// Malformed numbers leave their lines out, named; the rest is imported and
+// nothing else changes.
+TEST_F(PriceImportTest, MalformedNumbersSkipTheirLinesOnly)
+{
+    sql("INSERT INTO product (productcode, producttext, cost, discount, vendor) VALUES ('4711001', 'A', 10, 5, 5), "
+        "('4711002', 'B', 20, 5, 5), ('4711003', 'C', 30, 5, 5)");
+    const QString prices = priceFile({priceLine("4711001", "A", "", "1.234,50", ""),
+                                      priceLine("4711002", "B", "", "12,34,56", ""),
+                                      priceLine("4711003", "C", "", "1e308", ""),
+                                      priceLine("4711004", "D", "", "1 234,50", "")});
+    ImportReport r;
+    ASSERT_TRUE(ImportPriceList(dm.MyConnection, prices, PriceListLayout(), PriceImportMode::UpdateOrInsert, 5, false, r));
+    EXPECT_EQ(products(), "4711001|A|10|||5;4711002|B|20|||5;4711003|C|30|||5;4711004|D|1234.5|||5");
+    EXPECT_EQ(r.skippedLines, (QStringList{"linje 1: Prisen «1.234,50» har mer enn ett desimaltegn",
+                                           "linje 2: Prisen «12,34,56» har mer enn ett desimaltegn",
+                                           "linje 3: Prisen «1e308» er ikke et tall"}));
+    EXPECT_EQ(r.summary(), "4 linjer lest, 0 varer endret, 1 varer lagt til, 3 linjer hoppet over");
+
+    const QString discounts = file("rabatt.txt", JoinCp1252Lines({"0000004711001 12,34,5 V", "0000004711002 -50   V",
+                                                                  "0000004711003 99999 V", "0000004711004 12,5  V"}));
+    ASSERT_TRUE(ImportDiscountList(dm.MyConnection, discounts, DiscountListLayout(), r));
+    EXPECT_EQ(scalar("SELECT GROUP_CONCAT(discount ORDER BY productcode) FROM product WHERE vendor=5"), "5,5,5,12.5");
+    EXPECT_EQ(r.skipped, 3);
+    EXPECT_EQ(r.skippedLines.value(2), "linje 3: Rabatten «99999» er ikke mellom 0 og 100");
 }
 
 TEST_F(PriceImportTest, QuotesAndStatementsInTextsAreData)

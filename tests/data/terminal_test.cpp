@@ -128,6 +128,25 @@ TEST_F(TerminalTest, DeleteAndArchiveCopyOnlyWhenChosen)
     }
 }
 
+// A count that is not plainly one number from 0 to a million leaves its line
+// out, named by its number, and keeps it in the error file; the other lines
+// are applied.
+TEST_F(TerminalTest, MalformedCountsAreLeftOutAndKept)
+{
+    terminalFile({"3003019,1e308", "3003019,0x10", "3003024,-3", "3003019,12 34", "3003019;2", "3003019,2",
+                  "3003024,1,5", "3003019,2000000"});
+    TerminalResult r;
+    ASSERT_TRUE(ReadTerminalToStock(dm.MyConnection, setup, 2, r)) << r.error.toStdString();
+    EXPECT_EQ(stock(), "12,6");  // 2 added to 501, 1 to 502 ("1,5": the second comma ends the count)
+    EXPECT_EQ(r.applied, 2);
+    EXPECT_EQ(r.skipped, 5);
+    for (const char* m : {"linje 1: antallet «1e308» er ikke et tall", "linje 2: antallet «0x10» er ikke et tall",
+                          "linje 3: antallet «-3» kan ikke være negativ", "linje 4: antallet «12 34» har blanke tegn som ikke skiller tusener",
+                          "linje 8: antallet «2000000» er ikke mellom 0 og 1000000"})
+        EXPECT_TRUE(r.messages.contains(QString::fromUtf8(m))) << m << "\n" << r.messages.join('\n').toStdString();
+    EXPECT_EQ(errorFile(), (QStringList{"3003019,1e308", "3003019,0x10", "3003024,-3", "3003019,12 34", "3003019,2000000"}));
+}
+
 TEST_F(TerminalTest, ErrorListRunsAgainOnceTheProductExists)
 {
     terminalFile({"7038010000010,2", "NY1234,4"});
@@ -166,7 +185,7 @@ TEST_F(TerminalTest, DocumentLinesReplacedOnlyForAnOpenDocumentWithAFile)
     TerminalResult r;
     EXPECT_FALSE(ReadTerminalToItems(dm, setup, 1, 0, 1, r));
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM items"), "2");
-    terminalFile({"300301,2", "7038010000010,1", "UKJENT,1"});
+    terminalFile({"300301,2", "7038010000010,1", "300302,0x10", "UKJENT,1"});
     EXPECT_FALSE(ReadTerminalToItems(dm, setup, 1, 0, 0, r));
     EXPECT_EQ(scalar("SELECT COUNT(*) FROM items"), "2");
 
@@ -174,7 +193,8 @@ TEST_F(TerminalTest, DocumentLinesReplacedOnlyForAnOpenDocumentWithAFile)
     EXPECT_EQ(scalar("SELECT GROUP_CONCAT(CONCAT(productcode, ':', itemcount) ORDER BY id) FROM items WHERE orderid=1"),
               "300301:2,300301:1");
     EXPECT_EQ(scalar("SELECT productcode FROM items WHERE orderid=2"), "ANNEN");
-    EXPECT_EQ(errorFile(), QStringList{"UKJENT,1"});
+    EXPECT_EQ(errorFile(), (QStringList{"300302,0x10", "UKJENT,1"}));  // a count that is no number is kept, not added
+    EXPECT_EQ(r.skipped, 1);
 
     // A return adds the quantities negated.
     terminalFile({"300302,2"});
