@@ -64,6 +64,13 @@ bool processAlive(qint64 pid)
 {
     if (pid <= 0) return false;
     if (::kill(pid_t(pid), 0) != 0 && errno != EPERM) return false;
+    // A process that has ended but is not yet reaped holds nothing.
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (stat.open(QIODevice::ReadOnly)) {
+        const QByteArray line = stat.readAll();
+        const qsizetype close = line.lastIndexOf(')');
+        if (close >= 0 && close + 2 < line.size() && (line[close + 2] == 'Z' || line[close + 2] == 'X')) return false;
+    }
     // A pid may be reused after a crash: only a database server counts.
     QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
     if (comm.open(QIODevice::ReadOnly)) {
@@ -375,8 +382,19 @@ bool PrivateServer::start()
     if (isRunning()) return secureAdminAccount();
     // A server that holds the folder but does not answer (stopped, hung,
     // swapped out) is never joined by a second one on the same data.
-    qint64 holder = runningPid();
-    if (holder == 0) holder = lockHolder(dataDir() + "/ibdata1");
+    auto holderOfData = [this] {
+        const qint64 pid = runningPid();
+        return pid != 0 ? pid : lockHolder(dataDir() + "/ibdata1");
+    };
+    qint64 holder = holderOfData();
+    // A server on its way out (just killed, or stopping) lets go within
+    // moments.
+    QElapsedTimer waited;
+    waited.start();
+    while (holder != 0 && waited.elapsed() < 5000) {
+        QThread::msleep(100);
+        holder = holderOfData();
+    }
     if (holder != 0) {
         error_ = QStringLiteral("Databaseserveren svarer ikke: prosess %1 holder datamappen %2, men svarer ikke på "
                                 "spørsmål. Vent litt og prøv igjen. Svarer den fortsatt ikke, avslutt prosessen "
