@@ -2,6 +2,7 @@
 
 #include "core/cp1252.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 
 #include <algorithm>
@@ -600,6 +601,15 @@ bool ParseTypedDateTime(const QString& typed, QDate& date, QTime& time, bool& ha
         }
     }
     return false;
+}
+
+QByteArray FileDigest(const QString& name)
+{
+    QFile f(name);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QCryptographicHash h(QCryptographicHash::Sha256);
+    h.addData(&f);
+    return h.result().toHex();
 }
 
 qint64 SizeOfFile(const QString& name)

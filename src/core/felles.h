@@ -129,6 +129,9 @@ bool ParseTypedDateTime(const QString& typed, QDate& date, QTime& time, bool& ha
 
 // Size in bytes, or -1 when the file cannot be opened.
 qint64 SizeOfFile(const QString& name);
+// The SHA-256 digest of a file's contents in hexadecimal; empty when the
+// file cannot be read.
+QByteArray FileDigest(const QString& name);
 // The file-name part (after the last "/") with everything after its first
 // point replaced by ext; without a point, "." and ext are added.
 // "prog.exe", "TXT" -> "prog.TXT".

@@ -8,7 +8,6 @@
 #include "core/sysreg.h"
 #include "core/textfil.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,15 +26,6 @@ bool billableTimeType(qint64 t) { return !(t == 0 || t == 2 || (t >= 4 && t <= 1
 const char* const kTextColumns[] = {"productcode", "producttext", "piece", "EAN"};
 const char* const kNumberColumns[] = {"itemcount", "price", "discount", "cost", "VATcode"};
 
-QByteArray fileDigest(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QCryptographicHash h(QCryptographicHash::Sha256);
-    h.addData(&f);
-    return h.result().toHex();
-}
-
 // Writes the full lines beside the clipboard file, tied to the clipboard
 // file's contents by their digest. A file that cannot be written is
 // removed, so a paste falls back to the two-field file.
@@ -44,7 +34,7 @@ void writeFullLines(const QJsonArray& lines)
     const QString path = ItemsFullFile();
     QJsonObject o;
     o.insert(QStringLiteral("format"), 1);
-    o.insert(QStringLiteral("items_sha256"), QString::fromLatin1(fileDigest(ItemsTempFile())));
+    o.insert(QStringLiteral("items_sha256"), QString::fromLatin1(FileDigest(ItemsTempFile())));
     o.insert(QStringLiteral("lines"), lines);
     QSaveFile f(path);
     if (f.open(QIODevice::WriteOnly) && f.write(QJsonDocument(o).toJson(QJsonDocument::Compact)) >= 0 && f.commit())
@@ -63,7 +53,7 @@ bool readFullLines(QJsonArray& lines)
     const QJsonObject o = QJsonDocument::fromJson(f.readAll()).object();
     if (o.value(QStringLiteral("format")).toInt() != 1) return false;
     const QString digest = o.value(QStringLiteral("items_sha256")).toString();
-    if (digest.isEmpty() || digest.toLatin1() != fileDigest(ItemsTempFile())) return false;
+    if (digest.isEmpty() || digest.toLatin1() != FileDigest(ItemsTempFile())) return false;
     lines = o.value(QStringLiteral("lines")).toArray();
     return true;
 }

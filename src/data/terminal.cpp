@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-#include <QCryptographicHash>
 #include <QFileInfo>
 
 int TerminalProgram = 0;
@@ -32,8 +31,6 @@ QString missingProduct(const TerminalLine& l)
            QStringLiteral(" ENH");
 }
 
-// The terminal file's lines, or false (with the message) when it is missing
-// or unreadable.
 // A terminal file left in place after it was read is remembered, by the
 // digest of its contents and its time of writing, in a file beside it, so
 // it is never read twice; a file the terminal writes anew (or that is
@@ -42,12 +39,10 @@ QString readMarkPath(const TerminalSetup& s) { return s.sourcePath() + QStringLi
 
 QByteArray fileStamp(const QString& path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QCryptographicHash h(QCryptographicHash::Sha256);
-    h.addData(&f);
+    const QByteArray digest = FileDigest(path);
+    if (digest.isEmpty()) return {};
     const qint64 written = QFileInfo(path).lastModified().toMSecsSinceEpoch();
-    return h.result().toHex() + ' ' + QByteArray::number(written);
+    return digest + ' ' + QByteArray::number(written);
 }
 
 bool alreadyRead(const TerminalSetup& s)
@@ -58,6 +53,8 @@ bool alreadyRead(const TerminalSetup& s)
     return !stamp.isEmpty() && stamp == fileStamp(s.sourcePath());
 }
 
+// The terminal file's lines, or false (with the message) when it is missing,
+// already read or unreadable.
 bool readSource(const TerminalSetup& s, QStringList& lines, TerminalResult& r)
 {
     const QString path = s.sourcePath();

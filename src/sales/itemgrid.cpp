@@ -160,17 +160,17 @@ bool TItemGrid::isProductCodeColumn(int column) const
 bool TItemGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
 {
     const bool opened = DataGrid::edit(index, trigger, event);
+    QWidget* editor = opened ? indexWidget(index) : nullptr;
+    if (!editor) return opened;
     // The grid sees the editor's keys before the editor's own handling.
-    if (QWidget* editor = opened ? indexWidget(index) : nullptr) {
-        editor->installEventFilter(this);
-        // Typing into a cell is editing the line: the window's Lagre and
-        // Avbryt apply to it from the first key.
-        Dataset& items = dm_.ItemsQuery;
-        if (index.row() == items.recNo() && !editing(items)) items.edit();
-    }
-    if (opened && productLookup && isProductCodeColumn(index.column())) {
+    editor->installEventFilter(this);
+    // Typing into a cell is editing the line: the window's Lagre and
+    // Avbryt apply to it from the first key.
+    Dataset& items = dm_.ItemsQuery;
+    if (index.row() == items.recNo() && !editing(items)) items.edit();
+    if (productLookup && isProductCodeColumn(index.column())) {
         shown_ = {};
-        if (auto* line = qobject_cast<QLineEdit*>(indexWidget(index)))
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
             connect(line, &QLineEdit::textEdited, this, [this](const QString& t) { ProductCodeTyped(t.trimmed()); });
     }
     return opened;
@@ -201,7 +201,7 @@ bool TItemGrid::eventFilter(QObject* o, QEvent* e)
         auto* k = static_cast<QKeyEvent*>(e);
         switch (k->key()) {
         case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Up:
-        case Qt::Key_Down: case Qt::Key_PageUp: case Qt::Key_PageDown:
+        case Qt::Key_Down: case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_Insert:
             // What the editor shows goes into the line at once, the editor
             // closes, and the key does what it does in the grid.
             commitEditor();
@@ -237,16 +237,6 @@ void TItemGrid::keyPressEvent(QKeyEvent* e)
 {
     const bool plain = e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier;
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    // What the cell editor shows goes into the line before the grid acts
-    // on the key (the editor hands it over only later on its own).
-    switch (e->key()) {
-    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Up: case Qt::Key_Down:
-    case Qt::Key_Insert: case Qt::Key_PageUp: case Qt::Key_PageDown:
-        commitEditor();
-        break;
-    default:
-        break;
-    }
     if (enter && (e->modifiers() & Qt::ControlModifier)) {
         if (ctrlEnter) ctrlEnter();
         return;

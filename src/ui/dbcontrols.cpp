@@ -211,7 +211,6 @@ void SetupNorwegianCalendar(QCalendarWidget* c)
 
 TDBDateEdit::TDBDateEdit(QWidget* parent) : QLineEdit(parent), link_(this, [this] { refresh(); })
 {
-    setPlaceholderText(QString());
     QAction* drop = addAction(calendarIcon(), QLineEdit::TrailingPosition);
     drop->setToolTip(QStringLiteral("Velg dato i kalenderen (Alt+Pil ned)"));
     drop->setObjectName(QStringLiteral("CalendarButton"));

@@ -16,7 +16,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateTimeEdit>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMetaObject>
@@ -130,7 +129,6 @@ public:
     bool commit() override;
     // Shows a date-and-time column as a date only (a purchase date).
     void setDateOnly(bool on);
-    bool hasPending() const { return pending_; }
     // The date the field shows; null when empty or not a date.
     QDate date() const;
     // Drops the calendar down; a day picked there is stored at once.
